@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs everything the build and the tests need on a fresh Debian machine (run as root).
+# Safe to run again: each step skips what is already there.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+third="$here/build/third_party"
+mkdir -p "$third"
+
+packages=(cmake g++ g++-mingw-w64-i686-posix googletest libjpeg62-turbo-dev
+  wine wine32 xvfb xauth imagemagick xdotool dpkg-dev
+  gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+src_list=/etc/apt/sources.list.d/tessark-deb-src.sources
+if [ ! -f "$src_list" ]; then
+  cat > "$src_list" <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  rm -f "$third/.apt-updated"
+fi
+missing=()
+command -v npm >/dev/null || missing+=(npm)
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ] || [ ! -f "$third/.apt-updated" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  touch "$third/.apt-updated"
+  [ ${#missing[@]} -eq 0 ] || apt-get install -y -q "${missing[@]}"
+fi
+update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix >/dev/null 2>&1 || true
+
+# libjpeg for the Windows programs: Debian's source package, cross-built static.
+jpeg="$third/libjpeg"
+if [ ! -f "$jpeg/lib/libjpeg.a" ]; then
+  rm -rf "$third/libjpeg-src" && mkdir -p "$third/libjpeg-src"
+  (cd "$third/libjpeg-src" && apt-get source -q --download-only libjpeg-turbo >/dev/null &&
+    dpkg-source -x --no-check ./*.dsc src >/dev/null)
+  cmake -S "$third/libjpeg-src/src" -B "$third/libjpeg-build" \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF \
+    -DCMAKE_INSTALL_PREFIX="$jpeg" >/dev/null
+  cmake --build "$third/libjpeg-build" -j"$(nproc)" --target install >/dev/null
+  rm -rf "$third/libjpeg-src" "$third/libjpeg-build"
+fi
+
+# The encoder: a 32-bit Windows build from the npm registry.
+enc="$third/encoder/ffmpeg.exe"
+if [ ! -f "$enc" ]; then
+  rm -rf "$third/encoder" && mkdir -p "$third/encoder"
+  (cd "$third/encoder" && npm pack -q @ffmpeg-installer/win32-ia32 >/dev/null &&
+    tar -xzf ./*.tgz && cp package/ffmpeg.exe ffmpeg.exe && rm -rf package ./*.tgz)
+fi
+echo "setup: ready"
