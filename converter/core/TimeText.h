@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace converter {
+
+// Time text: "hh:mm:ss" with an optional "." and tenths digit, e.g. "01:02:05" or "00:00:12.5".
+std::string FormatSeconds(double seconds);
+
+// Reads "h:m:s" with fractional seconds ("1:2:3", "00:01:02.34"); malformed text gives -1.
+// "." is always accepted as the decimal separator, so texts we wrote read back in any locale;
+// the user's own separator may be passed as well.
+double ParseTimeText(const std::string& text, char userDecimalSeparator = '.');
+
+}  // namespace converter

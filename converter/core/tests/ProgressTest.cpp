@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "converter/core/ProgressLine.h"
+#include "converter/core/RunClock.h"
+#include "converter/core/RunProgress.h"
+
+namespace converter {
+namespace {
+
+// A progress line as the shipped encoder prints it, and one in the older plain-number form.
+const char* const kTimeTextLine =
+    "frame=  363 fps=0.0 q=2.8 size=     518kB time=00:00:14.52 bitrate= 292.0kbits/s speed=  29x    \r";
+const char* const kNumberLine = "frame=  300 q=2.0 size=  1024kB time=12.00 bitrate= 699.1kbits/s";
+
+TEST(ProgressTimeTest, ReadsTheNumberOrTimeTextAfterTime) {
+  EXPECT_DOUBLE_EQ(*ProgressTime(kTimeTextLine), 14.52);
+  EXPECT_DOUBLE_EQ(*ProgressTime(kNumberLine), 12.0);
+  EXPECT_DOUBLE_EQ(*ProgressTime("time=7.5"), 7.5);
+}
+
+TEST(ProgressTimeTest, OnlyTheFirstTimeCounts) {
+  EXPECT_DOUBLE_EQ(*ProgressTime("time=1.00 bitrate=1\rtime=2.00 bitrate=1"), 1.0);
+  EXPECT_FALSE(ProgressTime("EOF timestamp not reliable\rframe=1 time=2.00 bitrate=1"));
+}
+
+TEST(ProgressTimeTest, ChunksWithoutANumberGiveNothing) {
+  EXPECT_FALSE(ProgressTime("Stream mapping:\r\n"));
+  EXPECT_FALSE(ProgressTime("frame=    0 size=0kB time=N/A bitrate=N/A"));
+  EXPECT_FALSE(ProgressTime("frame=    0 size=0kB time= 1.0"));
+  EXPECT_FALSE(ProgressTime("time"));
+}
+
+TEST(RunProgressTest, FirstTwoChunksOfEachRowNeverMoveTheBars) {
+  RunProgress progress(20);
+  progress.StartRow(10);
+  progress.ReadChunk("time=5.00 ");
+  progress.ReadChunk("time=5.00 ");
+  EXPECT_EQ(progress.CurrentPercent(), 0);
+  progress.ReadChunk("time=5.00 ");
+  EXPECT_EQ(progress.CurrentPercent(), 50);
+  EXPECT_EQ(progress.TotalPercent(), 25);
+
+  progress.FinishRow();
+  EXPECT_EQ(progress.CurrentPercent(), 0);
+  progress.StartRow(10);
+  progress.ReadChunk("time=8.00 ");
+  progress.ReadChunk("time=8.00 ");
+  EXPECT_EQ(progress.TotalPercent(), 25);
+  progress.ReadChunk("time=8.00 ");
+  EXPECT_EQ(progress.CurrentPercent(), 80);
+  EXPECT_EQ(progress.TotalPercent(), 90);
+}
+
+TEST(RunProgressTest, KeepsTheHighestTimeAndIgnoresUnreadableChunks) {
+  RunProgress progress(10);
+  progress.StartRow(10);
+  progress.ReadChunk("");
+  progress.ReadChunk("");
+  progress.ReadChunk("time=6.00 ");
+  progress.ReadChunk("time=3.00 ");
+  progress.ReadChunk("time=N/A ");
+  EXPECT_EQ(progress.CurrentPercent(), 60);
+  EXPECT_EQ(progress.TotalPercent(), 60);
+}
+
+TEST(RunProgressTest, BarsStayWithinTheirRange) {
+  RunProgress progress(10);
+  progress.StartRow(10);
+  for (int i = 0; i < 3; ++i) progress.ReadChunk("time=10.40 ");
+  EXPECT_EQ(progress.CurrentPercent(), 100);
+  EXPECT_EQ(progress.TotalPercent(), 100);
+}
+
+TEST(RunProgressTest, ZeroLengthsLeaveTheirBarsAlone) {
+  RunProgress progress(0);
+  progress.StartRow(0);
+  for (int i = 0; i < 3; ++i) progress.ReadChunk("time=4.00 ");
+  EXPECT_EQ(progress.CurrentPercent(), 0);
+  EXPECT_EQ(progress.TotalPercent(), 0);
+}
+
+TEST(RunProgressTest, PercentRoundsHalfToEven) {
+  RunProgress progress(400);
+  progress.StartRow(400);
+  for (int i = 0; i < 3; ++i) progress.ReadChunk("time=2.00 ");  // 0.5 %
+  EXPECT_EQ(progress.CurrentPercent(), 0);
+  progress.ReadChunk("time=6.00 ");  // 1.5 %
+  EXPECT_EQ(progress.CurrentPercent(), 2);
+}
+
+TEST(RunClockTest, RemainingStaysZeroUntilTheTotalBarMoves) {
+  RunClock clock;
+  clock.Tick(0);
+  clock.Tick(0);
+  EXPECT_EQ(clock.ElapsedSeconds(), 2);
+  EXPECT_EQ(clock.RemainingSeconds(), 0);
+  clock.Tick(25);  // 3 s for a quarter: 9 s to go
+  EXPECT_EQ(clock.RemainingSeconds(), 9);
+  clock.Tick(0);  // an unmoved bar keeps the last estimate
+  EXPECT_EQ(clock.ElapsedSeconds(), 4);
+  EXPECT_EQ(clock.RemainingSeconds(), 9);
+  clock.Tick(100);
+  EXPECT_EQ(clock.RemainingSeconds(), 0);
+}
+
+}  // namespace
+}  // namespace converter
