@@ -75,6 +75,8 @@ constexpr TColor clDefault = 0x20000000;
 
 // System colours become the current RGB; every other value is returned as it is.
 TColor ColorToRGB(TColor color);
+// The colour for a GDI call: system colours resolved, the flag bits of clNone and clDefault dropped.
+inline COLORREF ColorRef(TColor color) { return ColorToRGB(color) & 0x00FFFFFF; }
 
 // A bad or unsupported picture file.
 class EInvalidGraphic : public Exception {
@@ -99,14 +101,13 @@ public:
 protected:
   HGDIOBJ HandleOf();                 // the object, made by CreateHandle when missing or stale
   virtual HGDIOBJ CreateHandle() = 0;
-  void AdoptHandle(HGDIOBJ handle);   // take over an object made elsewhere
+  void AdoptHandle(HGDIOBJ handle);   // the next object is this one, made elsewhere; notifies
   void HandleChanged();               // the object must be made again; notifies
   void Changed();                     // notifies only
-  bool FStockHandle = false;          // a stock object is never deleted
 
 private:
-  void DeleteHandle();
   HGDIOBJ FHandle = nullptr;
+  HGDIOBJ FAdopted = nullptr;
   bool FStale = false;
 };
 
@@ -227,7 +228,7 @@ public:
   void SetBrush(TBrush* brush) { FBrush->Assign(brush); }
   DWORD CopyMode() const { return FCopyMode; }  // raster operation of CopyRect and Draw
   void SetCopyMode(DWORD rop) { FCopyMode = rop; }
-  RECT ClipRect();
+  TRect ClipRect();
 
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
@@ -237,8 +238,8 @@ public:
   void FrameRect(const RECT& r);
   void Ellipse(int x1, int y1, int x2, int y2);
   void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
-  void Polygon(const std::vector<POINT>& points);
-  void Polyline(const std::vector<POINT>& points);
+  void Polygon(const std::vector<TPoint>& points);
+  void Polyline(const std::vector<TPoint>& points);
   void TextOut(int x, int y, const std::string& text);
   void TextRect(const RECT& r, int x, int y, const std::string& text);  // clipped to r
   SIZE TextExtent(const std::string& text);

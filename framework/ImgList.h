@@ -1,0 +1,49 @@
+// The image list component over the common controls' image list.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/Classes.h"
+#include "framework/Graphics.h"
+
+enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
+
+// Images of one size in one list; the list is made when first used and made again (empty)
+// when the size or masking changes.
+class TImageList : public TComponent {
+public:
+  explicit TImageList(TComponent* owner);
+  ~TImageList() override;
+
+  HIMAGELIST Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  int Width() const { return FWidth; }
+  void SetWidth(int width);
+  int Height() const { return FHeight; }
+  void SetHeight(int height);
+  bool Masked() const { return FMasked; }
+  void SetMasked(bool masked);
+  TDrawingStyle DrawingStyle() const { return FDrawingStyle; }
+  void SetDrawingStyle(TDrawingStyle style) { FDrawingStyle = style; }
+  int Count();
+
+  // Each returns the index of the first image added (a wide bitmap gives several), -1 on failure.
+  int Add(TBitmap* image, TBitmap* mask);
+  int AddMasked(TBitmap* image, TColor maskColor);
+  void Clear();
+  // A disabled image is drawn embossed in the system's disabled style.
+  void Draw(TCanvas* canvas, int x, int y, int index, bool enabled = true);
+  // The image on the list's background colour, at the list's size.
+  void GetBitmap(int index, TBitmap* bitmap);
+  TNotifyEvent OnChange;
+
+private:
+  void Recreate();
+  void Changed();
+  HIMAGELIST FHandle = nullptr;
+  int FWidth = 16;
+  int FHeight = 16;
+  bool FMasked = true;
+  TDrawingStyle FDrawingStyle = dsNormal;
+};
