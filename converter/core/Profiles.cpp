@@ -1,0 +1,170 @@
+#include "converter/core/Profiles.h"
+
+#include "converter/core/NewInifiles.h"
+#include "converter/core/TextCase.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace converter {
+namespace {
+
+const char* const kMain = "Main";
+const std::string kNoValue = "\\";  // an option passed alone
+
+// One parameter as the file holds it.
+struct TParameter {
+  std::string Name;
+  TProfileGroup Group = TProfileGroup::Video;
+  bool ReadOnly = false;
+  std::string Cmd;
+  bool List = true;
+  std::string Caption;
+  std::string Value;
+  int Index = 0;
+};
+
+// A "Sort" other than 1 to 3 keeps the editor of the parameter before; the first parameter
+// then goes to the video editor.
+std::vector<TParameter> ReadParameters(const TNewInifile& ini) {
+  std::vector<TParameter> parameters;
+  const int count = ini.ReadInteger(kMain, "Para", 0);
+  TProfileGroup group = TProfileGroup::Video;
+  for (int i = 0; i < count; ++i) {
+    TParameter p;
+    p.Name = ini.ReadString(kMain, std::to_string(i), "");
+    const int sort = ini.ReadInteger(p.Name, "Sort", -1);
+    if (sort >= 1 && sort <= kProfileGroupCount) group = static_cast<TProfileGroup>(sort - 1);
+    p.Group = group;
+    p.ReadOnly = ini.ReadBool(p.Name, "ReadOnly", false);
+    p.Cmd = ini.ReadString(p.Name, "cmd", "");
+    p.List = ini.ReadBool(p.Name, "List", true);
+    p.Caption = ini.ReadString(p.Name, "Caption", "");
+    p.Value = ini.ReadString(p.Name, "Value", "");
+    p.Index = ini.ReadInteger(p.Name, "Index", 0);
+    parameters.push_back(p);
+  }
+  return parameters;
+}
+
+// An index past the list (a "Value" list that lost its final comma) gives an empty item.
+std::string ItemOrEmpty(const std::vector<std::string>& items, int index) {
+  return index >= 0 && index < static_cast<int>(items.size()) ? items[index] : "";
+}
+
+int IndexOfText(const std::vector<std::string>& items, const std::string& text) {
+  for (size_t i = 0; i < items.size(); ++i)
+    if (SameText(items[i], text)) return static_cast<int>(i);
+  return -1;
+}
+
+bool FileExists(const std::string& path) {
+  return std::ifstream(path, std::ios::binary).is_open();
+}
+
+// Reads the source whole before the target is opened, so that a copy onto itself keeps it.
+void CopyFileReplacing(const std::string& source, const std::string& target) {
+  std::ifstream in(source, std::ios::binary);
+  const std::string content{std::istreambuf_iterator<char>(in), {}};
+  in.close();
+  std::ofstream(target, std::ios::binary | std::ios::trunc) << content;
+}
+
+// The option value of a parameter: the file's value of the editor's choice, the fixed value of
+// a read-only text, or the text as edited. A shown value that is no choice (a custom frame
+// size) is passed as it stands.
+std::string OptionValue(const TParameter& p, const TProfileEditors& editors) {
+  const TProfileRow* row = editors.Find(p.Group, p.Name);
+  const std::string shown = row ? row->Value : "";
+  if (p.List) {
+    const int k = IndexOfText(SplitCommaList(p.Caption), shown);
+    return k < 0 ? shown : ItemOrEmpty(SplitCommaList(p.Value), k);
+  }
+  return p.ReadOnly ? p.Value : shown;
+}
+
+}  // namespace
+
+std::string ProfilesFolder(const std::string& programFolder) {
+  return programFolder + "Profiles\\";
+}
+
+std::string ProfilePath(const std::string& programFolder, const std::string& profileName) {
+  return ProfilesFolder(programFolder) + profileName + ".ovx";
+}
+
+std::vector<std::string> SplitCommaList(const std::string& text) {
+  std::vector<std::string> items;
+  size_t start = 0;
+  for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
+    items.push_back(text.substr(start, comma - start));
+  return items;
+}
+
+const TProfileRow* TProfileEditors::Find(TProfileGroup group, const std::string& key) const {
+  for (const TProfileRow& row : Rows(group))
+    if (SameText(row.Key, key)) return &row;
+  return nullptr;
+}
+
+std::optional<TLoadedProfile> LoadProfile(const std::string& path) {
+  if (!FileExists(path)) return std::nullopt;
+  const TNewInifile ini(path);
+  TLoadedProfile profile;
+  profile.Extension = "." + ini.ReadString(kMain, "Type", "mp4");
+  for (const TParameter& p : ReadParameters(ini)) {
+    TProfileRow row;
+    row.Key = p.Name;
+    row.ReadOnly = p.ReadOnly;
+    if (p.List) {
+      row.PickList = true;
+      row.ReadOnly = true;  // the user can only pick
+      row.Choices = SplitCommaList(p.Caption);
+      row.Value = ItemOrEmpty(row.Choices, p.Index);
+    } else {
+      row.Value = p.Caption;
+    }
+    profile.Editors.Rows(p.Group).push_back(row);
+  }
+  return profile;
+}
+
+std::string BuildEncoderParameters(const std::string& path, const TProfileEditors& editors) {
+  if (!FileExists(path)) return "";
+  const TNewInifile ini(path);
+  std::string options;
+  for (const TParameter& p : ReadParameters(ini)) {
+    std::string value = OptionValue(p, editors);
+    if (p.Cmd.empty() || value.empty()) continue;
+    if (value == kNoValue) value.clear();
+    // The title is the one option whose value is free text with blanks.
+    if (p.Cmd == "-title") value = "\"" + value + "\"";
+    options += " " + p.Cmd + " " + value;
+  }
+  return options;
+}
+
+void SaveProfile(const std::string& path, const TProfileEditors& editors) {
+  if (!FileExists(path)) return;
+  TNewInifile ini(path);
+  for (const TParameter& p : ReadParameters(ini)) {
+    const TProfileRow* row = editors.Find(p.Group, p.Name);
+    if (p.ReadOnly || !row) continue;
+    if (p.List) {
+      ini.WriteInteger(p.Name, "Index", IndexOfText(row->Choices, row->Value));
+    } else {
+      ini.WriteString(p.Name, "Caption", row->Value);
+      ini.WriteString(p.Name, "Value", row->Value);
+    }
+  }
+  ini.Save();
+}
+
+void SaveProfileAs(const std::string& source, const std::string& newPath,
+                   const TProfileEditors& editors) {
+  if (!FileExists(source)) return;
+  CopyFileReplacing(source, newPath);
+  SaveProfile(newPath, editors);
+}
+
+}  // namespace converter

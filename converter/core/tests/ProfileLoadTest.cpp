@@ -1,0 +1,96 @@
+#include "converter/core/Profiles.h"
+
+#include "converter/core/tests/SampleProfile.h"
+
+namespace converter {
+namespace {
+
+using ProfileLoadTest = ScratchFolder;
+using Items = std::vector<std::string>;
+
+TEST_F(ProfileLoadTest, PathsAreInTheProfilesFolder) {
+  EXPECT_EQ(ProfilePath("C:\\Tessark\\", "PSP MPEG-4 320x240"),
+            "C:\\Tessark\\Profiles\\PSP MPEG-4 320x240.ovx");
+}
+
+TEST_F(ProfileLoadTest, RowsGoToTheEditorsNamedBySort) {
+  const auto profile = LoadProfile(Write("p.ovx", kSampleProfile));
+  ASSERT_TRUE(profile);
+  EXPECT_EQ(profile->Extension, ".mp4");
+  const auto& video = profile->Editors.Rows(TProfileGroup::Video);
+  ASSERT_EQ(video.size(), 2u);
+  EXPECT_EQ(video[0].Key, "Video Size");
+  EXPECT_EQ(video[1].Key, "Video Codec");
+  ASSERT_EQ(profile->Editors.Rows(TProfileGroup::Audio).size(), 1u);
+  // "Threads" has no editor of its own and joins the one of "Title" before it.
+  const auto& advanced = profile->Editors.Rows(TProfileGroup::Advanced);
+  ASSERT_EQ(advanced.size(), 2u);
+  EXPECT_EQ(advanced[0].Key, "Title");
+  EXPECT_EQ(advanced[1].Key, "Threads");
+}
+
+TEST_F(ProfileLoadTest, ListShowsTheChoiceAtItsIndexAndCanOnlyBePicked) {
+  const auto profile = LoadProfile(Write("p.ovx", kSampleProfile));
+  ASSERT_TRUE(profile);
+  const TProfileRow& size = profile->Editors.Rows(TProfileGroup::Video)[0];
+  EXPECT_TRUE(size.PickList);
+  EXPECT_TRUE(size.ReadOnly);
+  EXPECT_FALSE(size.Greyed());
+  EXPECT_EQ(size.Choices, (Items{"320x240", "480x272", "Original Size", "Custom Size"}));
+  EXPECT_EQ(size.Value, "480x272");
+}
+
+TEST_F(ProfileLoadTest, TextShowsItsCaptionAndIsGreyWhenReadOnly) {
+  const auto profile = LoadProfile(Write("p.ovx", kSampleProfile));
+  ASSERT_TRUE(profile);
+  const TProfileRow& codec = profile->Editors.Rows(TProfileGroup::Video)[1];
+  EXPECT_FALSE(codec.PickList);
+  EXPECT_EQ(codec.Value, "MPEG-4");
+  EXPECT_TRUE(codec.Greyed());
+  const TProfileRow& title = profile->Editors.Rows(TProfileGroup::Advanced)[0];
+  EXPECT_EQ(title.Value, "My Clip");
+  EXPECT_FALSE(title.ReadOnly);
+}
+
+TEST_F(ProfileLoadTest, CaptionWithoutItsFinalCommaLosesItsLastChoice) {
+  const auto profile = LoadProfile(Write("p.ovx",
+                                         "[Main]\r\nPara=1\r\n0=Video Size\r\n[Video Size]\r\n"
+                                         "Sort=1\r\nCaption=320x240,480x272\r\nIndex=0\r\n"));
+  ASSERT_TRUE(profile);
+  EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Video)[0].Choices, (Items{"320x240"}));
+}
+
+TEST_F(ProfileLoadTest, IndexPastTheChoicesShowsAnEmptyValueAndLoadingGoesOn) {
+  const auto profile = LoadProfile(Write("p.ovx",
+                                         "[Main]\r\nType=avi\r\nPara=2\r\n0=A\r\n1=B\r\n"
+                                         "[A]\r\nSort=1\r\nCaption=x,y\r\nIndex=1\r\n"
+                                         "[B]\r\nSort=2\r\nCaption=z,\r\nIndex=-1\r\n"));
+  ASSERT_TRUE(profile);
+  EXPECT_EQ(profile->Extension, ".avi");
+  EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Video)[0].Value, "");
+  ASSERT_EQ(profile->Editors.Rows(TProfileGroup::Audio).size(), 1u);
+  EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Audio)[0].Value, "");
+}
+
+TEST_F(ProfileLoadTest, MissingFileLoadsNothingAndIsNotCreated) {
+  EXPECT_FALSE(LoadProfile(PathOf("none.ovx")));
+  EXPECT_FALSE(Exists("none.ovx"));
+}
+
+TEST_F(ProfileLoadTest, LoadingRewritesTheFileUnchanged) {
+  Write("p.ovx", kSampleProfile);
+  LoadProfile(PathOf("p.ovx"));
+  EXPECT_EQ(Read("p.ovx"), kSampleProfile);
+}
+
+TEST_F(ProfileLoadTest, EditorFindsRowsInAnyCase) {
+  const auto profile = LoadProfile(Write("p.ovx", kSampleProfile));
+  ASSERT_TRUE(profile);
+  const TProfileRow* row = profile->Editors.Find(TProfileGroup::Video, "VIDEO SIZE");
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->Key, "Video Size");
+  EXPECT_EQ(profile->Editors.Find(TProfileGroup::Audio, "Video Size"), nullptr);
+}
+
+}  // namespace
+}  // namespace converter
