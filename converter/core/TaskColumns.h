@@ -3,6 +3,7 @@
 
 namespace converter {
 
+// The task list's columns: the caption (input path), then sub-items siLength, siSize and siStatus.
 struct TaskColumn {
   const char* Caption;
   int Width;  // at start

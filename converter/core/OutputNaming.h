@@ -1,0 +1,30 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "converter/core/TaskRows.h"
+
+namespace converter {
+
+using FileExists = std::function<bool(const std::string& path)>;
+
+// What the run names its outputs by.
+struct OutputSettings {
+  std::string Folder;      // the output folder; a trailing "\" is added when missing
+  std::string ProfileExt;  // "." + the output type of the profile the run uses
+  bool Overwrite = false;  // false: an existing file is never replaced
+  FileExists Exists;
+};
+
+// The output path of row rowIndex (counted from 0): the folder, the row's output name and the
+// profile's extension. When that file exists and may not be overwritten, or when it is the input
+// itself (compared without case), the name gets "_" + the row number (counted from 1) and the
+// row's own extension; the first such name that is free is taken, counting the number up. The
+// result is never the input path.
+std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings);
+
+// The thumbnail beside an output: the output's file name without extension + ".THM", in the
+// output's folder (a dot in a folder name is never taken for the extension).
+std::string ThumbnailPath(const std::string& outputPath);
+
+}  // namespace converter

@@ -1,0 +1,44 @@
+#include "converter/core/CommandLineInputs.h"
+
+#include <gtest/gtest.h>
+
+namespace converter {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(CommandLineInputsTest, TheArgumentsAreTheCandidates) {
+  const Lines arguments{"a.avi", "b.txt", "dirX"};
+  EXPECT_EQ(CommandLineInputs(arguments, [](const std::string&) -> std::string {
+              ADD_FAILURE() << "no list file here";
+              return {};
+            }),
+            arguments);
+  EXPECT_EQ(CommandLineInputs({}, {}), Lines{});
+}
+
+TEST(CommandLineInputsTest, AListFileFirstGivesItsLinesAndHidesTheOtherArguments) {
+  std::string read;
+  const auto inputs = CommandLineInputs({R"(C:\Temp\LIST.TMP)", "b.avi"}, [&](const std::string& path) {
+    read = path;
+    return std::string("C:\\x.avi\r\nC:\\dir\r\n");
+  });
+  EXPECT_EQ(read, R"(C:\Temp\LIST.TMP)");
+  EXPECT_EQ(inputs, (Lines{R"(C:\x.avi)", R"(C:\dir)"}));
+}
+
+TEST(CommandLineInputsTest, OnlyTheFirstArgumentCanBeAListFile) {
+  const Lines arguments{"a.avi", "list.tmp"};
+  EXPECT_EQ(CommandLineInputs(arguments, {}), arguments);
+  EXPECT_EQ(CommandLineInputs({"C:\\x.tmp\\a.avi"}, {}), Lines{"C:\\x.tmp\\a.avi"});
+}
+
+TEST(TextLinesTest, BreaksAtEveryKindOfLineEnd) {
+  EXPECT_EQ(TextLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(TextLines("a\r\n\r\nb\n"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(TextLines("a\n\r"), (Lines{"a", ""}));
+  EXPECT_EQ(TextLines(""), Lines{});
+}
+
+}  // namespace
+}  // namespace converter

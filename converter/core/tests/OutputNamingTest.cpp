@@ -1,0 +1,73 @@
+#include "converter/core/OutputNaming.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace converter {
+namespace {
+
+class OutputPathTest : public ::testing::Test {
+ protected:
+  std::string PathOf(const std::string& input, int rowIndex, const std::string& rowExt = ".mp4") {
+    ltvItemData row = NewTaskRow(input, {"00:01:00.00", " 320x240"}, rowExt);
+    return OutputPath(row, rowIndex, settings);
+  }
+  std::set<std::string> files;
+  OutputSettings settings{R"(C:\Out)", ".mp4", false, [this](const std::string& path) { return files.count(path) > 0; }};
+};
+
+TEST_F(OutputPathTest, AFreeNameIsTheFolderTheNameAndTheProfilesExtension) {
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 2), R"(C:\Out\clip.mp4)");
+  settings.Folder = R"(C:\Out\)";
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 2), R"(C:\Out\clip.mp4)");
+}
+
+TEST_F(OutputPathTest, AnExistingFileIsReplacedOnlyWhenOverwriting) {
+  files.insert(R"(C:\Out\clip.mp4)");
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 2), R"(C:\Out\clip_3.mp4)");
+  settings.Overwrite = true;
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 2), R"(C:\Out\clip.mp4)");
+}
+
+TEST_F(OutputPathTest, TheRenamedFileTakesTheRowsOwnExtension) {
+  files.insert(R"(C:\Out\clip.mp4)");
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 0, ".MP4"), R"(C:\Out\clip_1.MP4)");
+}
+
+TEST_F(OutputPathTest, ARowWithoutExtensionFallsBackToTheProfiles) {
+  files.insert(R"(C:\Out\clip.mp4)");
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 0, ""), R"(C:\Out\clip_1.mp4)");
+}
+
+TEST_F(OutputPathTest, ATakenRenamedFileIsNeverReplaced) {
+  files = {R"(C:\Out\clip.mp4)", R"(C:\Out\clip_3.mp4)", R"(C:\Out\clip_4.mp4)"};
+  EXPECT_EQ(PathOf(R"(D:\In\clip.avi)", 2), R"(C:\Out\clip_5.mp4)");
+}
+
+TEST_F(OutputPathTest, TheInputIsNeverTheOutputWhateverTheCase) {
+  settings.Overwrite = true;
+  EXPECT_EQ(PathOf(R"(C:\Out\clip.mp4)", 0), R"(C:\Out\clip_1.mp4)");
+  EXPECT_EQ(PathOf(R"(c:\out\clip.MP4)", 0), R"(C:\Out\clip_1.mp4)");
+}
+
+TEST_F(OutputPathTest, TheRenamedFileIsNeverTheInputEither) {
+  ltvItemData row = NewTaskRow(R"(C:\Out\Clip_1.MP4)", {}, ".mp4");
+  row.SubItems[siOutputName] = "clip";
+  files.insert(R"(C:\Out\clip.mp4)");
+  EXPECT_EQ(OutputPath(row, 0, settings), R"(C:\Out\clip_2.mp4)");
+  settings.Overwrite = true;
+  EXPECT_EQ(OutputPath(row, 0, settings), R"(C:\Out\clip.mp4)");
+  row.Caption = R"(C:\Out\CLIP.mp4)";
+  EXPECT_EQ(OutputPath(row, 0, settings), R"(C:\Out\clip_1.mp4)");
+}
+
+TEST(ThumbnailPathTest, ReplacesTheExtensionOfTheFileNameOnly) {
+  EXPECT_EQ(ThumbnailPath(R"(C:\Out\clip.mp4)"), R"(C:\Out\clip.THM)");
+  EXPECT_EQ(ThumbnailPath(R"(C:\Out\my.clip.mp4)"), R"(C:\Out\my.clip.THM)");
+  EXPECT_EQ(ThumbnailPath(R"(C:\My.Videos\clip_3)"), R"(C:\My.Videos\clip_3.THM)");
+  EXPECT_EQ(ThumbnailPath("clip.mp4"), "clip.THM");
+}
+
+}  // namespace
+}  // namespace converter
