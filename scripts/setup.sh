@@ -31,9 +31,24 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ] || [ ! -f "$third/.apt-updated" ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
+  # A mirror caught mid-sync fails one index now and then: try again, and go on with the
+  # lists we have if it keeps failing, since the install below says whether they sufficed.
+  for try in 1 2 3 4; do
+    if apt-get update -q -o Acquire::Retries=3; then break; fi
+    if [ "$try" -lt 4 ]; then sleep $((try * 15)); fi
+  done
   touch "$third/.apt-updated"
-  [ ${#missing[@]} -eq 0 ] || apt-get install -y -q "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    # When one architecture's security index is missing, its libraries and the other
+    # architecture's cannot be matched in version; the release's own versions always can.
+    for try in 1 2 3; do
+      if apt-get install -y -q -o Acquire::Retries=3 "${missing[@]}"; then break; fi
+      if apt-get install -y -q -o Acquire::Retries=3 -t bookworm "${missing[@]}"; then break; fi
+      if [ "$try" -eq 3 ]; then exit 1; fi
+      sleep $((try * 15))
+      apt-get update -q -o Acquire::Retries=3 || true
+    done
+  fi
 fi
 update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix >/dev/null 2>&1 || true
 
