@@ -13,7 +13,4 @@ using ReadListFile = std::function<std::string(const std::string& path)>;
 // being ignored.
 std::vector<std::string> CommandLineInputs(const std::vector<std::string>& arguments, const ReadListFile& readListFile);
 
-// The lines of a text, broken at CR LF, LF or CR; a final line break ends the last line.
-std::vector<std::string> TextLines(const std::string& text);
-
 }  // namespace converter

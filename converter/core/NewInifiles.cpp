@@ -2,29 +2,13 @@
 
 #include "converter/core/TextCase.h"
 #include "converter/core/TextConversions.h"
+#include "converter/core/TextLines.h"
 
 #include <fstream>
 #include <iterator>
 
 namespace converter {
 namespace {
-
-// CR LF, LF or a lone CR ends a line; a last line without an end still counts.
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') {
-      line += text[i];
-      continue;
-    }
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    lines.push_back(line);
-    line.clear();
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
-}
 
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
@@ -50,7 +34,7 @@ int IndexOfKeyLine(const std::string& key, const std::vector<std::string>& lines
 
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName)) {
   std::ifstream file(FFileName, std::ios::binary);
-  if (file) FLines = SplitLines({std::istreambuf_iterator<char>(file), {}});
+  if (file) FLines = TextLines({std::istreambuf_iterator<char>(file), {}});
 }
 
 TNewInifile::~TNewInifile() {

@@ -1,6 +1,5 @@
 #include "converter/core/OutputNaming.h"
 
-#include "converter/core/FileNames.h"
 #include "converter/core/Paths.h"
 #include "converter/core/TextCase.h"
 

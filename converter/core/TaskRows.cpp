@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "converter/core/FileNames.h"
 #include "converter/core/Paths.h"
 #include "converter/core/TimeText.h"
 

@@ -33,12 +33,5 @@ TEST(CommandLineInputsTest, OnlyTheFirstArgumentCanBeAListFile) {
   EXPECT_EQ(CommandLineInputs({"C:\\x.tmp\\a.avi"}, {}), Lines{"C:\\x.tmp\\a.avi"});
 }
 
-TEST(TextLinesTest, BreaksAtEveryKindOfLineEnd) {
-  EXPECT_EQ(TextLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(TextLines("a\r\n\r\nb\n"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(TextLines("a\n\r"), (Lines{"a", ""}));
-  EXPECT_EQ(TextLines(""), Lines{});
-}
-
 }  // namespace
 }  // namespace converter
