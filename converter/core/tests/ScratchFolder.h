@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace converter {
@@ -13,8 +14,10 @@ class ScratchFolder : public ::testing::Test {
 protected:
   void SetUp() override {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    // The random part keeps test runs of several build trees apart.
     FFolder = std::filesystem::temp_directory_path() /
-              ("converter-core-" + std::string(test->test_suite_name()) + "-" + test->name());
+              ("converter-core-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" +
+               std::to_string(std::random_device{}()));
     std::filesystem::remove_all(FFolder);
     std::filesystem::create_directories(FFolder);
   }
