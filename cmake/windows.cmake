@@ -1,4 +1,5 @@
-# Settings of the cross tree: static 32-bit Windows programs.
+# Settings of the cross tree: static 32-bit Windows programs, with resources.
+enable_language(RC)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600 STRICT)
 add_link_options(-static -static-libgcc -static-libstdc++)
 set(DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE PATH "The program folder")
