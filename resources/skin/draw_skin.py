@@ -7,6 +7,7 @@ Magenta (0xFF00FF) marks the pixels a skin bitmap leaves undrawn. Colours here a
 0xRRGGBB.
 """
 import struct
+import sys
 from pathlib import Path
 
 MAGENTA = 0xFF00FF
@@ -361,7 +362,7 @@ def form_left_border_image():
     return canvas
 
 
-def write_bmp(path, canvas, bits=24):
+def bmp(canvas, bits=24):
     """Bottom-up BMP, 24 bits per pixel or 8 bits with a palette of the colours used."""
     palette = sorted({c for row in canvas.rows for c in row}) if bits == 8 else []
     index = {color: i for i, color in enumerate(palette)}
@@ -378,7 +379,7 @@ def write_bmp(path, canvas, bits=24):
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, bits, 0,
                        len(pixels), 2835, 2835, len(palette), 0)
-    path.write_bytes(header + info + colors + bytes(pixels))
+    return header + info + colors + bytes(pixels)
 
 
 BITMAPS = {
@@ -408,9 +409,18 @@ PALETTED = {"ScrollButtonImage", "SideChannelHandleImage"}
 
 
 def main():
+    """Writes the bitmaps; with --check, only reports those that differ from their drawing."""
     folder = Path(__file__).resolve().parent
+    stale = []
     for name, draw in BITMAPS.items():
-        write_bmp(folder / f"{name}.bmp", draw(), 8 if name in PALETTED else 24)
+        path = folder / f"{name}.bmp"
+        data = bmp(draw(), 8 if name in PALETTED else 24)
+        if "--check" not in sys.argv[1:]:
+            path.write_bytes(data)
+        elif not path.exists() or path.read_bytes() != data:
+            stale.append(path.name)
+    if stale:
+        sys.exit("not as drawn: " + " ".join(stale))
 
 
 if __name__ == "__main__":

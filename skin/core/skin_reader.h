@@ -13,6 +13,10 @@ namespace skin {
 // letter case; of several entries of one name the first counts.
 class TkivSkinReader {
 public:
+  TkivSkinReader() = default;
+  // Loads the file at once; an empty name leaves the reader not ready.
+  explicit TkivSkinReader(const std::string& fileName) { Load(fileName); }
+
   // Run after each successful load.
   std::function<void(TkivSkinReader& sender)> OnLoaded;
 

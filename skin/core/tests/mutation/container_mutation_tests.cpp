@@ -14,7 +14,7 @@ namespace {
 
 using test::Bytes;
 
-constexpr int kMutantsPerKind = 1500;
+constexpr int kMutantsPerKind = 3000;
 
 class ContainerMutation : public ::testing::Test {
 protected:
