@@ -122,6 +122,8 @@ public:
   void SetControl(TControl* c);
   void FreeHandle();
   static void FreeDeviceContexts();  // of every control canvas that holds a window DC
+  // Runs paint with dc (a paint DC, not the canvas's) as the canvas's handle.
+  void PaintOn(HDC dc, const std::function<void()>& paint);
 protected:
   void CreateHandle() override;
 private:
@@ -443,6 +445,8 @@ protected:
   void UpdateShowing();
   void CreateChildHandles();
   void UpdateMouseTracking(TMessage& m);
+  // Frees the owned components and then the remaining children (while the control is whole).
+  void FreeChildren();
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = nullptr;

@@ -1,0 +1,483 @@
+#include "framework/Forms.h"
+
+#include <algorithm>
+
+#include "framework/Menus.h"
+
+TApplication* Application = nullptr;
+TScreen* Screen = nullptr;
+
+namespace {
+// The globals live from start-up to the end of the program; the forms the application owns
+// are freed (OnDestroy and all) when it ends.
+struct Globals {
+  Globals() {
+    Application = new TApplication(nullptr);
+    Screen = new TScreen(nullptr);
+  }
+  ~Globals() {
+    TObject::FreeAndNil(Application);
+    TObject::FreeAndNil(Screen);
+  }
+} gGlobals;
+
+void HandleExceptionOfApplication(TObject* sender) {
+  if (Application) Application->HandleException(sender);
+}
+}  // namespace
+
+TCustomForm* GetParentForm(TControl* control) {
+  while (control && control->Parent()) control = control->Parent();
+  return dynamic_cast<TCustomForm*>(control);
+}
+
+// ---------------------------------------------------------------- TCustomForm
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner), FIcon(std::make_unique<TIcon>()) {
+  BeginLoading();
+  FVisible = false;
+  FColor = clBtnFace;
+  FParentColor = false;
+  FParentFont = false;
+  FBrush->SetColor(FColor);
+  FControlStyle |= csAcceptsControls;
+  FWidth = 320;
+  FHeight = 240;
+  FIcon->OnChange = [this](TObject*) { IconChanged(); };
+  if (Screen) Screen->FForms.push_back(this);
+}
+
+TCustomForm::~TCustomForm() {
+  FIcon->OnChange = nullptr;
+  Destroying();
+  FreeChildren();
+  DestroyHandle();
+  if (Screen) {
+    auto& forms = Screen->FForms;
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  }
+  if (Application && Application->FMainForm == this) Application->FMainForm = nullptr;
+}
+
+void TCustomForm::AfterConstruction() {
+  TCustomControl::AfterConstruction();
+  EndLoading();
+  if (OnCreate) OnCreate(this);
+}
+
+void TCustomForm::BeforeDestruction() {
+  if (OnDestroy) {
+    try {
+      OnDestroy(this);
+    } catch (...) {
+      HandleExceptionOfApplication(this);
+    }
+  }
+  TCustomControl::BeforeDestruction();
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  params.ExStyle = 0;
+  if (!FEnabled) params.Style |= WS_DISABLED;
+  switch (FBorderStyle) {
+    case bsNone: params.Style |= WS_POPUP; break;
+    case bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog: params.Style |= WS_POPUP | WS_CAPTION; params.ExStyle |= WS_EX_DLGMODALFRAME; break;
+    case bsToolWindow: params.Style |= WS_CAPTION; params.ExStyle |= WS_EX_TOOLWINDOW; break;
+    case bsSizeToolWin: params.Style |= WS_CAPTION | WS_THICKFRAME; params.ExStyle |= WS_EX_TOOLWINDOW; break;
+  }
+  if (FBorderStyle != bsNone && (FBorderIcons & biSystemMenu)) {
+    params.Style |= WS_SYSMENU;
+    bool boxes = FBorderStyle == bsSingle || FBorderStyle == bsSizeable;
+    if (boxes && (FBorderIcons & biMinimize)) params.Style |= WS_MINIMIZEBOX;
+    if (boxes && (FBorderIcons & biMaximize)) params.Style |= WS_MAXIMIZEBOX;
+    if (FBorderStyle == bsDialog && (FBorderIcons & biHelp)) params.ExStyle |= WS_EX_CONTEXTHELP;
+  }
+  if (FFormStyle == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
+  if (FPosition == poDefault || FPosition == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
+  if (FPosition == poDefault || FPosition == poDefaultSizeOnly) params.Width = params.Height = CW_USEDEFAULT;
+  // Other forms stay above the main form and leave the task bar to it.
+  TCustomForm* main = Application ? Application->MainForm() : nullptr;
+  params.WndParent = main && main != this && main->HandleAllocated() ? main->FHandle : nullptr;
+}
+
+TRect TCustomForm::ClientRect() const {
+  TRect r = TCustomControl::ClientRect();
+  if (!FHandle && FMenu) r.bottom = std::max(0L, r.bottom - GetSystemMetrics(SM_CYMENU));
+  return r;
+}
+
+void TCustomForm::CreateWnd() {
+  TCustomControl::CreateWnd();
+  if (FMenu) {
+    FMenu->SetWindow(FHandle);
+    ::SetMenu(FHandle, FMenu->Handle());
+  }
+  IconChanged();
+}
+
+void TCustomForm::DestroyWnd() {
+  ::SetMenu(FHandle, nullptr);
+  TCustomControl::DestroyWnd();
+}
+
+void TCustomForm::IconChanged() {
+  if (!FHandle) return;
+  HICON icon = FIcon->Handle();
+  SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle s) {
+  if (s == FBorderStyle) return;
+  FBorderStyle = s;
+  RecreateWnd();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
+  if (icons == FBorderIcons) return;
+  FBorderIcons = icons;
+  RecreateWnd();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle s) {
+  if (s == FFormStyle) return;
+  FFormStyle = s;
+  if (FHandle)
+    SetWindowPos(FHandle, s == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+TWindowState TCustomForm::WindowState() const {
+  if (!FHandle) return FWindowState;
+  if (IsIconic(FHandle)) return wsMinimized;
+  if (IsZoomed(FHandle)) return wsMaximized;
+  return wsNormal;
+}
+
+void TCustomForm::SetWindowState(TWindowState s) {
+  FWindowState = s;
+  if (FHandle && FVisible)
+    ShowWindow(FHandle, s == wsMinimized ? SW_MINIMIZE : s == wsMaximized ? SW_MAXIMIZE : SW_RESTORE);
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == FMenu) return;
+  if (FMenu) {
+    FMenu->RemoveFreeNotification(this);
+    FMenu->SetWindow(nullptr);
+  }
+  FMenu = menu;
+  if (menu) menu->FreeNotification(this);
+  if (!FHandle) return;
+  if (menu) menu->SetWindow(FHandle);
+  ::SetMenu(FHandle, menu ? menu->Handle() : nullptr);
+}
+
+void TCustomForm::Notification(TComponent* c, TOperation op) {
+  TCustomControl::Notification(c, op);
+  if (op != opRemove) return;
+  if (c == FMenu) {
+    FMenu = nullptr;
+    if (FHandle && !IsDestroying()) ::SetMenu(FHandle, nullptr);
+  }
+}
+
+bool TCustomForm::Active() const { return FHandle && GetActiveWindow() == FHandle; }
+
+void TCustomForm::SetActiveControl(TWinControl* c) {
+  FActiveControl = c;
+  if (c && FVisible && FHandle && IsWindowEnabled(FHandle) && c->CanFocus()) ::SetFocus(c->Handle());
+}
+
+void TCustomForm::SetFocusedControl(TWinControl* c) {
+  if (c == FFocusedControl) return;
+  TWinControl* old = FFocusedControl;
+  FFocusedControl = c;
+  if (c != this) FActiveControl = c;
+  if (old && old != this) old->Perform(CM_EXIT);
+  if (c && c != this) c->Perform(CM_ENTER);
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(c));
+}
+
+void TCustomForm::DefocusControl(TWinControl* c) {
+  if (!c) return;
+  bool focusInside = false;
+  if (c->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+  if (c->ContainsControl(FFocusedControl)) {
+    FFocusedControl = nullptr;
+    focusInside = true;
+  }
+  if (focusInside && FHandle && c != this && !IsDestroying()) ::SetFocus(FHandle);
+}
+
+void TCustomForm::PlaceOnScreen() {
+  if (FPlaced) return;
+  FPlaced = true;
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  switch (FPosition) {
+    case poScreenCenter:
+    case poDesktopCenter:
+      break;
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+      TCustomForm* main = Application ? Application->MainForm() : nullptr;
+      if (!main || main == this || !main->HandleAllocated()) break;
+      area = main->BoundsRect();
+      break;
+    }
+    default:
+      return;
+  }
+  int left = area.left + (area.right - area.left - FWidth) / 2;
+  int top = area.top + (area.bottom - area.top - FHeight) / 2;
+  SetBounds(std::max(0, left), std::max(0, top), FWidth, FHeight);
+}
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  if (FHandle) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TCustomForm::SetVisible(bool v) {
+  if (v == FVisible) return;
+  if (v) {
+    HandleNeeded();
+    PlaceOnScreen();
+    if (OnShow) OnShow(this);
+  } else if (OnHide) {
+    OnHide(this);
+  }
+  TCustomControl::SetVisible(v);
+}
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::Close() {
+  if (!CloseQuery()) return;
+  bool isMain = Application && Application->MainForm() == this;
+  TCloseAction action = isMain ? caFree : caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == caNone) return;
+  if (isMain) {
+    Application->Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: SetWindowState(wsMinimized); break;
+    default: Release(); break;
+  }
+}
+
+void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
+
+void TCustomForm::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CM_RELEASE:
+      Free();
+      return;
+    case WM_CLOSE:
+      Close();
+      return;
+    case CM_VISIBLECHANGED:
+      if (m.WParam) HandleNeeded();
+      if (FHandle) {
+        int show = FWindowState == wsMaximized ? SW_SHOWMAXIMIZED
+                   : FWindowState == wsMinimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+        ShowWindow(FHandle, m.WParam ? show : SW_HIDE);
+      }
+      return;
+    case WM_COMMAND:
+      if (m.LParam == 0 && HIWORD(m.WParam) != 1 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(m.WParam) != WA_INACTIVE) {
+        if (OnActivate) OnActivate(this);
+        if (FActiveControl && FActiveControl->CanFocus()) {
+          ::SetFocus(FActiveControl->Handle());
+          m.Result = 0;
+          return;
+        }
+      } else if (OnDeactivate) {
+        OnDeactivate(this);
+      }
+      break;
+    case CM_DIALOGKEY:
+      if (m.WParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
+        m.Result = 1;
+        return;
+      }
+      break;
+  }
+  TCustomControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------- TApplication
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+  if (!ApplicationHandleException) ApplicationHandleException = HandleExceptionOfApplication;
+}
+
+TApplication::~TApplication() {
+  DestroyComponents();
+}
+
+void TApplication::Notification(TComponent* c, TOperation op) {
+  TComponent::Notification(c, op);
+  if (op == opRemove && c == FMainForm) FMainForm = nullptr;
+}
+
+std::string TApplication::ExeName() const {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, n);
+}
+
+std::string TApplication::Title() const {
+  if (!FTitle.empty()) return FTitle;
+  return ChangeFileExt(ExtractFileName(ExeName()), "");
+}
+
+HWND TApplication::Handle() const {
+  return FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
+}
+
+void TApplication::Run() {
+  if (FMainForm && FShowMainForm) FMainForm->Show();
+  while (!FTerminated) HandleMessage();
+}
+
+void TApplication::Terminate() {
+  PostQuitMessage(0);
+}
+
+bool TApplication::IsKeyMsg(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  // The framework control the key is for: the window's own, or that of a parent (the edit box
+  // inside a combo box belongs to the combo box).
+  HWND wnd = msg.hwnd;
+  TWinControl* c = nullptr;
+  while (wnd && !(c = TWinControl::FindControl(wnd))) wnd = GetParent(wnd);
+  return c && c->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return true;
+  }
+  bool handled = false;
+  try {
+    if (OnMessage) OnMessage(msg, handled);
+    if (!handled && !IsKeyMsg(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  } catch (...) {
+    HandleException(this);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+    if (msg.message == WM_QUIT) {
+      // Kept for the loop that ends the program.
+      PostQuitMessage((int)msg.wParam);
+      return;
+    }
+  }
+}
+
+void TApplication::Idle() {
+  TControlCanvas::FreeDeviceContexts();
+  if (OnIdle) {
+    try {
+      OnIdle(this);
+    } catch (...) {
+      HandleException(this);
+    }
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg)) {
+    Idle();
+    if (!FTerminated) WaitMessage();
+  }
+}
+
+void TApplication::HandleException(TObject* Sender) {
+  std::exception_ptr error = std::current_exception();
+  if (!error) return;
+  try {
+    std::rethrow_exception(error);
+  } catch (const EAbort&) {
+    return;
+  } catch (const Exception& e) {
+    if (OnException) OnException(Sender, e);
+    else ShowException(e);
+  } catch (const std::exception& e) {
+    Exception wrapped(e.what());
+    if (OnException) OnException(Sender, wrapped);
+    else ShowException(wrapped);
+  } catch (...) {
+    Exception wrapped("Unknown error");
+    if (OnException) OnException(Sender, wrapped);
+    else ShowException(wrapped);
+  }
+}
+
+void TApplication::ShowException(const Exception& E) {
+  std::string text = E.Message();
+  if (!text.empty() && text.back() > '.') text += '.';
+  MessageBoxA(Handle(), text.c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);
+}
+
+// ---------------------------------------------------------------- TScreen
+
+void TScreen::SetCursor(TCursor c) {
+  if (c == FCursor) return;
+  FCursor = c;
+  if (c != crDefault) {
+    ::SetCursor(Cursors(c));
+    return;
+  }
+  // Back to the cursor of whatever is under the mouse.
+  POINT p;
+  GetCursorPos(&p);
+  SetCursorPos(p.x, p.y);
+}
+
+HCURSOR TScreen::Cursors(TCursor c) const {
+  struct Entry { TCursor cursor; LPCSTR id; };
+  static const Entry table[] = {
+      {crArrow, IDC_ARROW}, {crCross, IDC_CROSS}, {crIBeam, IDC_IBEAM}, {crSizeNESW, IDC_SIZENESW},
+      {crSizeNS, IDC_SIZENS}, {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE}, {crUpArrow, IDC_UPARROW},
+      {crHourGlass, IDC_WAIT}, {crNo, IDC_NO}, {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
+      {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL}, {crHSplit, IDC_SIZEWE}, {crVSplit, IDC_SIZENS},
+      {crDrag, IDC_ARROW}, {crNoDrop, IDC_NO}, {crMultiDrag, IDC_ARROW}, {crSQLWait, IDC_WAIT}};
+  if (c == crNone) return nullptr;
+  for (const Entry& e : table)
+    if (e.cursor == c) return LoadCursorA(nullptr, e.id);
+  return LoadCursorA(nullptr, IDC_ARROW);
+}
+
+TCustomForm* TScreen::ActiveForm() const {
+  HWND active = GetActiveWindow();
+  for (TCustomForm* f : FForms)
+    if (f->HandleAllocated() && f->Handle() == active) return f;
+  return nullptr;
+}

@@ -1,0 +1,192 @@
+// Forms and the application: TCustomForm/TForm (top-level windows), TApplication (the message
+// loop, the main form, the exception handler) and TScreen (the forms and the cursor), with the
+// globals Application and Screen.
+//
+// Forms are made with New<TMyForm>(owner) or Application->CreateForm(ref): the constructor
+// builds the controls while the form is loading; AfterConstruction ends loading (Loaded runs on
+// the form and every control it owns) and then calls OnCreate.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Controls.h"
+
+class TMainMenu;
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+
+enum TPosition {
+  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+  poMainFormCenter, poOwnerFormCenter
+};
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TFormStyle { fsNormal, fsStayOnTop };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TCustomControl {
+public:
+  explicit TCustomForm(TComponent* AOwner);
+  ~TCustomForm() override;
+  void AfterConstruction() override;   // ends loading, then OnCreate
+  void BeforeDestruction() override;   // OnDestroy
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle s);
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons icons);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition p) { FPosition = p; }
+  TWindowState WindowState() const;
+  void SetWindowState(TWindowState s);
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle s);
+  TIcon* Icon() const { return FIcon.get(); }
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
+
+  // The control that has (or gets, when the form is activated) the focus.
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* c);
+  // Called when c gets the focus: CM_EXIT to the old control, CM_ENTER to c, CM_FOCUSCHANGED.
+  void SetFocusedControl(TWinControl* c);
+  // c (or the control holding the focus inside it) goes away: the focus moves to the form.
+  void DefocusControl(TWinControl* c);
+  bool Active() const;
+
+  void Show();
+  void Hide() { SetVisible(false); }
+  // Asks OnCloseQuery, then OnClose decides (caHide by default; the main form ends the program).
+  void Close();
+  // Frees the form once the messages already queued for it are handled.
+  void Release();
+  void SetVisible(bool v) override;
+  TRect ClientRect() const override;
+  void Notification(TComponent* c, TOperation op) override;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  void WndProc(TMessage& m) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;   // takes the menu bar off first: the menu is not the window's to free
+  virtual bool CloseQuery();
+  // Places the form as Position says, just before it is first shown.
+  void PlaceOnScreen();
+  void IconChanged();
+
+private:
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+  TPosition FPosition = poDesigned;
+  TWindowState FWindowState = wsNormal;
+  TFormStyle FFormStyle = fsNormal;
+  std::unique_ptr<TIcon> FIcon;
+  TMainMenu* FMenu = nullptr;
+  TWinControl* FActiveControl = nullptr;
+  TWinControl* FFocusedControl = nullptr;
+  bool FPlaced = false;
+};
+
+class TForm : public TCustomForm {
+public:
+  using TCustomForm::TCustomForm;
+};
+
+using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
+using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
+
+class TApplication : public TComponent {
+public:
+  explicit TApplication(TComponent* AOwner);
+  ~TApplication() override;
+
+  // Creates a form owned by the application; the first one becomes the main form.
+  template <class T> void CreateForm(T*& reference) {
+    T* form = new T(this);
+    reference = form;
+    form->AfterConstruction();
+    if (!FMainForm) FMainForm = form;
+  }
+  TCustomForm* MainForm() const { return FMainForm; }
+  bool ShowMainForm() const { return FShowMainForm; }
+  void SetShowMainForm(bool v) { FShowMainForm = v; }
+
+  // Shows the main form and handles messages until the program is told to end.
+  void Run();
+  // Handles the messages that are waiting; a WM_QUIT met there ends the loop and is posted
+  // again, so that Run (or any other loop) still ends.
+  void ProcessMessages();
+  // Handles one message, or waits for one when none is waiting.
+  void HandleMessage();
+  // Asks the message loop to end (posts WM_QUIT).
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+
+  // Call inside a catch block: gives the exception to OnException, or shows its message.
+  // EAbort is silent.
+  void HandleException(TObject* Sender);
+  void ShowException(const Exception& E);
+
+  std::string ExeName() const;
+  std::string Title() const;
+  void SetTitle(const std::string& t) { FTitle = t; }
+  HWND Handle() const;   // the main form's window, or null
+
+  TExceptionEvent OnException;
+  TMessageEvent OnMessage;
+  TNotifyEvent OnIdle;
+
+  void Notification(TComponent* c, TOperation op) override;
+
+private:
+  friend class TCustomForm;
+  bool ProcessMessage(MSG& msg);
+  // Keyboard messages go first to the framework control they are for (CN_KEYDOWN and so on).
+  bool IsKeyMsg(MSG& msg);
+  void Idle();
+  TCustomForm* FMainForm = nullptr;
+  bool FTerminated = false;
+  bool FShowMainForm = true;
+  std::string FTitle;
+};
+
+class TScreen : public TComponent {
+public:
+  explicit TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+  int FormCount() const { return (int)FForms.size(); }
+  TCustomForm* Forms(int i) const { return FForms.at(i); }
+  // The cursor of the whole program while not crDefault (crHourGlass during long work).
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor c);
+  // The platform cursor for a cursor number.
+  HCURSOR Cursors(TCursor c) const;
+  TCustomForm* ActiveForm() const;
+  int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+  int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+
+private:
+  friend class TCustomForm;
+  std::vector<TCustomForm*> FForms;
+  TCursor FCursor = crDefault;
+};
+
+extern TApplication* Application;
+extern TScreen* Screen;
