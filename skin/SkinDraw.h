@@ -5,9 +5,16 @@
 #include <string>
 
 #include "framework/Graphics.h"
+#include "skin/core/geometry.h"
 #include "skin/core/image.h"
 
 namespace skin {
+
+// Hit tests that count the right and bottom edges as inside.
+inline bool CoordInRect(int x, int y, const TRect& r) {
+  return CoordInRect(x, y, Rect{int(r.left), int(r.top), int(r.right), int(r.bottom)});
+}
+inline bool PointInRect(const TPoint& p, const TRect& r) { return CoordInRect(p.x, p.y, r); }
 
 Image ImageFromBitmap(TBitmap* bitmap);
 void BitmapFromImage(const Image& image, TBitmap* bitmap);  // a 24-bit bitmap of the image

@@ -150,6 +150,13 @@ TEST(DrawArrows, AreBlackWhenEnabledAndGreyOnWhiteWhenDisabled) {
   }
 }
 
+TEST(CoordInRect, CountsTheFarEdgesOfFrameworkRects) {
+  EXPECT_TRUE(CoordInRect(30, 40, TRect(10, 20, 30, 40)));
+  EXPECT_FALSE(CoordInRect(31, 40, TRect(10, 20, 30, 40)));
+  EXPECT_TRUE(PointInRect(TPoint(10, 20), TRect(10, 20, 30, 40)));
+  EXPECT_FALSE(PointInRect(TPoint(10, 41), TRect(10, 20, 30, 40)));
+}
+
 TEST(EllipsisText, FitsTheCanvasFont) {
   TBitmap target;
   BitmapFromImage(Image(10, 10), &target);
