@@ -11,7 +11,7 @@
 namespace skin {
 namespace {
 
-struct BitmapSpec {
+struct ExpectedBitmap {
   const char* Name;
   int Width;
   int Height;
@@ -19,7 +19,7 @@ struct BitmapSpec {
   int Bits;
 };
 
-const BitmapSpec kBitmaps[] = {
+const ExpectedBitmap kBitmaps[] = {
     {"ButtonImage", 219, 19, 3, 24},
     {"CheckBoxImage", 48, 12, 4, 24},
     {"RadioButtonImage", 48, 12, 4, 24},
@@ -90,7 +90,7 @@ TEST_F(BuiltInSkin, HoldsEveryEntryInOrderLaidOutAsTheSystemWritesContainers) {
   const auto entries = ReadContainer(*Data);
   ASSERT_TRUE(entries);
   std::vector<std::pair<std::string, EntryType>> expected;
-  for (const BitmapSpec& b : kBitmaps)
+  for (const ExpectedBitmap& b : kBitmaps)
     expected.emplace_back(b.Name, EntryType::Bitmap);
   for (const ValueSpec& i : kIntegers)
     expected.emplace_back(i.Name, EntryType::Integer);
@@ -125,13 +125,13 @@ TEST_F(BuiltInSkin, BitmapsHaveTheirSizesDepthsAndWholeFrames) {
   const auto entries = ReadContainer(*Data);
   ASSERT_TRUE(entries);
   for (std::size_t i = 0; i < std::size(kBitmaps); ++i) {
-    const BitmapSpec& spec = kBitmaps[i];
+    const ExpectedBitmap& expected = kBitmaps[i];
     Image image;
-    ASSERT_TRUE(reader.GetBitmap(spec.Name, image)) << spec.Name;
-    EXPECT_EQ(image.Width(), spec.Width) << spec.Name;
-    EXPECT_EQ(image.Height(), spec.Height) << spec.Name;
-    EXPECT_EQ(image.Width() % spec.Frames, 0) << spec.Name;
-    EXPECT_EQ(ReadU16(Data->data() + (*entries)[i].DataOffset + 28), spec.Bits) << spec.Name;
+    ASSERT_TRUE(reader.GetBitmap(expected.Name, image)) << expected.Name;
+    EXPECT_EQ(image.Width(), expected.Width) << expected.Name;
+    EXPECT_EQ(image.Height(), expected.Height) << expected.Name;
+    EXPECT_EQ(image.Width() % expected.Frames, 0) << expected.Name;
+    EXPECT_EQ(ReadU16(Data->data() + (*entries)[i].DataOffset + 28), expected.Bits) << expected.Name;
   }
 }
 
