@@ -1,0 +1,79 @@
+#include "converter/EncoderJob.h"
+
+#include <algorithm>
+
+namespace converter {
+namespace {
+
+constexpr UINT kTerminatedExitCode = 4;
+constexpr DWORD kLargestRead = 4095;
+
+// Closes the handle when it goes out of scope.
+struct OwnedHandle {
+  HANDLE Handle = nullptr;
+  ~OwnedHandle() {
+    if (Handle) CloseHandle(Handle);
+  }
+};
+
+}  // namespace
+
+std::string JobStartMessage(JobStart start) {
+  switch (start) {
+    case JobStart::PipeFailed: return "Error On CreatePipe()";
+    case JobStart::ProcessFailed: return "Error on CreateProcess()";
+    case JobStart::Started: break;
+  }
+  return "";
+}
+
+JobStart EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChunk,
+                         const BeforeRead& beforeRead) {
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  OwnedHandle readEnd, writeEnd;
+  if (!CreatePipe(&readEnd.Handle, &writeEnd.Handle, &inheritable, 0)) return JobStart::PipeFailed;
+
+  STARTUPINFOA startup{};
+  GetStartupInfoA(&startup);
+  startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = writeEnd.Handle;
+  startup.hStdError = writeEnd.Handle;
+  std::string writableLine = commandLine;  // CreateProcessA may write into it
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessA(FEncoderPath.c_str(), writableLine.data(), nullptr, nullptr, TRUE, 0,
+                      nullptr, nullptr, &startup, &started))
+    return JobStart::ProcessFailed;
+  OwnedHandle process{started.hProcess}, thread{started.hThread};
+  // Only the encoder may hold the write end, so that its end breaks the pipe.
+  CloseHandle(writeEnd.Handle);
+  writeEnd.Handle = nullptr;
+
+  // However the reading ends (an exception from a handler included), a live encoder is ended
+  // and Stop no longer reaches for this process.
+  FProcess = process.Handle;
+  struct EndOfJob {
+    HANDLE& Running;
+    ~EndOfJob() {
+      if (WaitForSingleObject(Running, 0) == WAIT_TIMEOUT)
+        TerminateProcess(Running, kTerminatedExitCode);
+      Running = nullptr;
+    }
+  } endOfJob{FProcess};
+
+  char buffer[kLargestRead];
+  DWORD bytesRead = 0;
+  for (;;) {
+    if (beforeRead) beforeRead();
+    if (!ReadFile(readEnd.Handle, buffer, kLargestRead, &bytesRead, nullptr)) break;
+    onChunk(std::string(buffer, std::find(buffer, buffer + bytesRead, '\0')));
+  }
+  return JobStart::Started;
+}
+
+void EncoderJob::TerminateEncoder() {
+  if (FProcess) TerminateProcess(FProcess, kTerminatedExitCode);
+}
+
+}  // namespace converter
