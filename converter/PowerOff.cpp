@@ -3,22 +3,22 @@
 #include <windows.h>
 
 namespace converter {
+namespace {
 
-bool EnableShutdownPrivilege() {
+// Failures are left to the shutdown to report.
+void EnableShutdownPrivilege() {
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
-    return false;
+    return;
   TOKEN_PRIVILEGES privileges{};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  // AdjustTokenPrivileges succeeds also when it assigned nothing; the last error tells.
-  const bool enabled =
-      LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid) &&
-      AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) &&
-      GetLastError() == ERROR_SUCCESS;
+  if (LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
+    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
   CloseHandle(token);
-  return enabled;
 }
+
+}  // namespace
 
 bool TurnOffComputer() {
   EnableShutdownPrivilege();
