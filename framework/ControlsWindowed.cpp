@@ -70,6 +70,8 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(std::mak
 TWinControl::~TWinControl() {
   Destroying();
   FreeChildren();
+  // Here, not in ~TControl: the parent must still see a windowed control (tab list, focus).
+  if (FParent) FParent->RemoveControl(this);
   DestroyHandle();
 }
 

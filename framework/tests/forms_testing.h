@@ -81,20 +81,29 @@ private:
   DWORD FStyle;
 };
 
-// A form shown on the screen for the test, freed after it.
+// A form shown on the screen for a suite of tests; what a test puts on it (owned by the form)
+// is freed after the test. (Hiding or destroying a shown window costs Wine seconds without a
+// window manager, so the form lives as long as the suite.)
 class FormTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    form = New<TForm>(nullptr);
-    form->SetBounds(40, 40, 400, 300);
-    form->SetCaption("Framework test");
-    form->Show();
+  static void SetUpTestSuite() {
+    shared = New<TForm>(nullptr);
+    shared->SetBounds(40, 40, 400, 300);
+    shared->SetCaption("Framework test");
+    shared->Show();
     Pump(20);
   }
+  static void TearDownTestSuite() { TObject::FreeAndNil(shared); }
+  void SetUp() override {
+    form = shared;
+    form->SetActiveControl(nullptr);
+    ReleaseCapture();   // a test that pressed a button without letting it go
+  }
   void TearDown() override {
-    TObject::FreeAndNil(form);
+    form->DestroyComponents();
     Pump(10);
   }
+  static inline TForm* shared = nullptr;
   TForm* form = nullptr;
 };
 
