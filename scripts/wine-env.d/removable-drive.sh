@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# The console for the tests: drive P: of the prefix is the empty folder psp-drive/ under
+# $WINE_TEST_ROOT, removable as a memory card in a reader would be. Wine's drive type for
+# that is "floppy": on a letter past B it makes a removable disk, not a diskette drive.
+set -euo pipefail
+drive="$WINE_TEST_ROOT/psp-drive"
+rm -rf "$drive"
+mkdir -p "$drive"
+ln -sfn "$drive" "$WINEPREFIX/dosdevices/p:"
+wine reg add 'HKLM\Software\Wine\Drives' /v p: /t REG_SZ /d floppy /f >/dev/null
+wineserver -w

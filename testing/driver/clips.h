@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+namespace driver {
+
+// Makes a test clip (moving test picture and a tone) with the real encoder; the
+// container follows the extension (.avi, .mpg, .mp4). True when the file was written.
+bool GenerateClip(const std::string& encoder, const std::string& path, double seconds,
+                  int width, int height);
+
+// What the real encoder reports about a file; seconds is -1 when it found no duration.
+struct ClipInfo {
+  double seconds = -1;
+  std::string container;   // e.g. "avi", "mov,mp4,m4a,3gp,3g2,mj2"
+  std::string videoCodec;  // e.g. "mpeg4", "h264"
+  int width = 0;
+  int height = 0;
+  std::string report;      // the encoder's whole output
+};
+
+ClipInfo Probe(const std::string& encoder, const std::string& path);
+ClipInfo ParseProbeReport(const std::string& report);
+
+}  // namespace driver

@@ -1,0 +1,132 @@
+#include "testing/driver/window_contents.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace driver {
+
+static const UINT kReplyTimeoutMs = 5000;
+
+// The reply, or -1 when none came in time. Wide: the message goes as UTF-16.
+static LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool wide = false) {
+  DWORD_PTR result = 0;
+  const auto send = wide ? SendMessageTimeoutW : SendMessageTimeoutA;
+  if (!send(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result))
+    return -1;
+  return static_cast<LRESULT>(result);
+}
+
+std::string WindowText(HWND window) {
+  const LRESULT length = Ask(window, WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return "";
+  std::string text(length + 1, '\0');
+  const LRESULT copied = Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(copied > 0 ? copied : 0);
+  return text;
+}
+
+int ListViewRowCount(HWND listView) {
+  return static_cast<int>(Ask(listView, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int ListViewColumnCount(HWND listView) {
+  const HWND header = reinterpret_cast<HWND>(Ask(listView, LVM_GETHEADER, 0, 0));
+  return header && header != reinterpret_cast<HWND>(-1)
+             ? static_cast<int>(Ask(header, HDM_GETITEMCOUNT, 0, 0))
+             : 1;
+}
+
+namespace {
+
+// A block of memory in another process, for messages whose data the system does not carry
+// across processes.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, size_t size) : FSize(size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    FProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                           processId);
+    if (FProcess)
+      FAddress = VirtualAllocEx(FProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (FAddress) VirtualFreeEx(FProcess, FAddress, 0, MEM_RELEASE);
+    if (FProcess) CloseHandle(FProcess);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+  bool Ready() const { return FAddress != nullptr; }
+  char* Address(size_t offset = 0) const { return static_cast<char*>(FAddress) + offset; }
+  bool Write(const void* data, size_t size) const {
+    return WriteProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
+  }
+  std::string ReadText(size_t offset) const {
+    std::string text(FSize - offset, '\0');
+    if (!ReadProcessMemory(FProcess, Address(offset), &text[0], text.size(), nullptr)) return "";
+    return text.substr(0, text.find('\0'));
+  }
+
+ private:
+  size_t FSize;
+  HANDLE FProcess = nullptr;
+  void* FAddress = nullptr;
+};
+
+}  // namespace
+
+std::string ListViewItemText(HWND listView, int row, int column) {
+  const size_t kTextSize = 1024;
+  RemoteBlock block(listView, sizeof(LVITEMA) + kTextSize);
+  if (!block.Ready()) return "";
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = block.Address(sizeof item);
+  item.cchTextMax = kTextSize;
+  if (!block.Write(&item, sizeof item)) return "";
+  if (Ask(listView, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.Address())) < 0)
+    return "";
+  return block.ReadText(sizeof item);
+}
+
+std::vector<std::vector<std::string>> ListViewRows(HWND listView) {
+  std::vector<std::vector<std::string>> rows(std::max(ListViewRowCount(listView), 0));
+  const int columns = ListViewColumnCount(listView);
+  for (size_t row = 0; row < rows.size(); ++row)
+    for (int column = 0; column < columns; ++column)
+      rows[row].push_back(ListViewItemText(listView, static_cast<int>(row), column));
+  return rows;
+}
+
+static std::string Narrow(const std::wstring& text) {
+  const int length = static_cast<int>(text.size());
+  std::string narrow(WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr),
+                     '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0], static_cast<int>(narrow.size()),
+                      nullptr, nullptr);
+  return narrow;
+}
+
+// Items are read as UTF-16: Wine hands them across processes in UTF-16 even to the ANSI
+// message, which overruns a buffer sized in ANSI characters.
+std::vector<std::string> ComboBoxItems(HWND comboBox) {
+  std::vector<std::string> items;
+  const LRESULT count = Ask(comboBox, CB_GETCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    const LRESULT length = Ask(comboBox, CB_GETLBTEXTLEN, index, 0, true);
+    if (length < 0) {
+      items.emplace_back();
+      continue;
+    }
+    std::wstring text(length + 1, L'\0');
+    const LRESULT copied =
+        Ask(comboBox, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]), true);
+    text.resize(copied > 0 ? copied : 0);
+    items.push_back(Narrow(text));
+  }
+  return items;
+}
+
+}  // namespace driver

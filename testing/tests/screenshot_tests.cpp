@@ -1,0 +1,90 @@
+// Screenshots of the X screen: a PNG to look at, and pixels a test can check.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "testing/driver/files.h"
+#include "testing/driver/screenshot.h"
+#include "testing/tests/sample_window_fixture.h"
+
+using namespace driver;
+
+namespace {
+
+unsigned BigEndian(const std::string& data, size_t at) {
+  unsigned value = 0;
+  for (size_t i = at; i < at + 4; ++i) value = value << 8 | static_cast<unsigned char>(data[i]);
+  return value;
+}
+
+// A binary PPM picture as ImageMagick writes it: "P6", width, height, 255, then RGB rows.
+class Picture {
+ public:
+  explicit Picture(const std::string& ppm) {
+    std::istringstream in(ppm);
+    std::string magic;
+    int maximum = 0;
+    in >> magic >> FWidth >> FHeight >> maximum;
+    in.get();
+    if (magic != "P6" || maximum != 255) FWidth = FHeight = 0;
+    FPixels = ppm.substr(static_cast<size_t>(in.tellg()));
+  }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  bool Complete() const { return FPixels.size() == static_cast<size_t>(FWidth) * FHeight * 3; }
+  COLORREF At(POINT screen) const {
+    const size_t at = (static_cast<size_t>(screen.y) * FWidth + screen.x) * 3;
+    const auto channel = [&](size_t i) { return static_cast<unsigned char>(FPixels[at + i]); };
+    return RGB(channel(0), channel(1), channel(2));
+  }
+
+ private:
+  int FWidth = 0, FHeight = 0;
+  std::string FPixels;
+};
+
+TEST(Screenshot, IsAPngOfTheWholeScreen) {
+  const std::string path = MakeScratchFolder("screenshot") + "\\screen.png";
+  ASSERT_TRUE(TakeScreenshot(path));
+  const std::string png = ReadWholeFile(path);
+  ASSERT_GE(png.size(), 24u);
+  EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1A\n");
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  EXPECT_EQ(BigEndian(png, 16), static_cast<unsigned>(GetSystemMetrics(SM_CXSCREEN)));
+  EXPECT_EQ(BigEndian(png, 20), static_cast<unsigned>(GetSystemMetrics(SM_CYSCREEN)));
+}
+
+TEST(Screenshot, NeedsAnExtensionForItsFormat) {
+  EXPECT_FALSE(TakeScreenshot(MakeScratchFolder("screenshot") + "\\screen", 2000));
+}
+
+// The sample window where it stands: its face, its list's white page, and the bare screen
+// beside it.
+TEST_F(SampleWindow, ShowsOnAScreenshot) {
+  const HWND list = Control(sample::kListId);
+  RECT window, listBox;
+  GetWindowRect(FWindow, &window);
+  GetWindowRect(list, &listBox);
+  ASSERT_GT(window.left, 20);
+  // Waits until the window has painted: a screenshot shows what the X server has.
+  ASSERT_TRUE(WaitUntil([&] { return !GetUpdateRect(FWindow, nullptr, FALSE); }, 5000));
+  Sleep(300);
+
+  const std::string path = MakeScratchFolder("screenshot") + "\\screen.ppm";
+  ASSERT_TRUE(TakeScreenshot(path));
+  const Picture picture(ReadWholeFile(path));
+  ASSERT_TRUE(picture.Complete());
+  ASSERT_EQ(picture.Width(), GetSystemMetrics(SM_CXSCREEN));
+  ASSERT_EQ(picture.Height(), GetSystemMetrics(SM_CYSCREEN));
+
+  RECT status;
+  GetWindowRect(Control(sample::kStatusId), &status);
+  const POINT belowStatus{(status.left + status.right) / 2, status.bottom + 6};
+  const POINT inList{(listBox.left + listBox.right) / 2, listBox.bottom - 8};
+  const POINT beside{window.left - 10, (window.top + window.bottom) / 2};
+  EXPECT_EQ(picture.At(belowStatus), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(picture.At(inList), GetSysColor(COLOR_WINDOW));
+  EXPECT_NE(picture.At(beside), GetSysColor(COLOR_BTNFACE));
+}
+
+}  // namespace
