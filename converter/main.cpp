@@ -1,20 +1,16 @@
-// Tessark: the video converter. For now its bare main window.
-#include "framework/Forms.h"
-
-namespace {
-class TMainForm : public TForm {
-public:
-  explicit TMainForm(TComponent* owner) : TForm(owner) {
-    SetCaption("Tessark V1.6");
-    SetPosition(poScreenCenter);
-    SetClientSize(640, 480);
-  }
-};
-}  // namespace
+// Tessark: the video converter.
+#include "converter/About.h"
+#include "converter/CustomSize.h"
+#include "converter/MainForm.h"
+#include "converter/Process.h"
+#include "converter/Settings.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  TMainForm* mainForm;
-  Application->CreateForm(mainForm);
+  Application->CreateForm(MainForm);
+  Application->CreateForm(ProcessForm);
+  AboutForm = New<TAboutForm>(Application, Application->Title(), MainForm->Version());
+  Application->CreateForm(SettingForm);
+  Application->CreateForm(SizeForm);
   Application->Run();
   return 0;
 }

@@ -1,0 +1,207 @@
+// The converter's main window: the task list, the toolbar, the two bottom bars (idle and
+// running), the profile editors and the preview pane on the right. Its code is split by
+// purpose: MainForm.cpp builds the window and runs its start-up, closing and simple commands;
+// the task rows, encoder jobs, run, preview and profile editors each have their own file.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "converter/StandIns.h"
+#include "framework/Buttons.h"
+#include "framework/ComCtrls.h"
+#include "framework/Dialogs.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/ImgList.h"
+#include "framework/Menus.h"
+#include "framework/StdCtrls.h"
+#include "framework/Timer.h"
+#include "framework/ValEdit.h"
+
+class TMainForm : public TForm {
+public:
+  explicit TMainForm(TComponent* AOwner);
+
+  // Program-wide values, fixed by FormCreate.
+  const std::string& ProgramFolder() const { return FProgramFolder; }  // ends with "\"
+  const std::string& Version() const { return FVersion; }
+
+  // Toolbar
+  TImageList* ImageList1;
+  TImageList* ImageList2;
+  TToolBar* Toolbar1;
+  TToolButton* tbtnAddFile;
+  TToolButton* tbtnAddDir;
+  TToolButton* tbtnRemove;
+  TToolButton* tbtnClear;
+  TToolButton* tbtnUp;
+  TToolButton* tbtnDown;
+  TToolButton* tbtnStart;
+  TToolButton* tbtnStop;
+  TToolButton* tbtnSetting;
+  TToolButton* tbtnHelp;
+  TToolButton* tbtnAbout;
+  TToolButton* ToolButton1;  // starts the manager
+
+  // Task list and the welcome panel over it
+  TRichListViewStandIn* ltvTask;
+  TPopupMenu* ppmTask;
+  TPanel* panbg;
+  TLabel* labProgramNameShadow;
+  TLabel* labProgramName;
+  TLabel* labStep1;
+  TLabel* labStep2;
+  TLabel* labStep3;
+  TLabel* labLink;
+
+  // Bottom bars: idle (profile and output folder) and running (progress and times)
+  TPanel* panBottom;
+  TPanel* panBottomCenter;
+  TLabel* labProfile;
+  TComboBox* cmbProfile;
+  TLabel* labOutputdir;
+  TEdit* edtOutputdir;
+  TBitBtn* bbtnSetting;
+  TBitBtn* bbtnBrowser;
+  TBitBtn* bbtnOpen;
+  TPanel* panBottomLeft;
+  TLabel* labConverting;
+  TLabel* labConvertingFile;
+  TLabel* labCurrent;
+  TProgressBar* pgbCurrent;
+  TLabel* labCurProgress;
+  TLabel* labTotal;
+  TProgressBar* pgbTotal;
+  TLabel* labTotalProgress;
+  TLabel* labElapsedCaption;
+  TLabel* labElapsed;
+  TLabel* labRemainingCaption;
+  TLabel* labRemaining;
+
+  // Right side: profile editors, then the preview pane
+  TPanel* panSplitter;
+  TPanel* panProfile;
+  TGroupBox* gpbProfile;
+  TPanel* panOutput;
+  TButton* btnOutput;
+  TValueListEditor* vleOutput;
+  TPanel* panVideo;
+  TButton* btnVideo;
+  TValueListEditor* vleVideo;
+  TPanel* panAudio;
+  TButton* btnAudio;
+  TValueListEditor* vleAudio;
+  TPanel* panAdvanced;
+  TButton* btnAdvanced;
+  TValueListEditor* vleAdvanced;
+  TSplitter* Splitter1;
+  TPanel* panPreview;
+  TPanel* VideoWindow1;  // the video window's place until the preview components exist
+  TTrackBar* TrackBar;
+  TPanel* panPreviewButtons;
+  TSpeedButton* sbtnPlay;
+  TSpeedButton* sbtnPause;
+  TSpeedButton* sbtnStop;
+  TLabel* labPreviewTime;
+
+  TMemo* Memo1;  // invisible: the text of each encoder output chunk
+  TOpenDialog* OpenDialog1;
+  TTimer* timerTime;  // the run clock
+  TkivSkinEngineStandIn* kivSkinEngine1;
+
+  // Start-up, closing and the simple commands (MainForm.cpp)
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void FormClose(TObject* Sender, TCloseAction& Action);
+  void LoadMainPreferences();
+  void SaveMainPreferences();
+  void tbtnAboutClick(TObject* Sender);
+  void tbtnSettingClick(TObject* Sender);
+  void bbtnSettingClick(TObject* Sender);
+  void tbtnHelpClick(TObject* Sender);
+  void bbtnBrowserClick(TObject* Sender);
+  void bbtnOpenClick(TObject* Sender);
+  void panSplitterMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+  void labLinkMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void labLinkMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void labLinkClick(TObject* Sender);
+
+  // Task rows
+  void AddCommandLineInputs();
+  void tbtnAddFileClick(TObject* Sender);
+  void tbtnAddDirClick(TObject* Sender);
+  void tbtnRemoveClick(TObject* Sender);
+  void tbtnClearClick(TObject* Sender);
+  void tbtnUpClick(TObject* Sender);
+  void tbtnDownClick(TObject* Sender);
+  void ltvTaskClick(TObject* Sender);
+  void ppmTaskPopup(TObject* Sender);
+  void ltvTaskKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+  void ltvTaskResize(TObject* Sender);
+  void vleOutputValidate(TObject* Sender, int ACol, int ARow, const std::string& KeyName,
+                         const std::string& KeyValue);
+  void WMDropFiles(TMessage& Message);
+
+  // The run
+  void tbtnStartClick(TObject* Sender);
+  void tbtnStopClick(TObject* Sender);
+  void timerTimeTimer(TObject* Sender);
+  void ToolButton1Click(TObject* Sender);
+
+  // The preview
+  void sbtnPlayClick(TObject* Sender);
+  void sbtnPauseClick(TObject* Sender);
+  void sbtnStopClick(TObject* Sender);
+  void ltvTaskDblClick(TObject* Sender);
+  void TrackBarTimer(TObject* Sender);
+
+  // The profile editors
+  void cmbProfileChange(TObject* Sender);
+  void btnOutputClick(TObject* Sender);
+  void btnVideoClick(TObject* Sender);
+  void btnAudioClick(TObject* Sender);
+  void btnAdvancedClick(TObject* Sender);
+  void vleOutputDrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect,
+                         TGridDrawState State);
+  void vleVideoDrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect,
+                        TGridDrawState State);
+  void vleAudioDrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect,
+                        TGridDrawState State);
+  void vleAdvancedDrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect,
+                           TGridDrawState State);
+  void vleVideoStringsChange(TObject* Sender);
+
+  void WndProc(TMessage& m) override;
+
+private:
+  void BuildToolbar();
+  void BuildTaskList();
+  void BuildBottomBars();
+  void BuildProfilePane();
+  void BuildPreviewPane();
+  // Shows the Settings dialog on the page.
+  void ShowSettings(int page);
+
+  std::string FProgramFolder;
+  std::string FVersion;
+
+  std::string FEncoderPath;
+  SECURITY_ATTRIBUTES FPipeSecurity{};
+  HANDLE FPipeRead = nullptr;
+  HANDLE FPipeWrite = nullptr;
+  STARTUPINFOA FStartupInfo{};
+  PROCESS_INFORMATION FProcessInfo{};
+  char FReadBuffer[4097] = {};
+  DWORD FBytesRead = 0;
+  int FRunState = 0;  // 0 idle, 1 running, 2 stop requested
+  std::string FProfileExt;
+  std::unique_ptr<TStringList> FInputExts;
+  std::string FInputMask;
+  std::string FProbeDuration, FProbeSize, FProbeStart, FProbeEnd;
+  int FElapsedSeconds = 0;
+  int FRemainingSeconds = 0;
+};
+
+extern TMainForm* MainForm;

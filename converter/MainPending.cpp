@@ -1,0 +1,61 @@
+// Handlers whose work is still to come: each file that implements some of them takes them
+// out of here.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "converter/CustomSize.h"
+#include "converter/MainForm.h"
+#include "converter/Settings.h"
+
+// Task rows
+void TMainForm::AddCommandLineInputs() {}
+// Shows the open dialog; adding the chosen files is still to come.
+void TMainForm::tbtnAddFileClick(TObject*) { OpenDialog1->Execute(); }
+void TMainForm::tbtnAddDirClick(TObject*) {}
+void TMainForm::tbtnRemoveClick(TObject*) {}
+void TMainForm::tbtnClearClick(TObject*) {}
+void TMainForm::tbtnUpClick(TObject*) {}
+void TMainForm::tbtnDownClick(TObject*) {}
+void TMainForm::ltvTaskClick(TObject*) {}
+void TMainForm::ppmTaskPopup(TObject*) {}
+void TMainForm::ltvTaskKeyDown(TObject*, WORD&, TShiftState) {}
+void TMainForm::ltvTaskResize(TObject*) {}
+void TMainForm::vleOutputValidate(TObject*, int, int, const std::string&, const std::string&) {}
+void TMainForm::WMDropFiles(TMessage& Message) {
+  DragFinish(reinterpret_cast<HDROP>(Message.WParam));
+}
+
+// The run
+void TMainForm::tbtnStartClick(TObject*) {}
+void TMainForm::tbtnStopClick(TObject*) {}
+void TMainForm::timerTimeTimer(TObject*) {}
+void TMainForm::ToolButton1Click(TObject*) {}
+
+// The preview
+void TMainForm::sbtnPlayClick(TObject*) {}
+void TMainForm::sbtnPauseClick(TObject*) {}
+void TMainForm::sbtnStopClick(TObject*) {}
+void TMainForm::ltvTaskDblClick(TObject*) {}
+void TMainForm::TrackBarTimer(TObject*) {}
+
+// The profile editors
+void TMainForm::cmbProfileChange(TObject*) {}
+void TMainForm::btnOutputClick(TObject*) {}
+void TMainForm::btnVideoClick(TObject*) {}
+void TMainForm::btnAudioClick(TObject*) {}
+void TMainForm::btnAdvancedClick(TObject*) {}
+void TMainForm::vleOutputDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TMainForm::vleVideoDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TMainForm::vleAudioDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TMainForm::vleAdvancedDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TMainForm::vleVideoStringsChange(TObject*) {}
+void TSettingForm::SaveProfile(const std::string&) {}
+void TSettingForm::cmbProfileChange(TObject*) {}
+void TSettingForm::btnSaveAsClick(TObject*) {}
+void TSettingForm::btnVideoClick(TObject*) {}
+void TSettingForm::btnAudioClick(TObject*) {}
+void TSettingForm::btnAdvancedClick(TObject*) {}
+void TSettingForm::vleVideoDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TSettingForm::vleAudioDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TSettingForm::vleAdvancedDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
+void TSizeForm::btnOKClick(TObject*) {}
