@@ -535,13 +535,13 @@ struct AnchorMove {
 }  // namespace
 
 void TWinControl::AlignControls(TControl* control, TRect& rect) {
-  (void)control;
   AdjustClientRect(rect);
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
     std::vector<TControl*> list;
     for (TControl* c : FControls)
       if (c->FAlign == align && c->FVisible) list.push_back(c);
-    // Controls of one side stand in the order of their positions.
+    // Controls of one side stand in the order of their positions; on a tie the control being
+    // placed goes first.
     auto key = [align](TControl* c) {
       switch (align) {
         case alTop: return c->FTop;
@@ -551,7 +551,9 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
         default: return 0;
       }
     };
-    std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });
+    std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) {
+      return key(a) < key(b) || (key(a) == key(b) && a == control && b != control);
+    });
     for (TControl* c : list) {
       AnchorMove move(c->FAnchorMove);
       switch (align) {

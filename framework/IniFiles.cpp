@@ -1,0 +1,74 @@
+#include "framework/IniFiles.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+// GetPrivateProfileStringA into a buffer that grows until the answer fits.
+std::string ProfileString(const char* section, const char* key, const char* def, const std::string& file) {
+  std::vector<char> buffer(2048);
+  for (;;) {
+    DWORD n = GetPrivateProfileStringA(section, key, def, buffer.data(), (DWORD)buffer.size(), file.c_str());
+    // A cut answer is size - 1 long (size - 2 for the lists of names).
+    if (n + 2 < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+}  // namespace
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) {
+  return ProfileString(section.c_str(), key.c_str(), def.c_str(), FFileName);
+}
+
+void TIniFile::Write(const char* section, const char* key, const char* value) {
+  if (!WritePrivateProfileStringA(section, key, value, FFileName.c_str()))
+    throw EIniFileException("Unable to write to " + FFileName);
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  Write(section.c_str(), key.c_str(), value.c_str());
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& key, int def) {
+  return StrToIntDef(ReadString(section, key, ""), def);
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, IntToStr(value));
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool def) {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void TIniFile::ReadSection(const std::string& section, TStrings* keys) {
+  std::string names = ProfileString(section.c_str(), nullptr, "", FFileName);
+  keys->BeginUpdate();
+  keys->Clear();
+  for (size_t i = 0; i < names.size();) {
+    size_t end = names.find('\0', i);
+    if (end == std::string::npos) end = names.size();
+    if (end > i) keys->Add(names.substr(i, end - i));
+    i = end + 1;
+  }
+  keys->EndUpdate();
+}
+
+void TIniFile::EraseSection(const std::string& section) { Write(section.c_str(), nullptr, nullptr); }
+
+bool TIniFile::SectionExists(const std::string& section) {
+  TStringList keys;
+  ReadSection(section, &keys);
+  return keys.Count() > 0;
+}
+
+bool TIniFile::ValueExists(const std::string& section, const std::string& key) {
+  TStringList keys;
+  ReadSection(section, &keys);
+  return keys.IndexOf(key) >= 0;
+}
