@@ -1,0 +1,53 @@
+#include "converter/tests/e2e_converter_window.h"
+
+#include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
+#include "testing/driver/window_search.h"
+
+namespace e2e {
+
+constexpr DWORD kWindowTimeoutMs = 20000;
+
+ConverterWindow::ConverterWindow(const std::string& name, const std::string& preferences)
+    : FFolder(driver::MakeProgramFolder(name)) {
+  if (FFolder.empty()) return;
+  if (!preferences.empty() && !driver::WriteWholeFile(PreferencesFile(), preferences)) return;
+  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", "", FFolder);
+  if (!FProcess.Started()) return;
+  driver::WindowQuery query;
+  query.className = "TMainForm";
+  query.processId = FProcess.Id();
+  FMain = driver::WaitForWindow(query, kWindowTimeoutMs);
+}
+
+ConverterWindow::~ConverterWindow() {
+  if (FProcess.Running()) FProcess.Kill();
+}
+
+void ConverterWindow::Press(ToolbarCommand command) const {
+  driver::WindowQuery query;
+  query.className = "TToolBar";
+  PostMessageA(FMain, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
+               reinterpret_cast<LPARAM>(driver::FindChild(FMain, query)));
+}
+
+HWND ConverterWindow::WaitForForm(const std::string& caption, const std::string& className) const {
+  driver::WindowQuery query;
+  query.caption = caption;
+  query.className = className;
+  query.processId = FProcess.Id();
+  return driver::WaitForWindow(query, kWindowTimeoutMs);
+}
+
+HWND ConverterWindow::Button(HWND form, const std::string& caption) const {
+  driver::WindowQuery query;
+  query.caption = caption;
+  return driver::FindChild(form, query);
+}
+
+bool ConverterWindow::Close() {
+  PostMessageA(FMain, WM_CLOSE, 0, 0);
+  return FProcess.WaitForExit(kWindowTimeoutMs) && FProcess.ExitCode() == 0;
+}
+
+}  // namespace e2e

@@ -1,0 +1,41 @@
+// The converter started from a program folder of its own, for end-to-end tests.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "testing/driver/process.h"
+
+namespace e2e {
+
+// The toolbar's buttons are numbered from 1 in the order they stand, separators included.
+enum ToolbarCommand { kAddFiles = 1, kSettings = 12, kAbout = 14 };
+
+class ConverterWindow {
+ public:
+  // Makes a fresh program folder (the real one with the stand-in encoder) named after name,
+  // with preferences as its Preferences.ini unless empty, starts Tessark.exe there and waits
+  // for its main window; Main() is null when any of this failed.
+  explicit ConverterWindow(const std::string& name, const std::string& preferences = "");
+  ~ConverterWindow();
+
+  const std::string& Folder() const { return FFolder; }  // without a final backslash
+  std::string PreferencesFile() const { return FFolder + "\\Preferences.ini"; }
+  HWND Main() const { return FMain; }
+  DWORD ProcessId() const { return FProcess.Id(); }
+  // Presses a toolbar button.
+  void Press(ToolbarCommand command) const;
+  // A shown top-level window of the program with this caption and window class.
+  HWND WaitForForm(const std::string& caption, const std::string& className) const;
+  // The child button (or check box, radio button) with this caption.
+  HWND Button(HWND form, const std::string& caption) const;
+  // Closes the main window the way the user does; true when the program then ends.
+  bool Close();
+
+ private:
+  std::string FFolder;
+  driver::Process FProcess;
+  HWND FMain = nullptr;
+};
+
+}  // namespace e2e
