@@ -75,6 +75,8 @@ static const std::string kInputReport =
     "320x240 [SAR 1:1 DAR 4:3], 25 fps, 25 tbr, 25 tbn, 25 tbc\n"
     "say     Stream #0:1: Audio: mp3 (U[0][0][0] / 0x0055), 44100 Hz, stereo, fltp, 128 kb/s\n";
 
+// The conversion pauses between its pieces long enough for a reader on a busy machine to
+// get each as a chunk of its own.
 const std::string kBuiltInScript =
     "[probe]\n" + kInputReport +
     "say At least one output file must be specified\n"
@@ -84,14 +86,14 @@ const std::string kBuiltInScript =
     "say     Stream #0:0: Video: mjpeg, yuvj420p(pc), 160x120 [SAR 1:1 DAR 4:3], 25 fps\n"
     "say frame=    1 fps=0.0 q=3.9 Lsize=N/A time=00:00:00.04 bitrate=N/A speed=1.1x\n"
     "[convert]\n" + kInputReport +
-    "pause 50\n"
+    "pause 150\n"
     "say Output #0, psp, to '{output}':\n"
     "say     Stream #0:0: Video: mpeg4, yuv420p, 320x240, q=2-31, 768 kb/s, 29.97 fps\n"
-    "pause 50\n"
+    "pause 150\n"
     "say frame=  468 fps=0.0 q=2.0 size=  1024kB time=00:00:15.60 bitrate= 537.7kbits/s\n"
-    "pause 50\n"
+    "pause 150\n"
     "say frame=  935 fps=935 q=2.0 size=  2048kB time=00:00:31.20 bitrate= 537.7kbits/s\n"
-    "pause 50\n"
+    "pause 150\n"
     "say frame= 1403 fps=935 q=2.0 size=  3072kB time=00:00:46.80 bitrate= 537.7kbits/s\n"
-    "pause 50\n"
+    "pause 150\n"
     "say frame= 1868 fps=934 q=2.0 Lsize=  4090kB time=00:01:02.34 bitrate= 537.5kbits/s\n";
