@@ -87,9 +87,12 @@ TEST_F(NotificationTest, FocusMovesAnnounceExitEnterAndTheFormsFocusChange) {
   EXPECT_EQ(form->ActiveControl(), second);
   EXPECT_GE(formSpy.Log.Count(CM_FOCUSCHANGED), 2);
 
-  // Tab goes through the form to the next control in tab order.
-  form->Perform(CM_DIALOGKEY, VK_TAB);
+  // Tab, met by the message loop, goes through the form to the next control in tab order.
+  PostMessageA(second->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  Application->ProcessMessages();
   EXPECT_TRUE(first->Focused());
+  form->Perform(CM_DIALOGKEY, VK_TAB);
+  EXPECT_TRUE(second->Focused());
 }
 
 TEST_F(NotificationTest, RecreatingTheWindowKeepsTheControlsStateAndItsWindowProc) {
