@@ -12,7 +12,11 @@
 namespace {
 // The graphic control that has the mouse captured (its parent window holds the capture).
 TControl* gCaptureControl = nullptr;
-std::vector<TControlCanvas*> gCanvasesWithDC;
+// Never freed: controls may still go at the end of the program, after this unit's statics.
+std::vector<TControlCanvas*>& CanvasesWithDC() {
+  static auto* canvases = new std::vector<TControlCanvas*>;
+  return *canvases;
+}
 }  // namespace
 
 TShiftState KeysToShiftState(WORD keys) {
@@ -110,7 +114,7 @@ void TControlCanvas::CreateHandle() {
     SetViewportOrgEx(FDC, FControl->Left(), FControl->Top(), nullptr);
     IntersectClipRect(FDC, 0, 0, FControl->Width(), FControl->Height());
   }
-  gCanvasesWithDC.push_back(this);
+  CanvasesWithDC().push_back(this);
   SetHandle(FDC);
 }
 
@@ -121,7 +125,8 @@ void TControlCanvas::FreeHandle() {
   ReleaseDC(FDCWindow, FDC);
   FDC = nullptr;
   FDCWindow = nullptr;
-  gCanvasesWithDC.erase(std::remove(gCanvasesWithDC.begin(), gCanvasesWithDC.end(), this), gCanvasesWithDC.end());
+  auto& canvases = CanvasesWithDC();
+  canvases.erase(std::remove(canvases.begin(), canvases.end(), this), canvases.end());
 }
 
 void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
@@ -135,7 +140,7 @@ void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
 }
 
 void TControlCanvas::FreeDeviceContexts() {
-  std::vector<TControlCanvas*> list = gCanvasesWithDC;
+  std::vector<TControlCanvas*> list = CanvasesWithDC();
   for (TControlCanvas* c : list) c->FreeHandle();
 }
 

@@ -8,8 +8,12 @@
 
 namespace {
 WORD gNextCommand = 1;
-// Owner-draw messages carry an item pointer; only live items of ours are trusted.
-std::set<TMenuItem*> gLiveItems;
+// Owner-draw messages carry an item pointer; only live items of ours are trusted. (Never freed:
+// menus may still go at the end of the program, after this unit's statics.)
+std::set<TMenuItem*>& LiveItems() {
+  static auto* items = new std::set<TMenuItem*>;
+  return *items;
+}
 
 std::string KeyName(WORD key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, (char)key);
@@ -57,11 +61,11 @@ std::string ShortCutToText(TShortCut s) {
 
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), FCommand(gNextCommand++) {
   if (gNextCommand == 0) gNextCommand = 1;
-  gLiveItems.insert(this);
+  LiveItems().insert(this);
 }
 
 TMenuItem::~TMenuItem() {
-  gLiveItems.erase(this);
+  LiveItems().erase(this);
   while (!FItems.empty()) {
     TMenuItem* c = FItems.back();
     FItems.pop_back();
@@ -229,7 +233,7 @@ bool DispatchMenuDrawMessage(TMessage& m) {
   if (m.Msg == WM_MEASUREITEM) {
     auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
     auto* item = reinterpret_cast<TMenuItem*>(mis->itemData);
-    if (mis->CtlType != ODT_MENU || !gLiveItems.count(item)) return false;
+    if (mis->CtlType != ODT_MENU || !LiveItems().count(item)) return false;
     HDC dc = GetDC(nullptr);
     TCanvas canvas;
     canvas.SetHandle(dc);
@@ -249,7 +253,7 @@ bool DispatchMenuDrawMessage(TMessage& m) {
   if (m.Msg == WM_DRAWITEM) {
     auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
     auto* item = reinterpret_cast<TMenuItem*>(dis->itemData);
-    if (dis->CtlType != ODT_MENU || !gLiveItems.count(item)) return false;
+    if (dis->CtlType != ODT_MENU || !LiveItems().count(item)) return false;
     TCanvas canvas;
     canvas.SetHandle(dis->hDC);
     item->DrawItem(&canvas, dis->rcItem, (dis->itemState & ODS_SELECTED) != 0);
