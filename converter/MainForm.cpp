@@ -46,8 +46,6 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   SetName("MainForm");
   SetPosition(poScreenCenter);
   SetClientSize(772, 540);
-  Constraints()->SetMinWidth(780);
-  Constraints()->SetMinHeight(420);
 
   kivSkinEngine1 = new TkivSkinEngineStandIn(this);
   kivSkinEngine1->SetName("kivSkinEngine1");
@@ -381,7 +379,14 @@ void TMainForm::FormCreate(TObject*) {
 
 void TMainForm::FormShow(TObject*) { LoadMainPreferences(); }
 
-void TMainForm::FormClose(TObject*, TCloseAction&) { SaveMainPreferences(); }
+void TMainForm::FormClose(TObject*, TCloseAction&) {
+  // A preferences file that cannot be written is reported; the program still ends.
+  try {
+    SaveMainPreferences();
+  } catch (const std::exception&) {
+    Application->HandleException(this);
+  }
+}
 
 void TMainForm::LoadMainPreferences() {
   const converter::TMainPreferences preferences =

@@ -12,6 +12,14 @@ ConverterWindow::ConverterWindow(const std::string& name, const std::string& pre
     : FFolder(driver::MakeProgramFolder(name)) {
   if (FFolder.empty()) return;
   if (!preferences.empty() && !driver::WriteWholeFile(PreferencesFile(), preferences)) return;
+  Start();
+}
+
+ConverterWindow::ConverterWindow(const std::string& folder, ExistingFolder) : FFolder(folder) {
+  Start();
+}
+
+void ConverterWindow::Start() {
   FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", "", FFolder);
   if (!FProcess.Started()) return;
   driver::WindowQuery query;
@@ -46,7 +54,11 @@ HWND ConverterWindow::Button(HWND form, const std::string& caption) const {
 }
 
 bool ConverterWindow::Close() {
-  PostMessageA(FMain, WM_CLOSE, 0, 0);
+  RequestClose();
+  return WaitForExit();
+}
+
+bool ConverterWindow::WaitForExit() const {
   return FProcess.WaitForExit(kWindowTimeoutMs) && FProcess.ExitCode() == 0;
 }
 

@@ -17,6 +17,9 @@ class ConverterWindow {
   // with preferences as its Preferences.ini unless empty, starts Tessark.exe there and waits
   // for its main window; Main() is null when any of this failed.
   explicit ConverterWindow(const std::string& name, const std::string& preferences = "");
+  // Starts it in a program folder made by the test.
+  enum ExistingFolder { kExistingFolder };
+  ConverterWindow(const std::string& folder, ExistingFolder);
   ~ConverterWindow();
 
   const std::string& Folder() const { return FFolder; }  // without a final backslash
@@ -31,8 +34,12 @@ class ConverterWindow {
   HWND Button(HWND form, const std::string& caption) const;
   // Closes the main window the way the user does; true when the program then ends.
   bool Close();
+  void RequestClose() const { PostMessageA(FMain, WM_CLOSE, 0, 0); }
+  // True when the program ends in time with exit code 0.
+  bool WaitForExit() const;
 
  private:
+  void Start();
   std::string FFolder;
   driver::Process FProcess;
   HWND FMain = nullptr;

@@ -6,6 +6,7 @@
 
 #include "converter/tests/e2e_converter_window.h"
 #include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
 #include "testing/driver/message_boxes.h"
 #include "testing/driver/screenshot.h"
 #include "testing/driver/window_contents.h"
@@ -33,6 +34,20 @@ TEST(ConverterStartUp, ClosingWritesThePreferences) {
             "[Main]\r\nOverwrite=1\r\nAuto Turn Off=0\r\nAuto Exit=0\r\nAuto Open Dir=1\r\n"
             "Syn Mode=0\r\nOutput Path=" +
                 converter.Folder() + "\\\r\nProfile=0\r\n");
+}
+
+// A folder in place of the file: it cannot be written, whoever runs the test.
+TEST(ConverterStartUp, UnwritablePreferencesAreReportedAndTheProgramStillEnds) {
+  const std::string folder = driver::MakeProgramFolder("converter_unwritable");
+  ASSERT_FALSE(folder.empty());
+  ASSERT_TRUE(CreateDirectoryA((folder + "\\Preferences.ini").c_str(), nullptr));
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  converter.RequestClose();
+  const HWND box = driver::WaitForMessageBox("Tessark", 10000, converter.ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_TRUE(converter.WaitForExit());
 }
 
 TEST(ConverterStartUp, ShownOutputFolderAndProfileComeFromThePreferences) {
