@@ -7,13 +7,6 @@
 #include "framework/Forms.h"
 
 namespace {
-// The window that owns a dialog: the active form, else the main form.
-HWND DialogOwner() {
-  if (Screen)
-    if (TCustomForm* f = Screen->ActiveForm()) return f->Handle();
-  return Application ? Application->Handle() : nullptr;
-}
-
 UINT ButtonsFlag(TMsgDlgButtons b) {
   if ((b & mbAbort) || (b & mbIgnore)) return MB_ABORTRETRYIGNORE;
   if (b & mbYes) return (b & mbCancel) ? MB_YESNOCANCEL : MB_YESNO;
@@ -26,14 +19,12 @@ int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons,
   (void)helpContext;
   static const char* const captions[] = {"Warning", "Error", "Information", "Confirmation"};
   static const UINT icons[] = {MB_ICONWARNING, MB_ICONERROR, MB_ICONINFORMATION, MB_ICONQUESTION};
-  std::string caption = type == mtCustom ? (Application ? Application->Title() : "") : captions[type];
+  std::string caption = type == mtCustom ? Application->Title() : captions[type];
   UINT icon = type == mtCustom ? 0 : icons[type];
-  return MessageBoxA(DialogOwner(), msg.c_str(), caption.c_str(), ButtonsFlag(buttons) | icon);
+  return Application->MessageBox(msg, caption, ButtonsFlag(buttons) | icon);
 }
 
-void ShowMessage(const std::string& msg) {
-  MessageBoxA(DialogOwner(), msg.c_str(), Application ? Application->Title().c_str() : "", MB_OK);
-}
+void ShowMessage(const std::string& msg) { Application->MessageBox(msg, Application->Title(), MB_OK); }
 
 // ---------------------------------------------------------------- open and save dialogs
 
@@ -76,7 +67,7 @@ bool TOpenDialog::Execute() {
   FFileName.copy(buffer.data(), buffer.size() - 1);
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = DialogOwner();
+  ofn.hwndOwner = Application->DialogOwner();
   ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = FFilterIndex;
   ofn.lpstrFile = buffer.data();

@@ -443,7 +443,16 @@ void TApplication::HandleException(TObject* Sender) {
 void TApplication::ShowException(const Exception& E) {
   std::string text = E.Message();
   if (!text.empty() && text.back() > '.') text += '.';
-  MessageBoxA(Handle(), text.c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);
+  MessageBox(text, Title(), MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+  return ::MessageBoxA(DialogOwner(), text.c_str(), caption.c_str(), flags);
+}
+
+HWND TApplication::DialogOwner() const {
+  TCustomForm* active = Screen ? Screen->ActiveForm() : nullptr;
+  return active ? active->Handle() : Handle();
 }
 
 // ---------------------------------------------------------------- TScreen

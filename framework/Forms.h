@@ -145,10 +145,16 @@ public:
   void HandleException(TObject* Sender);
   void ShowException(const Exception& E);
 
+  // The platform's message box over the active form (or the main form); returns IDOK and so on.
+  // (MessageBox is the platform headers' macro for MessageBoxA: the name is the same everywhere.)
+  int MessageBox(const std::string& text, const std::string& caption, UINT flags = MB_OK);
+
   std::string ExeName() const;
   std::string Title() const;
   void SetTitle(const std::string& t) { FTitle = t; }
   HWND Handle() const;   // the main form's window, or null
+  // The window that owns a dialog: the active form's, else the main form's.
+  HWND DialogOwner() const;
 
   TExceptionEvent OnException;
   TMessageEvent OnMessage;

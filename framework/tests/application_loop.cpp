@@ -31,40 +31,16 @@ TEST(ApplicationLoop, ProcessMessagesKeepsAQuitRequestForTheLoopThatEndsTheProgr
   DeallocateHWnd(window);
 }
 
-// What the message box on the screen said; the box is closed by the timer that reads it.
-std::string gBoxCaption, gBoxText;
-
-BOOL CALLBACK ReadAndCloseIfMessageBox(HWND wnd, LPARAM) {
-  char name[16] = {};
-  GetClassNameA(wnd, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(wnd)) return TRUE;
-  char text[256] = {};
-  GetWindowTextA(wnd, text, sizeof text);
-  gBoxCaption = text;
-  GetDlgItemTextA(wnd, 0xFFFF, text, sizeof text);   // the message's static text
-  gBoxText = text;
-  PostMessageA(wnd, WM_COMMAND, IDOK, 0);
-  return FALSE;
-}
-
-void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), ReadAndCloseIfMessageBox, 0);
-  if (!gBoxText.empty()) KillTimer(nullptr, timer);
-}
-
 TEST(ApplicationLoop, TheDefaultExceptionHandlerShowsTheMessage) {
   TApplication app(nullptr);
-  gBoxCaption.clear();
-  gBoxText.clear();
-  UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadAndCloseMessageBox);
+  MessageBoxAnswer box(IDOK);
   try {
     throw EConvertError("'abc' is not a valid integer value");
   } catch (...) {
     app.HandleException(nullptr);
   }
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(gBoxCaption, "framework_tests");
-  EXPECT_EQ(gBoxText, "'abc' is not a valid integer value.");
+  EXPECT_EQ(box.Caption, "framework_tests");
+  EXPECT_EQ(box.Text, "'abc' is not a valid integer value.");
 }
 
 TEST(ApplicationLoop, TerminateEndsRunAfterTheMessagesBeforeIt) {

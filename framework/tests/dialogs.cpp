@@ -7,6 +7,26 @@ using namespace forms_testing;
 
 namespace {
 
+TEST(MessageDialogs, CaptionAndButtonsFollowTheTypeAndTheAnswerComesBack) {
+  {
+    MessageBoxAnswer box(IDNO);
+    EXPECT_EQ(MessageDlg("Replace it?", mtConfirmation, mbYes | mbNo), mrNo);
+    EXPECT_EQ(box.Caption, "Confirmation");
+    EXPECT_EQ(box.Text, "Replace it?");
+  }
+  {
+    MessageBoxAnswer box(IDCANCEL);
+    EXPECT_EQ(MessageDlg("Stop?", mtWarning, mbYesNoCancel), mrCancel);
+    EXPECT_EQ(box.Caption, "Warning");
+  }
+  {
+    MessageBoxAnswer box(IDOK);
+    ShowMessage("Done");
+    EXPECT_EQ(box.Caption, "framework_tests");
+    EXPECT_EQ(box.Text, "Done");
+  }
+}
+
 TEST(OpenDialog, TheFilterTextBecomesThePlatformsPairs) {
   EXPECT_EQ(TOpenDialog::PlatformFilter("A|*.a|B|*.b"), std::string("A\0*.a\0B\0*.b\0\0", 13));
   EXPECT_EQ(TOpenDialog::PlatformFilter(""), "");

@@ -36,6 +36,41 @@ inline void Pump(int milliseconds = 50) {
   PumpUntil([] { return false; }, milliseconds);
 }
 
+// Answers the next message box the thread shows with a button (IDOK, IDYES...), keeping its
+// caption and text; the box is found by a timer that its modal loop runs.
+class MessageBoxAnswer {
+public:
+  explicit MessageBoxAnswer(int button) : FButton(button) {
+    current = this;
+    FTimer = SetTimer(nullptr, 0, 50, OnTimer);
+  }
+  ~MessageBoxAnswer() {
+    KillTimer(nullptr, FTimer);
+    current = nullptr;
+  }
+  std::string Caption, Text;
+
+private:
+  static BOOL CALLBACK Answer(HWND wnd, LPARAM) {
+    char name[16] = {};
+    GetClassNameA(wnd, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(wnd) || !current) return TRUE;
+    char text[256] = {};
+    GetWindowTextA(wnd, text, sizeof text);
+    current->Caption = text;
+    GetDlgItemTextA(wnd, 0xFFFF, text, sizeof text);   // the message's static text
+    current->Text = text;
+    PostMessageA(wnd, WM_COMMAND, current->FButton, 0);
+    return FALSE;
+  }
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), Answer, 0);
+  }
+  static inline MessageBoxAnswer* current = nullptr;
+  int FButton;
+  UINT_PTR FTimer;
+};
+
 // Numbers of the messages a control's WindowProc saw.
 class MessageLog {
 public:
