@@ -24,16 +24,4 @@ bool ClickAt(HWND window, POINT client) {
          PostMessageA(target, WM_LBUTTONUP, 0, at);
 }
 
-bool PressKey(HWND window, UINT virtualKey) {
-  const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16;
-  return PostMessageA(window, WM_KEYDOWN, virtualKey, scanCode | 1) &&
-         PostMessageA(window, WM_KEYUP, virtualKey, scanCode | 1 | 0xC0000000);
-}
-
-bool TypeText(HWND window, const std::string& text) {
-  for (unsigned char c : text)
-    if (!PostMessageA(window, WM_CHAR, c, 1)) return false;
-  return true;
-}
-
 }  // namespace driver

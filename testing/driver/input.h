@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
-
 namespace driver {
 
 // Input is posted, never sent, so that a handler that opens a modal box does not block the
@@ -15,9 +13,5 @@ bool PostCommand(HWND window, int id, HWND control = nullptr);
 // A left click at a client point of the window, delivered to the deepest visible child
 // there, in that child's client coordinates.
 bool ClickAt(HWND window, POINT client);
-// A key press (key down, key up) of the virtual key.
-bool PressKey(HWND window, UINT virtualKey);
-// WM_CHAR for each character.
-bool TypeText(HWND window, const std::string& text);
 
 }  // namespace driver

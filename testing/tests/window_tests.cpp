@@ -70,14 +70,6 @@ TEST_F(SampleWindow, ComboBoxItemsAreReadAcrossProcesses) {
             std::vector<std::string>(std::begin(sample::kComboItems), std::end(sample::kComboItems)));
 }
 
-TEST_F(SampleWindow, TypedTextAndKeysReachTheEdit) {
-  const HWND edit = Control(sample::kEditId);
-  ASSERT_TRUE(TypeText(edit, "abc"));
-  ASSERT_TRUE(PressKey(edit, VK_HOME));
-  ASSERT_TRUE(TypeText(edit, "x"));
-  EXPECT_TRUE(WaitUntil([&] { return WindowText(edit) == "xabc"; }, 10000)) << WindowText(edit);
-}
-
 TEST_F(SampleWindow, ButtonClickOpensAMessageBoxThatIsReadAndAnswered) {
   ASSERT_TRUE(ClickButton(Control(sample::kAskId)));
   const HWND box = WaitForQuestion();
