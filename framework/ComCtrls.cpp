@@ -413,8 +413,7 @@ int TStatusPanels::IndexOf(const TStatusPanel* p) const {
 TCustomStatusBar::TCustomStatusBar(TComponent* AOwner)
     : TWinControl(AOwner), FPanels(new TStatusPanels(this)) {
   FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque;
-  FParentColor = false;
-  FColor = clBtnFace;
+  SetColor(clBtnFace);
   SetBounds(0, 0, 0, 19);
   SetAlign(alBottom);
 }
@@ -533,8 +532,7 @@ void TCustomUpDown::WndProc(TMessage& m) {
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner) {
   FTabStop = true;
-  FParentColor = false;
-  FColor = clWindow;
+  SetColor(clWindow);
   SetBounds(0, 0, 186, 21);
   GetLocalTime(&FDateTime);
 }

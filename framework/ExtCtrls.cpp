@@ -9,8 +9,7 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque |
                   csDoubleClicks | csReplicatable;
   SetBounds(0, 0, 185, 41);
-  FParentColor = false;
-  FColor = clBtnFace;
+  SetColor(clBtnFace);
 }
 
 void TCustomPanel::BordersChanged() {

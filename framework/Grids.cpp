@@ -52,8 +52,7 @@ private:
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = csCaptureMouse | csOpaque | csDoubleClicks | csClickEvents;
   FTabStop = true;
-  FParentColor = false;
-  FColor = clWindow;
+  SetColor(clWindow);
   FColWidths.assign(5, FDefaultColWidth);
   FRowHeights.assign(5, FDefaultRowHeight);
   SetBounds(0, 0, 320, 120);
@@ -64,7 +63,13 @@ TCustomGrid::~TCustomGrid() = default;
 void TCustomGrid::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.Style |= WS_VSCROLL;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomGrid::SetBorderStyle(TBorderStyle s) {
+  FBorderStyle = s;
+  if (HandleAllocated()) RecreateWnd();
+  LayoutChanged();
 }
 
 void TCustomGrid::CreateWnd() {

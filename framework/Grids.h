@@ -52,6 +52,8 @@ public:
   void SetOptions(TGridOptions o);
   TColor FixedColor() const { return FFixedColor; }
   void SetFixedColor(TColor c) { FFixedColor = c; Invalidate(); }
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle s);
   bool DefaultDrawing() const { return FDefaultDrawing; }
   void SetDefaultDrawing(bool v) { FDefaultDrawing = v; Invalidate(); }
 
@@ -121,6 +123,7 @@ private:
   TGridOptions FOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
   TColor FFixedColor = clBtnFace;
   bool FDefaultDrawing = true;
+  TBorderStyle FBorderStyle = bsSingle;
   int FCol = 1, FRow = 1, FTopRow = 1;
   TInplaceEdit* FEdit = nullptr;
   TInplacePickList* FPickList = nullptr;

@@ -252,8 +252,7 @@ TCustomListView::TCustomListView(TComponent* AOwner)
   // Clicks come from the platform's NM_CLICK and NM_DBLCLK; it captures the mouse itself.
   FControlStyle = csOpaque;
   FTabStop = true;
-  FParentColor = false;
-  FColor = clWindow;
+  SetColor(clWindow);
   SetBounds(0, 0, 250, 150);
 }
 

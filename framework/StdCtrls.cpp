@@ -99,8 +99,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
   FControlStyle = csClickEvents | csSetCaption | csDoubleClicks | csFixedHeight;
   SetBounds(0, 0, 121, 21);
   FTabStop = true;
-  FParentColor = false;
-  FColor = clWindow;
+  SetColor(clWindow);
 }
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
@@ -370,8 +369,7 @@ TCustomListControl::TCustomListControl(TComponent* AOwner)
     : TWinControl(AOwner), FItems(new TListControlStrings(this)) {
   FControlStyle = csSetCaption | csDoubleClicks | csOpaque;
   FTabStop = true;
-  FParentColor = false;
-  FColor = clWindow;
+  SetColor(clWindow);
 }
 
 TCustomListControl::~TCustomListControl() = default;
@@ -507,6 +505,18 @@ void TCustomGroupBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   CreateSubClass(params, "BUTTON");
   params.Style |= BS_GROUPBOX;
+}
+
+void TCustomGroupBox::WndProc(TMessage& m) {
+  // The platform's group box draws its frame and caption only.
+  if (m.Msg == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(FHandle, &r);
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, Brush()->Handle());
+    m.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(m);
 }
 
 void TCustomGroupBox::AdjustClientRect(TRect& rect) {

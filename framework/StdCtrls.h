@@ -236,6 +236,7 @@ public:
 class TCustomGroupBox : public TWinControl {
 public:
   explicit TCustomGroupBox(TComponent* AOwner);
+  void WndProc(TMessage& m) override;
 protected:
   void CreateParams(TCreateParams& params) override;
   void AdjustClientRect(TRect& rect) override;

@@ -121,6 +121,18 @@ TEST_F(ValueListEditorTest, RowHeightsSetPerRowAndResetByTheDefault) {
   EXPECT_EQ(vle->RowHeights(1), 20);
 }
 
+TEST_F(ValueListEditorTest, RowsThatFitShowNoScrollBar) {
+  for (int i = 0; i < 4; ++i) vle->InsertRow("k" + std::to_string(i), "", true);
+  vle->SetBorderStyle(bsNone);
+  vle->SetHeight(4 * 18);
+  EXPECT_EQ(vle->VisibleRowCount(), 4);
+  EXPECT_FALSE(GetWindowLongA(vle->Handle(), GWL_STYLE) & WS_VSCROLL);
+  vle->SetHeight(3 * 18);
+  EXPECT_TRUE(GetWindowLongA(vle->Handle(), GWL_STYLE) & WS_VSCROLL);
+  vle->SetRow(3);   // the current row scrolls into view
+  EXPECT_EQ(vle->TopRow(), 1);
+}
+
 TEST_F(ValueListEditorTest, DeletingARowTakesItsPropertiesAlong) {
   vle->InsertRow("a", "1", true);
   vle->InsertRow("b", "2", true);
