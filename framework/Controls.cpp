@@ -552,3 +552,81 @@ void TGraphicControl::WndProc(TMessage& m) {
   }
   TControl::WndProc(m);
 }
+
+// ---------------------------------------------------------------- hints
+
+std::string GetShortHint(const std::string& hint) {
+  size_t bar = hint.find('|');
+  return bar == std::string::npos ? hint : hint.substr(0, bar);
+}
+
+std::string GetLongHint(const std::string& hint) {
+  size_t bar = hint.find('|');
+  return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
+namespace {
+const int kHintMargin = 2;
+}
+
+THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
+  FVisible = false;
+  FColor = clInfoBk;
+  FParentColor = false;
+  FBrush->SetColor(FColor);
+  FFont->SetColor(clInfoText);
+}
+
+void THintWindow::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  params.Style = WS_POPUP | WS_BORDER;
+  params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  params.WindowClass.style |= CS_SAVEBITS;
+  params.WndParent = nullptr;
+}
+
+TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
+  RECT r{0, 0, maxWidth, 0};
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, FFont->Handle());
+  DrawTextA(dc, hint.c_str(), (int)hint.size(), &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  // Room for the border and the margins.
+  return TRect(0, 0, r.right + 2 * kHintMargin + 2, r.bottom + 2 * kHintMargin + 2);
+}
+
+void THintWindow::ActivateHint(const TRect& rect, const std::string& hint) {
+  SetText(hint);
+  HandleNeeded();
+  FVisible = true;
+  SetWindowPos(FHandle, HWND_TOPMOST, rect.left, rect.top, rect.Width(), rect.Height(),
+               SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  Invalidate();
+}
+
+void THintWindow::ReleaseHandle() {
+  FVisible = false;
+  if (FHandle) ShowWindow(FHandle, SW_HIDE);
+}
+
+void THintWindow::WndProc(TMessage& m) {
+  if (m.Msg == WM_NCHITTEST) {
+    m.Result = HTTRANSPARENT;
+    return;
+  }
+  TCustomControl::WndProc(m);
+}
+
+void THintWindow::Paint() {
+  TRect r = ClientRect();
+  r.left += kHintMargin;
+  r.top += kHintMargin;
+  std::string text = Text();
+  HDC dc = Canvas()->Handle();
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorRef(FFont->Color()));
+  HGDIOBJ old = SelectObject(dc, FFont->Handle());
+  DrawTextA(dc, text.c_str(), (int)text.size(), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
+}

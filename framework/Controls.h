@@ -478,6 +478,38 @@ protected:
   void PaintWindow(HDC dc) override;
 };
 
+// What CM_HINTSHOW (LParam) offers a control before its hint shows; the control may change it,
+// and a nonzero Result keeps the hint from showing.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TPoint HintPos;          // screen position of the hint window's top-left corner
+  int HintMaxWidth = 0;    // pixels
+  TColor HintColor = clInfoBk;
+  TRect CursorRect;        // control coordinates: the hint stays while the mouse is inside
+  TPoint CursorPos;        // control coordinates
+  std::string HintStr;
+};
+
+// The small window that shows a hint: a popup that never takes the focus or the mouse.
+class THintWindow : public TCustomControl {
+public:
+  explicit THintWindow(TComponent* AOwner);
+  // The rectangle (origin 0,0) that the text needs, wrapped at maxWidth.
+  virtual TRect CalcHintRect(int maxWidth, const std::string& hint);
+  // Shows the text in rect (screen coordinates) without activating the window.
+  virtual void ActivateHint(const TRect& rect, const std::string& hint);
+  // Hides the window.
+  void ReleaseHandle();
+  void WndProc(TMessage& m) override;
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void Paint() override;
+};
+
+// The part of a hint before "|" (shown in the hint window), and the part after it.
+std::string GetShortHint(const std::string& hint);
+std::string GetLongHint(const std::string& hint);
+
 // The form that a control is on (its top-level parent form), or null.
 TCustomForm* GetParentForm(TControl* control);
 // "&File" is an accelerator for 'F'.

@@ -328,12 +328,20 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TApplication::~TApplication() {
+  CancelHint();
   DestroyComponents();
+  DeallocateHWnd(FHintTimers);
 }
 
 void TApplication::Notification(TComponent* c, TOperation op) {
   TComponent::Notification(c, op);
-  if (op == opRemove && c == FMainForm) FMainForm = nullptr;
+  if (op != opRemove) return;
+  if (c == FMainForm) FMainForm = nullptr;
+  if (c == FHintControl) CancelHint();
+  if (c == FHintWindow) {
+    FHintWindow = nullptr;
+    FHintActive = false;
+  }
 }
 
 std::string TApplication::ExeName() const {
@@ -378,6 +386,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   bool handled = false;
   try {
+    HintMouseMessage(msg);
     if (OnMessage) OnMessage(msg, handled);
     if (!handled && !IsKeyMsg(msg)) {
       TranslateMessage(&msg);

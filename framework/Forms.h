@@ -156,6 +156,21 @@ public:
   // The window that owns a dialog: the active form's, else the main form's.
   HWND DialogOwner() const;
 
+  // Hints: once the mouse rests HintPause ms over a control whose hint is shown (its ShowHint,
+  // or its parent's while ParentShowHint), the control gets CM_HINTSHOW and the short part of
+  // its Hint shows in the hint window for HintHidePause ms. A key or button press hides it.
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool v);
+  unsigned HintPause() const { return FHintPause; }
+  void SetHintPause(unsigned ms) { FHintPause = ms; }
+  unsigned HintHidePause() const { return FHintHidePause; }
+  void SetHintHidePause(unsigned ms) { FHintHidePause = ms; }
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor c) { FHintColor = c; }
+  void CancelHint();
+  // The window of the hint being shown, or null.
+  THintWindow* HintWindow() const { return FHintActive ? FHintWindow : nullptr; }
+
   TExceptionEvent OnException;
   TMessageEvent OnMessage;
   TNotifyEvent OnIdle;
@@ -164,6 +179,18 @@ public:
 
 private:
   friend class TCustomForm;
+  void HintMouseMessage(const MSG& msg);
+  void HintTimer(UINT_PTR id);
+  void ActivateHint();
+  HWND FHintTimers = nullptr;
+  TControl* FHintControl = nullptr;
+  TPoint FHintMousePos;   // screen position of the last mouse move over it
+  THintWindow* FHintWindow = nullptr;
+  bool FHintActive = false;
+  bool FShowHint = true;
+  unsigned FHintPause = 500;
+  unsigned FHintHidePause = 2500;
+  TColor FHintColor = clInfoBk;
   bool ProcessMessage(MSG& msg);
   // Keyboard messages go first to the framework control they are for (CN_KEYDOWN and so on).
   bool IsKeyMsg(MSG& msg);
