@@ -4,16 +4,16 @@
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
 #include "testing/driver/process.h"
+#include "testing/tests/jpeg_size.h"
 
 using namespace driver;
 
 namespace {
 
-TEST(ProgramFolder, HoldsTheRealEncoderAndTheDefaultThumbnailButNoPreferences) {
+TEST(ProgramFolder, HoldsTheRealEncoderAndTheDefaultThumbnail) {
   const std::string thumbnail = ReadWholeFile(DistDir() + "\\DefaultPreview.THM");
-  ASSERT_GT(thumbnail.size(), 2u);
   EXPECT_EQ(thumbnail.substr(0, 2), "\xFF\xD8");
-  EXPECT_FALSE(FileExists(DistDir() + "\\Preferences.ini"));
+  EXPECT_EQ(JpegSize(thumbnail), std::make_pair(160, 120));
   EXPECT_GT(ReadWholeFile(RealEncoderPath()).size(), ReadWholeFile(StandInEncoderPath()).size());
 }
 
