@@ -210,9 +210,10 @@ void TSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 class TLabeledEdit::TBoundLabel : public TLabel {
 public:
   TBoundLabel(TLabeledEdit* edit) : TLabel(edit), FEdit(edit) { SetName("SubLabel"); }
-  void WndProc(TMessage& m) override {
-    TLabel::WndProc(m);
-    if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED) FEdit->PlaceLabel();
+protected:
+  void Resize() override {
+    TLabel::Resize();
+    FEdit->PlaceLabel();
   }
 private:
   TLabeledEdit* FEdit;

@@ -46,6 +46,11 @@ void TCustomLabel::AdjustBounds() {
   SetBounds(left, FTop, r.right, r.bottom);
 }
 
+void TCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
 void TCustomLabel::WndProc(TMessage& m) {
   if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED) {
     AdjustBounds();

@@ -27,8 +27,10 @@ public:
   bool ShowAccelChar() const { return FShowAccelChar; }
   void SetShowAccelChar(bool v);
   void WndProc(TMessage& m) override;
+  void Loaded() override;
 protected:
   void Paint() override;
+  // Fits the size to the caption (not while loading: Loaded does it then).
   void AdjustBounds();
   // DrawText flags for the current alignment, wrapping and prefix settings.
   UINT TextFlags() const;

@@ -72,6 +72,8 @@ TEST_F(ExtCtrlsTest, LabelledEditKeepsItsLabelBeside) {
   EXPECT_EQ(label->Left() + label->Width() + 3, 200);
   edit->SetVisible(false);
   EXPECT_FALSE(label->Visible());
+  label->SetCaption("Path:");   // a narrower caption keeps the label's right edge at the edit
+  EXPECT_EQ(label->Left() + label->Width() + 3, 200);
 }
 
 }  // namespace

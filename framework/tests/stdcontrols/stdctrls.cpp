@@ -174,4 +174,14 @@ TEST_F(StdCtrlsTest, AutoSizeLabelFitsItsCaption) {
   EXPECT_GT(label->Width(), width);
 }
 
+TEST_F(StdCtrlsTest, LabelsMadeWhileTheFormLoadsFitTheirCaptionOnceLoaded) {
+  form->BeginLoading();
+  auto* label = new TLabel(form);
+  label->SetParent(form);
+  label->SetCaption("i");
+  EXPECT_EQ(label->Width(), 65);
+  form->EndLoading();
+  EXPECT_LT(label->Width(), 20);
+}
+
 }  // namespace
