@@ -310,6 +310,14 @@ void TMainForm::BuildProfilePane() {
     vleAdvancedDrawCell(s, c, r, rc, st);
   };
   vleVideo->OnStringsChange = [this](TObject* s) { vleVideoStringsChange(s); };
+  for (TValueListEditor* editor : {vleVideo, vleAudio, vleAdvanced})
+    editor->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+      vleVideoMouseDown(s, b, sh, x, y);
+    };
+  vleOutput->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+    vleOutputMouseDown(s, b, sh, x, y);
+  };
+  vleOutput->OnClick = [this](TObject* s) { vleOutputClick(s); };
 }
 
 void TMainForm::BuildPreviewPane() {

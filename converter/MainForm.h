@@ -158,6 +158,11 @@ public:
   void TrackBarTimer(TObject* Sender);
 
   // The profile editors
+  // Loads the profile file into the editors; a missing file leaves them as they are.
+  void LoadProfile(const std::string& Path);
+  // Appends the encoder options of the profile file with the editors' values to Options;
+  // nothing when the file does not exist, and Options stays as it was when this raises.
+  void BuildEncoderParameters(const std::string& Path, std::string& Options);
   void cmbProfileChange(TObject* Sender);
   void btnOutputClick(TObject* Sender);
   void btnVideoClick(TObject* Sender);
@@ -172,6 +177,11 @@ public:
   void vleAdvancedDrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect,
                            TGridDrawState State);
   void vleVideoStringsChange(TObject* Sender);
+  // A press on the video, audio or advanced editor, or on the output editor, and a click on
+  // the output editor: the editors repaint.
+  void vleVideoMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void vleOutputMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void vleOutputClick(TObject* Sender);
 
   void WndProc(TMessage& m) override;
 

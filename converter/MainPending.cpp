@@ -39,16 +39,6 @@ void TMainForm::ltvTaskDblClick(TObject*) {}
 void TMainForm::TrackBarTimer(TObject*) {}
 
 // The profile editors
-void TMainForm::cmbProfileChange(TObject*) {}
-void TMainForm::btnOutputClick(TObject*) {}
-void TMainForm::btnVideoClick(TObject*) {}
-void TMainForm::btnAudioClick(TObject*) {}
-void TMainForm::btnAdvancedClick(TObject*) {}
-void TMainForm::vleOutputDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TMainForm::vleVideoDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TMainForm::vleAudioDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TMainForm::vleAdvancedDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TMainForm::vleVideoStringsChange(TObject*) {}
 void TSettingForm::SaveProfile(const std::string&) {}
 void TSettingForm::cmbProfileChange(TObject*) {}
 void TSettingForm::btnSaveAsClick(TObject*) {}

@@ -1,0 +1,89 @@
+// The main window's profile editors: loading the chosen profile, the option string of a run,
+// the folding groups, the cells' colours and the custom frame size.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "converter/CustomSize.h"
+#include "converter/MainForm.h"
+#include "converter/ProfileGrids.h"
+#include "converter/ShellBalloonTip.h"
+#include "converter/core/ProfileEditors.h"
+#include "converter/core/Profiles.h"
+
+namespace {
+
+TProfileGrids GridsOf(const TMainForm* form) {
+  return {form->vleVideo, form->vleAudio, form->vleAdvanced};
+}
+
+void RefreshEditors(const TMainForm* form) {
+  RefreshProfileEditors({form->vleOutput, form->vleVideo, form->vleAudio, form->vleAdvanced});
+}
+
+}  // namespace
+
+void TMainForm::LoadProfile(const std::string& Path) {
+  const std::optional<converter::TLoadedProfile> profile = converter::LoadProfile(Path);
+  if (!profile) return;
+  FProfileExt = profile->Extension;
+  ShowProfileEditors(GridsOf(this), profile->Editors);
+}
+
+void TMainForm::BuildEncoderParameters(const std::string& Path, std::string& Options) {
+  Options += converter::BuildEncoderParameters(Path, ProfileEditorsOf(GridsOf(this)));
+}
+
+void TMainForm::cmbProfileChange(TObject*) {
+  LoadProfile(converter::ProfilePath(FProgramFolder, cmbProfile->Text()));
+}
+
+void TMainForm::btnOutputClick(TObject*) { ToggleEditorGroup(btnOutput, vleOutput); }
+void TMainForm::btnVideoClick(TObject*) { ToggleEditorGroup(btnVideo, vleVideo); }
+void TMainForm::btnAudioClick(TObject*) { ToggleEditorGroup(btnAudio, vleAudio); }
+void TMainForm::btnAdvancedClick(TObject*) { ToggleEditorGroup(btnAdvanced, vleAdvanced); }
+
+// The output editor's values are the task row's own: none of them is shown grey.
+void TMainForm::vleOutputDrawCell(TObject*, int ACol, int ARow, const TRect& Rect,
+                                  TGridDrawState State) {
+  DrawProfileCell(vleOutput, ACol, ARow, Rect, State, false);
+}
+
+void TMainForm::vleVideoDrawCell(TObject*, int ACol, int ARow, const TRect& Rect,
+                                 TGridDrawState State) {
+  DrawProfileCell(vleVideo, ACol, ARow, Rect, State, true);
+}
+
+void TMainForm::vleAudioDrawCell(TObject*, int ACol, int ARow, const TRect& Rect,
+                                 TGridDrawState State) {
+  DrawProfileCell(vleAudio, ACol, ARow, Rect, State, true);
+}
+
+void TMainForm::vleAdvancedDrawCell(TObject*, int ACol, int ARow, const TRect& Rect,
+                                    TGridDrawState State) {
+  DrawProfileCell(vleAdvanced, ACol, ARow, Rect, State, true);
+}
+
+void TMainForm::vleVideoStringsChange(TObject*) {
+  if (converter::OpensCustomSize(vleVideo->Keys(vleVideo->Row()),
+                                 vleVideo->Values(converter::kVideoSizeKey)))
+    SizeForm->Show();
+}
+
+void TMainForm::vleVideoMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+  RefreshEditors(this);
+}
+
+// The output values belong to a task row: without one there is nothing to edit.
+void TMainForm::vleOutputMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+  if (!vleOutput->Values("New Filename").empty()) {
+    RefreshEditors(this);
+    return;
+  }
+  POINT cursor;
+  GetCursorPos(&cursor);
+  converter::ShowBalloonTip(WindowFromPoint(cursor), TTI_INFO, "Tip:",
+                            "Please select a file in Task List.");
+  vleOutput->SetEditorMode(false);
+}
+
+void TMainForm::vleOutputClick(TObject*) { RefreshEditors(this); }
