@@ -2,6 +2,8 @@
 
 #include "converter/DialogConvention.h"
 #include "converter/FormBuilding.h"
+#include "converter/MainForm.h"
+#include "converter/core/ProfileEditors.h"
 
 TSizeForm* SizeForm = nullptr;
 
@@ -25,6 +27,31 @@ TSizeForm::TSizeForm(TComponent* AOwner) : TForm(AOwner) {
 
 void TSizeForm::FormShow(TObject*) { EnableMainWindow(false); }
 
-void TSizeForm::FormClose(TObject*, TCloseAction&) { EnableMainWindow(true); }
+// However the dialog closes, the video editor is left with a size it can pass on.
+void TSizeForm::FormClose(TObject*, TCloseAction&) {
+  TValueListEditor* video = MainForm->vleVideo;
+  const std::string shown = video->Values(converter::kVideoSizeKey);
+  const std::string size = converter::SizeAfterDialog(shown);
+  if (size != shown) video->SetValues(converter::kVideoSizeKey, size);
+  EnableMainWindow(true);
+}
+
+void TSizeForm::btnOKClick(TObject*) {
+  const converter::TCustomSize size =
+      converter::CheckCustomSize(edtWidth->Text(), edtHeight->Text());
+  if (!size.WidthValid) {
+    Application->MessageBox("Please specify a proper width for output videos.", "Incorrect Width",
+                            MB_ICONINFORMATION);
+    edtWidth->SetFocus();
+  }
+  if (!size.HeightValid) {
+    Application->MessageBox("Please specify a proper height for output videos.",
+                            "Incorrect Height", MB_ICONINFORMATION);
+    edtHeight->SetFocus();
+  }
+  if (size.Size.empty()) return;
+  MainForm->vleVideo->SetValues(converter::kVideoSizeKey, size.Size);
+  Close();
+}
 
 void TSizeForm::btnCancelClick(TObject*) { Close(); }

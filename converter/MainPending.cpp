@@ -37,15 +37,3 @@ void TMainForm::sbtnPauseClick(TObject*) {}
 void TMainForm::sbtnStopClick(TObject*) {}
 void TMainForm::ltvTaskDblClick(TObject*) {}
 void TMainForm::TrackBarTimer(TObject*) {}
-
-// The profile editors
-void TSettingForm::SaveProfile(const std::string&) {}
-void TSettingForm::cmbProfileChange(TObject*) {}
-void TSettingForm::btnSaveAsClick(TObject*) {}
-void TSettingForm::btnVideoClick(TObject*) {}
-void TSettingForm::btnAudioClick(TObject*) {}
-void TSettingForm::btnAdvancedClick(TObject*) {}
-void TSettingForm::vleVideoDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TSettingForm::vleAudioDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TSettingForm::vleAdvancedDrawCell(TObject*, int, int, const TRect&, TGridDrawState) {}
-void TSizeForm::btnOKClick(TObject*) {}

@@ -112,6 +112,10 @@ void TSettingForm::BuildProfilesPage() {
   vleAdvanced->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
     vleAdvancedDrawCell(s, c, r, rc, st);
   };
+  for (TValueListEditor* editor : {vleVideo, vleAudio, vleAdvanced})
+    editor->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+      vleVideoMouseDown(s, b, sh, x, y);
+    };
 
   labDescription = Place<TLabel>(this, TabSheet2, "labDescription", "Description:", 8, 250, 80, 13);
   memDescription = Place<TMemo>(this, TabSheet2, "memDescription", "", 8, 266, 400, 40);

@@ -65,7 +65,11 @@ public:
   void sbtnBrowseClick(TObject* Sender);
 
   // The profile editors
+  // Loads the profile file into the editors; a missing file leaves them as they are.
+  void LoadProfile(const std::string& path);
   void SaveProfile(const std::string& path);
+  // Copies the source profile to the new path and saves the editors into the copy.
+  void SaveProfileAs(const std::string& source, const std::string& newPath);
   void cmbProfileChange(TObject* Sender);
   void btnSaveAsClick(TObject* Sender);
   void btnVideoClick(TObject* Sender);
@@ -77,6 +81,8 @@ public:
                         TGridDrawState State);
   void vleAdvancedDrawCell(TObject* Sender, int ACol, int ARow, const TRect& Rect,
                            TGridDrawState State);
+  // A press on any of the editors: they repaint.
+  void vleVideoMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
 private:
   void BuildGeneralPage();
