@@ -355,15 +355,18 @@ void TCustomGrid::EditorFocusLost(HWND newFocus) {
 }
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft) return;
-  if (CanFocus() && !Focused()) SetFocus();
   int c, r;
-  if (!MouseToCell(x, y, c, r)) return;
-  if (c >= FFixedCols && r >= FFixedRows) FEditorWanted = true;   // a press on a cell edits it
-  bool same = c == FCol && r == FRow;
-  FocusCell(c, r);
-  if (same && (FOptions & goEditing)) ShowEditor();
+  if (button == mbLeft) {
+    if (CanFocus() && !Focused()) SetFocus();
+    if (MouseToCell(x, y, c, r)) {
+      if (c >= FFixedCols && r >= FFixedRows) FEditorWanted = true;   // a press on a cell edits it
+      bool same = c == FCol && r == FRow;
+      FocusCell(c, r);
+      if (same && (FOptions & goEditing)) ShowEditor();
+    }
+  }
+  // The handlers come last, so that they can undo what the press did (end the edit mode).
+  TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TCustomGrid::KeyDown(WORD& key, TShiftState shift) {

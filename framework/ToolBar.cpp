@@ -191,6 +191,7 @@ void TToolBar::UpdateButton(TToolButton* b) {
   if (!HandleAllocated()) return;
   // Caption, image and style live in the button record: put a new record in its place.
   int i = b->Index();
+  b->FDown = b->Down();   // the user may have toggled it
   TBBUTTON info = b->ButtonInfo();
   SendMessageA(FHandle, WM_SETREDRAW, FALSE, 0);
   SendMessageA(FHandle, TB_DELETEBUTTON, i, 0);

@@ -110,6 +110,16 @@ TEST_F(ValueListEditorTest, TheKeyColumnTakesNoEditorAndReadOnlyRowsCannotBeType
   EXPECT_TRUE(GetWindowLongA(edit->Handle(), GWL_STYLE) & ES_READONLY);
 }
 
+TEST_F(ValueListEditorTest, AMouseDownHandlerCanEndTheEditModeThePressStarted) {
+  vle->InsertRow("New Filename", "", true);
+  vle->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { vle->SetEditorMode(false); };
+  ClickCell(1, 0);
+  EXPECT_FALSE(vle->EditorMode());
+  vle->OnMouseDown = nullptr;
+  ClickCell(1, 0);
+  EXPECT_TRUE(vle->EditorMode());
+}
+
 TEST_F(ValueListEditorTest, RowHeightsSetPerRowAndResetByTheDefault) {
   for (int i = 0; i < 3; ++i) vle->InsertRow("k" + std::to_string(i), "", true);
   EXPECT_EQ(vle->CellRect(1, 0).Height(), 17);
