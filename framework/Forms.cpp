@@ -298,6 +298,11 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_COMMAND:
       if (m.LParam == 0 && HIWORD(m.WParam) != 1 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
       break;
+    case WM_INITMENUPOPUP:
+      // A submenu's item hears that it opens (its OnClick can set up the items below).
+      if (FMenu)
+        if (TMenuItem* item = FMenu->Items()->FindSubmenu(reinterpret_cast<HMENU>(m.WParam))) item->Click();
+      break;
     case WM_ACTIVATE:
       if (LOWORD(m.WParam) != WA_INACTIVE) {
         if (OnActivate) OnActivate(this);
@@ -375,7 +380,11 @@ bool TApplication::IsKeyMsg(MSG& msg) {
   HWND wnd = msg.hwnd;
   TWinControl* c = nullptr;
   while (wnd && !(c = TWinControl::FindControl(wnd))) wnd = GetParent(wnd);
-  return c && c->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
+  if (!c) return false;
+  if (c->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0) return true;
+  // Shortcuts of the form's menu.
+  TCustomForm* form = GetParentForm(c);
+  return form && form->Menu() && form->Menu()->IsShortCut(msg);
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {

@@ -339,7 +339,11 @@ void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
   if (!FWindow) {
     FWindow = AllocateHWnd([this](TMessage& m) {
-      if (!DispatchMenuDrawMessage(m)) m.Result = DefWindowProcA(FWindow, m.Msg, m.WParam, m.LParam);
+      if (m.Msg == WM_INITMENUPOPUP) {
+        if (TMenuItem* item = Items()->FindSubmenu(reinterpret_cast<HMENU>(m.WParam))) item->Click();
+      } else if (!DispatchMenuDrawMessage(m)) {
+        m.Result = DefWindowProcA(FWindow, m.Msg, m.WParam, m.LParam);
+      }
     });
   }
   UINT command = TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, FWindow, nullptr);

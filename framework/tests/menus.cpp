@@ -77,6 +77,23 @@ TEST_F(MenuTest, ChangesReachThePlatformMenuAndCommandsRunTheItems) {
   form->SetMenu(nullptr);
 }
 
+TEST_F(MenuTest, ASubmenuItemHearsThatItOpensAndFormShortCutsGoThroughTheLoop) {
+  auto* menu = new TMainMenu(form);
+  TMenuItem* file = NewItem(form, menu->Items(), "&File");
+  TMenuItem* save = NewItem(form, file, "&Save");
+  save->SetShortCut(VK_F2);
+  form->SetMenu(menu);
+  int opened = 0, saves = 0;
+  file->OnClick = [&](TObject*) { ++opened; };
+  save->OnClick = [&](TObject*) { ++saves; };
+  SendMessageA(form->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file->Handle()), 0);
+  EXPECT_EQ(opened, 1);
+  PostMessageA(form->Handle(), WM_KEYDOWN, VK_F2, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(saves, 1);
+  form->SetMenu(nullptr);
+}
+
 TEST_F(MenuTest, ShortCutsOfItemsAnswerKeyMessages) {
   auto* menu = new TMainMenu(form);
   TMenuItem* file = NewItem(form, menu->Items(), "&File");
