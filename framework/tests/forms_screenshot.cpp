@@ -44,6 +44,7 @@ TEST(FormOnScreen, IsDrawnWithItsControlsWhereTheyAre) {
   form->SetBounds(100, 80, 320, 240);
   form->SetCaption("Screenshot");
   form->SetColor(clWhite);
+  form->SetFormStyle(fsStayOnTop);   // above the windows of tests that run beside this one
   auto* panel = new TRedPanel(form);
   panel->SetBounds(10, 10, 100, 60);
   panel->SetParent(form);
