@@ -287,6 +287,7 @@ public:
   void SetGrouped(bool v);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool v);
+  // Shown in the bar's tooltip.
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& h) { FHint = h; }
   // The button's place in the bar's client area.

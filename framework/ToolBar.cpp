@@ -101,7 +101,8 @@ void TToolBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   CreateSubClass(params, TOOLBARCLASSNAMEA);
   // The framework's alignment places the bar, not the platform.
-  params.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | (FFlat ? TBSTYLE_FLAT : 0) |
+  params.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS |
+                  (FFlat ? TBSTYLE_FLAT : 0) |
                   (FList ? TBSTYLE_LIST : 0) | (FTransparent ? TBSTYLE_TRANSPARENT : 0) |
                   (FWrapable ? TBSTYLE_WRAPABLE : 0);
 }
@@ -218,6 +219,22 @@ void TToolBar::WndProc(TMessage& m) {
   if (m.Msg == CN_COMMAND) {
     if (TToolButton* b = FindButton(m.WParamLo())) b->Click();
     return;
+  }
+  if (m.Msg == WM_NOTIFY) {
+    // The bar's own tooltip asks for a button's text: its hint.
+    auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
+    TToolButton* b = FindButton((int)hdr->idFrom);
+    if (hdr->code == (UINT)TTN_GETDISPINFOA && b) {
+      reinterpret_cast<NMTTDISPINFOA*>(hdr)->lpszText = const_cast<char*>(b->Hint().c_str());
+      return;
+    }
+    if (hdr->code == (UINT)TTN_GETDISPINFOW && b) {   // the tooltip may be a Unicode window
+      auto* info = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+      int n = MultiByteToWideChar(CP_ACP, 0, b->Hint().c_str(), -1, info->szText, 80);
+      info->szText[n > 0 ? n - 1 : 0] = L'\0';
+      info->lpszText = info->szText;
+      return;
+    }
   }
   if (m.Msg == CN_NOTIFY) {
     auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);

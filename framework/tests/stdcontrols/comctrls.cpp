@@ -157,6 +157,29 @@ TEST_F(ComCtrlsTest, ToolButtonsClickAndFollowTheirEnabledState) {
   EXPECT_EQ(SendMessageA(wnd, TB_BUTTONCOUNT, 0, 0), 1);
 }
 
+TEST_F(ComCtrlsTest, ToolButtonHintsAreTheTooltipTexts) {
+  auto* bar = new TToolBar(form);
+  bar->SetParent(form);
+  auto* add = new TToolButton(form);
+  add->SetHint("Add Video Files");
+  add->SetToolBar(bar);
+  HWND tip = (HWND)SendMessageA(bar->Handle(), TB_GETTOOLTIPS, 0, 0);
+  ASSERT_NE(tip, nullptr);
+  NMTTDISPINFOA info{};
+  info.hdr.hwndFrom = tip;
+  info.hdr.idFrom = add->Command();
+  info.hdr.code = TTN_GETDISPINFOA;
+  SendMessageA(bar->Handle(), WM_NOTIFY, info.hdr.idFrom, (LPARAM)&info);
+  ASSERT_NE(info.lpszText, nullptr);
+  EXPECT_STREQ(info.lpszText, "Add Video Files");
+  NMTTDISPINFOW wide{};
+  wide.hdr = info.hdr;
+  wide.hdr.code = TTN_GETDISPINFOW;
+  SendMessageA(bar->Handle(), WM_NOTIFY, info.hdr.idFrom, (LPARAM)&wide);
+  ASSERT_NE(wide.lpszText, nullptr);
+  EXPECT_STREQ(wide.lpszText, L"Add Video Files");
+}
+
 TEST_F(ComCtrlsTest, UpDownMovesItsAssociatedEdit) {
   auto* buddy = new TPlatformControl(form, "EDIT");
   buddy->SetParent(form);
