@@ -8,7 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "converter/EncoderJob.h"
 #include "converter/StandIns.h"
+#include "converter/core/RunClock.h"
+#include "converter/core/TaskRows.h"
 #include "framework/Buttons.h"
 #include "framework/ComCtrls.h"
 #include "framework/Dialogs.h"
@@ -143,12 +146,24 @@ public:
   void vleOutputValidate(TObject* Sender, int ACol, int ARow, const std::string& KeyName,
                          const std::string& KeyValue);
   void WMDropFiles(TMessage& Message);
+  void AddFileToTaskList(const std::string& path);
+  void AddFolderToTaskList(const std::string& folder);
+  // A row's caption and sub-items as the list holds them, and back.
+  converter::ltvItemData GetTaskData(int row) const;
+  void SetTaskData(int row, const converter::ltvItemData& data);
+  // Sets a value of vleOutput (0), vleVideo (1), vleAudio (2) or vleAdvanced (3); a key the
+  // editor lacks gets a new row.
+  void SetProfileDetailValue(int editor, const std::string& key, const std::string& value);
 
   // The run
   void tbtnStartClick(TObject* Sender);
   void tbtnStopClick(TObject* Sender);
   void timerTimeTimer(TObject* Sender);
   void ToolButton1Click(TObject* Sender);
+  void FormCloseQuery(TObject* Sender, bool& CanClose);
+  void SetBusyState();
+  void SetIdleState();
+  void StartManager();
 
   // The preview
   void sbtnPlayClick(TObject* Sender);
@@ -193,25 +208,31 @@ private:
   void BuildPreviewPane();
   // Shows the Settings dialog on the page.
   void ShowSettings(int page);
+  // Enables or disables the commands that need rows: up, down, remove, clear and start.
+  void EnableRowCommands(bool enabled);
+  void ClearOutputEditor();
+  void MoveSelectedRows(bool up);
+  void SetRowStatus(int row, const char* status);
+  void ShowRunProgress(int currentPercent, int totalPercent);
+  // Converts every row; the options are the profile's, its extension names the outputs.
+  void ConvertTaskList(const std::string& options, const std::string& profileExt);
+  // Ends a run that stopped: the row is marked, the user told unless the window closes.
+  void EndStoppedRun(int row);
+  void EndRun();
+  void MakeThumbnail(const std::string& inputPath, const std::string& outputPath);
 
   std::string FProgramFolder;
   std::string FVersion;
 
   std::string FEncoderPath;
-  SECURITY_ATTRIBUTES FPipeSecurity{};
-  HANDLE FPipeRead = nullptr;
-  HANDLE FPipeWrite = nullptr;
-  STARTUPINFOA FStartupInfo{};
-  PROCESS_INFORMATION FProcessInfo{};
-  char FReadBuffer[4097] = {};
-  DWORD FBytesRead = 0;
+  // The run's thumbnail and conversion jobs; Stop ends the one that runs.
+  std::unique_ptr<converter::EncoderJob> FEncoder;
   int FRunState = 0;  // 0 idle, 1 running, 2 stop requested
+  bool FCloseAfterRun = false;  // the window was closed during the run
   std::string FProfileExt;
   std::unique_ptr<TStringList> FInputExts;
   std::string FInputMask;
-  std::string FProbeDuration, FProbeSize, FProbeStart, FProbeEnd;
-  int FElapsedSeconds = 0;
-  int FRemainingSeconds = 0;
+  converter::RunClock FRunClock;
 };
 
 extern TMainForm* MainForm;

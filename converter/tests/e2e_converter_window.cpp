@@ -15,12 +15,14 @@ ConverterWindow::ConverterWindow(const std::string& name, const std::string& pre
   Start();
 }
 
-ConverterWindow::ConverterWindow(const std::string& folder, ExistingFolder) : FFolder(folder) {
+ConverterWindow::ConverterWindow(const std::string& folder, ExistingFolder,
+                                 const std::string& arguments)
+    : FFolder(folder), FArguments(arguments) {
   Start();
 }
 
 void ConverterWindow::Start() {
-  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", "", FFolder);
+  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", FArguments, FFolder);
   if (!FProcess.Started()) return;
   driver::WindowQuery query;
   query.className = "TMainForm";

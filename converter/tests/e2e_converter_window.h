@@ -17,9 +17,9 @@ class ConverterWindow {
   // with preferences as its Preferences.ini unless empty, starts Tessark.exe there and waits
   // for its main window; Main() is null when any of this failed.
   explicit ConverterWindow(const std::string& name, const std::string& preferences = "");
-  // Starts it in a program folder made by the test.
+  // Starts it in a program folder made by the test, with the arguments on its command line.
   enum ExistingFolder { kExistingFolder };
-  ConverterWindow(const std::string& folder, ExistingFolder);
+  ConverterWindow(const std::string& folder, ExistingFolder, const std::string& arguments = "");
   ~ConverterWindow();
 
   const std::string& Folder() const { return FFolder; }  // without a final backslash
@@ -41,6 +41,7 @@ class ConverterWindow {
  private:
   void Start();
   std::string FFolder;
+  std::string FArguments;
   driver::Process FProcess;
   HWND FMain = nullptr;
 };

@@ -1,0 +1,242 @@
+// The task rows: adding inputs (open dialog, folder, command line, drop), removing, moving and
+// editing them.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "converter/DroppedFiles.h"
+#include "converter/MainForm.h"
+#include "converter/ProbeInputFile.h"
+#include "converter/ShellBrowseForFolder.h"
+#include "converter/ShellFileList.h"
+#include "converter/core/CommandLineInputs.h"
+#include "converter/core/FileTypes.h"
+#include "converter/core/Paths.h"
+#include "converter/core/RowMoves.h"
+#include "converter/core/TaskColumns.h"
+#include "converter/core/TextCase.h"
+
+using converter::ltvItemData;
+
+namespace {
+
+const char* const kNewFilename = "New Filename";
+const char* const kStartTime = "Start Time";
+const char* const kEndTime = "End Time";
+const char* const kTitle = "Title";
+
+// The supported files of a folder, sorted by name.
+std::vector<std::string> FolderInputs(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const std::string& extension : converter::InputExtensions()) {
+    const std::vector<std::string> found = converter::ListFilesWithExtension(folder, extension);
+    names.insert(names.end(), found.begin(), found.end());
+  }
+  std::sort(names.begin(), names.end(), converter::LessText);
+  return names;
+}
+
+// A list file that cannot be read names no inputs.
+std::string ReadListFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+ltvItemData TMainForm::GetTaskData(int row) const {
+  const TListItem* item = ltvTask->Items()->Item(row);
+  ltvItemData data;
+  data.Caption = item->Caption();
+  for (int i = 0; i < converter::TaskSubItemCount && i < item->SubItems()->Count(); ++i)
+    data.SubItems[i] = item->SubItems()->Strings(i);
+  return data;
+}
+
+void TMainForm::SetTaskData(int row, const ltvItemData& data) {
+  TListItem* item = ltvTask->Items()->Item(row);
+  item->SetCaption(data.Caption);
+  TStrings* subItems = item->SubItems();
+  subItems->BeginUpdate();
+  while (subItems->Count() < converter::TaskSubItemCount) subItems->Add("");
+  for (int i = 0; i < converter::TaskSubItemCount; ++i) subItems->SetStrings(i, data.SubItems[i]);
+  subItems->EndUpdate();
+}
+
+void TMainForm::SetProfileDetailValue(int editor, const std::string& key,
+                                      const std::string& value) {
+  TValueListEditor* const editors[] = {vleOutput, vleVideo, vleAudio, vleAdvanced};
+  if (editor >= 0 && editor < 4) editors[editor]->SetValues(key, value);
+}
+
+void TMainForm::EnableRowCommands(bool enabled) {
+  for (TToolButton* b : {tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart}) b->SetEnabled(enabled);
+}
+
+void TMainForm::ClearOutputEditor() {
+  for (const char* key : {kNewFilename, kStartTime, kEndTime}) SetProfileDetailValue(0, key, "");
+}
+
+void TMainForm::AddFileToTaskList(const std::string& path) {
+  panbg->SetVisible(false);
+  std::vector<std::string> captions;
+  for (int i = 0; i < ltvTask->Items()->Count(); ++i)
+    captions.push_back(ltvTask->Items()->Item(i)->Caption());
+  if (converter::HasInput(captions, path)) return;
+  const converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, path);
+  ltvTask->Items()->Add();
+  SetTaskData(ltvTask->Items()->Count() - 1, converter::NewTaskRow(path, probe, FProfileExt));
+}
+
+void TMainForm::AddFolderToTaskList(const std::string& folder) {
+  for (const std::string& name : FolderInputs(folder)) {
+    Application->ProcessMessages();
+    AddFileToTaskList(converter::AddBackslash(folder) + name);
+  }
+}
+
+void TMainForm::AddCommandLineInputs() {
+  const std::vector<std::string> arguments(__argv + 1, __argv + __argc);
+  for (const std::string& input : converter::CommandLineInputs(arguments, ReadListFile)) {
+    if (FileExists(input)) {
+      if (converter::HasSupportedExtension(input)) AddFileToTaskList(input);
+    } else if (DirectoryExists(input)) {
+      AddFolderToTaskList(input);
+    }
+  }
+}
+
+void TMainForm::tbtnAddFileClick(TObject*) {
+  if (OpenDialog1->Execute()) {
+    // The dialog names the file chosen last first.
+    TStrings* files = OpenDialog1->Files();
+    for (int i = 1; i < files->Count(); ++i) AddFileToTaskList(files->Strings(i));
+    AddFileToTaskList(files->Strings(0));
+    if (ltvTask->Items()->Count() == 1) {
+      ltvTask->SetSelected(ltvTask->Items()->Item(0));
+      ltvTaskClick(ltvTask);
+    }
+  }
+  ltvTask->SetFocus();
+  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+}
+
+void TMainForm::tbtnAddDirClick(TObject*) {
+  std::string folder;
+  if (converter::BrowseForFolder(Handle(), "Add a directory to the Task List", folder))
+    AddFolderToTaskList(folder);
+  ltvTask->SetFocus();
+  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+}
+
+void TMainForm::WMDropFiles(TMessage& Message) {
+  const HDROP drop = reinterpret_cast<HDROP>(Message.WParam);
+  if (ltvTask->Enabled()) {
+    for (const std::string& name : converter::DroppedFileNames(drop)) {
+      if (DirectoryExists(name))
+        AddFolderToTaskList(name);
+      else if (converter::HasSupportedExtension(name))
+        AddFileToTaskList(name);
+    }
+    if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+  }
+  DragFinish(drop);
+}
+
+void TMainForm::tbtnRemoveClick(TObject*) {
+  for (int i = ltvTask->Items()->Count() - 1; i >= 0; --i)
+    if (ltvTask->Items()->Item(i)->Selected()) ltvTask->Items()->Delete(i);
+  ClearOutputEditor();
+  if (ltvTask->Items()->Count() == 0) EnableRowCommands(false);
+}
+
+void TMainForm::tbtnClearClick(TObject*) {
+  ltvTask->Items()->Clear();
+  ClearOutputEditor();
+  EnableRowCommands(false);
+}
+
+namespace {
+
+std::vector<bool> SelectedRows(const TListItems* items) {
+  std::vector<bool> selected;
+  for (int i = 0; i < items->Count(); ++i) selected.push_back(items->Item(i)->Selected());
+  return selected;
+}
+
+}  // namespace
+
+void TMainForm::MoveSelectedRows(bool up) {
+  std::vector<bool> selected = SelectedRows(ltvTask->Items());
+  const auto swapRows = [this](int a, int b) {
+    const ltvItemData first = GetTaskData(a);
+    SetTaskData(a, GetTaskData(b));
+    SetTaskData(b, first);
+  };
+  if (up)
+    converter::MoveSelectedUp(selected, swapRows);
+  else
+    converter::MoveSelectedDown(selected, swapRows);
+  for (int i = 0; i < static_cast<int>(selected.size()); ++i)
+    ltvTask->Items()->Item(i)->SetSelected(selected[i]);
+}
+
+void TMainForm::tbtnUpClick(TObject*) { MoveSelectedRows(true); }
+
+void TMainForm::tbtnDownClick(TObject*) { MoveSelectedRows(false); }
+
+void TMainForm::ltvTaskClick(TObject*) {
+  const TListItem* selected = ltvTask->Selected();
+  if (!selected) {
+    ClearOutputEditor();
+    SetProfileDetailValue(3, kTitle, "");
+    return;
+  }
+  vleOutput->SetTag(3);
+  const ltvItemData row = GetTaskData(selected->Index());
+  SetProfileDetailValue(0, kNewFilename, row.SubItems[converter::siOutputName] + FProfileExt);
+  SetProfileDetailValue(0, kStartTime, row.SubItems[converter::siStart]);
+  SetProfileDetailValue(0, kEndTime, row.SubItems[converter::siEnd]);
+  SetProfileDetailValue(3, kTitle, row.SubItems[converter::siTitle]);
+}
+
+void TMainForm::ppmTaskPopup(TObject*) {
+  TMenuItem* items = ppmTask->Items();
+  const bool anySelected = ltvTask->SelCount() > 0;
+  items->Items(0)->SetEnabled(anySelected);  // Open
+  items->Items(5)->SetEnabled(anySelected);  // Remove
+  items->Items(6)->SetEnabled(ltvTask->Items()->Count() > 0);  // Clear
+}
+
+void TMainForm::ltvTaskKeyDown(TObject*, WORD& Key, TShiftState) {
+  if (Key == VK_BACK)
+    tbtnClearClick(ltvTask);
+  else if (Key == VK_DELETE)
+    tbtnRemoveClick(ltvTask);
+}
+
+void TMainForm::ltvTaskResize(TObject*) {
+  const int width = ltvTask->Width();
+  if (width == ltvTask->Tag()) return;
+  std::array<int, 4> widths;
+  for (int i = 0; i < 4; ++i) widths[i] = ltvTask->Columns()->Items(i)->Width();
+  widths = converter::ResizedColumnWidths(widths, width - ltvTask->Tag());
+  ltvTask->SetTag(width);
+  for (int i = 0; i < 4; ++i) ltvTask->Columns()->Items(i)->SetWidth(widths[i]);
+}
+
+void TMainForm::vleOutputValidate(TObject*, int, int, const std::string&, const std::string&) {
+  const TListItem* selected = ltvTask->Selected();
+  if (!selected) return;
+  ltvItemData row = GetTaskData(selected->Index());
+  converter::ApplyOutputEdit(row, vleOutput->Values(kNewFilename), vleOutput->Values(kStartTime),
+                             vleOutput->Values(kEndTime));
+  SetTaskData(selected->Index(), row);
+}

@@ -1,0 +1,68 @@
+// A converter test with its own program folder, whose stand-in encoder logs every command line
+// it gets to log.txt there and may play a script (tools/encoder-standin/script.h).
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "converter/tests/e2e_converter_window.h"
+#include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
+#include "testing/driver/window_contents.h"
+#include "testing/driver/window_search.h"
+
+namespace e2e {
+
+class ConverterTask : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(FFolder.empty());
+    SetEnvironmentVariableA("VODIVI_LOG", Path("log.txt").c_str());
+  }
+  void TearDown() override {
+    FConverter.reset();
+    SetEnvironmentVariableA("VODIVI_LOG", nullptr);
+    SetEnvironmentVariableA("VODIVI_SCRIPT", nullptr);
+  }
+
+  std::string Path(const std::string& name) const { return FFolder + "\\" + name; }
+  void WriteFile(const std::string& name, const std::string& text = "clip") const {
+    ASSERT_TRUE(driver::WriteWholeFile(Path(name), text));
+  }
+  void Script(const std::string& text) const {
+    WriteFile("script.txt", text);
+    SetEnvironmentVariableA("VODIVI_SCRIPT", Path("script.txt").c_str());
+  }
+  void WritePreferences(const std::string& text) const { WriteFile("Preferences.ini", text); }
+  std::vector<std::string> Logged() const { return driver::FileLines(Path("log.txt")); }
+
+  // Starts the converter with the arguments; false when its window did not come.
+  bool Start(const std::string& arguments = "") {
+    FConverter = std::make_unique<ConverterWindow>(FFolder, ConverterWindow::kExistingFolder,
+                                                   arguments);
+    return FConverter->Main() != nullptr;
+  }
+  ConverterWindow& Converter() { return *FConverter; }
+  HWND Main() const { return FConverter->Main(); }
+  HWND TaskList() const {
+    for (HWND child : driver::FindChildren(Main(), {}))
+      if (driver::ClassName(child).find("ListView") != std::string::npos) return child;
+    return nullptr;
+  }
+  std::vector<std::vector<std::string>> Rows() const { return driver::ListViewRows(TaskList()); }
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    for (const auto& row : Rows()) captions.push_back(row.at(0));
+    return captions;
+  }
+
+ private:
+  const std::string FFolder = driver::MakeProgramFolder(
+      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::unique_ptr<ConverterWindow> FConverter;
+};
+
+}  // namespace e2e

@@ -1,0 +1,76 @@
+// Task rows of the running converter: inputs from the command line, a list file and the open
+// dialog, each probed by the encoder.
+#include <gtest/gtest.h>
+
+#include "converter/tests/e2e_rows_fixture.h"
+#include "testing/driver/message_boxes.h"
+#include "testing/driver/wait.h"
+
+namespace {
+
+using Row = std::vector<std::string>;
+using Texts = std::vector<std::string>;
+
+class ConverterRows : public e2e::ConverterTask {};
+
+// The columns shown: input file, length, size and status.
+Row Shown(Row row) {
+  row.resize(4);
+  return row;
+}
+
+TEST_F(ConverterRows, AFileOnTheCommandLineIsProbedAndShown) {
+  WriteFile("my clip.avi");
+  ASSERT_TRUE(Start("\"" + Path("my clip.avi") + "\""));
+  EXPECT_EQ(Logged(), Texts{" -i \"" + Path("my clip.avi") + "\""});
+  ASSERT_EQ(Rows().size(), 1u);
+  EXPECT_EQ(Shown(Rows()[0]), (Row{Path("my clip.avi"), "00:01:02.34", " 320x240", "OK"}));
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRows, CommandLineTakesSupportedFilesAndTheSupportedFilesOfFolders) {
+  WriteFile("a.avi");
+  WriteFile("b.txt");
+  ASSERT_TRUE(CreateDirectoryA(Path("dirX").c_str(), nullptr));
+  for (const char* name : {"e.wmv", "d.mkv", "c.MP4"}) WriteFile(std::string("dirX\\") + name);
+  ASSERT_TRUE(Start("a.avi b.txt dirX"));
+  EXPECT_EQ(Captions(), (Texts{"a.avi", "dirX\\c.MP4", "dirX\\e.wmv"}));
+  EXPECT_EQ(Logged().size(), 3u);  // one probe each
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRows, AListFileFirstNamesTheInputsInsteadOfTheArguments) {
+  for (const char* name : {"one.mpg", "two.avi", "ignored.avi"}) WriteFile(name);
+  WriteFile("inputs.TMP", Path("two.avi") + "\r\n" + Path("one.mpg") + "\r\n" + Path("two.avi") +
+                              "\r\n" + Path("missing.avi") + "\r\n");
+  ASSERT_TRUE(Start("inputs.TMP ignored.avi"));
+  EXPECT_EQ(Captions(), (Texts{Path("two.avi"), Path("one.mpg")}));
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The dialog hands over the file chosen last first; the converter adds them in the order the
+// user chose them.
+TEST_F(ConverterRows, OpenDialogFilesAreAddedSecondToLastThenFirst) {
+  for (const char* name : {"A.avi", "B.avi", "C.xyz"}) WriteFile(name);
+  ASSERT_TRUE(Start());
+  Converter().Press(e2e::kAddFiles);
+  const HWND dialog = Converter().WaitForForm("Add Video Files", "#32770");
+  ASSERT_NE(dialog, nullptr);
+  driver::WindowQuery nameBox;
+  nameBox.id = 0x47C;  // the file name box
+  HWND name = driver::FindChild(dialog, nameBox);
+  ASSERT_NE(name, nullptr);
+  driver::WindowQuery edit;
+  edit.className = "Edit";
+  if (HWND inner = driver::FindChild(name, edit)) name = inner;
+  // The dialog opens in the current folder, the program folder.
+  const std::string files = "\"A.avi\" \"B.avi\" \"C.xyz\"";
+  SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.c_str()));
+  ASSERT_TRUE(driver::PressDialogButton(dialog, IDOK));
+  ASSERT_TRUE(driver::WaitUntil([&] { return Rows().size() == 3; }, 10000));
+  // Whatever its extension, a file chosen in the dialog is taken.
+  EXPECT_EQ(Captions(), (Texts{Path("B.avi"), Path("C.xyz"), Path("A.avi")}));
+  EXPECT_TRUE(Converter().Close());
+}
+
+}  // namespace
