@@ -1,0 +1,281 @@
+// The profile editors of the running converter: a chosen profile fills them, the groups fold,
+// the custom frame size dialog sets "Video Size", and the Settings dialog saves a copy that
+// the profile list shows at the next start.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "converter/tests/e2e_converter_window.h"
+#include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
+#include "testing/driver/input.h"
+#include "testing/driver/message_boxes.h"
+#include "testing/driver/wait.h"
+#include "testing/driver/window_contents.h"
+#include "testing/driver/window_search.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 10000;
+constexpr int kRowPitch = 18;  // a row of 17 pixels and its grid line
+
+// Video: a size to choose (the custom one among them) and a fixed codec; audio: a rate whose
+// second choice is selected; advanced: a title typed as text.
+const char* const kAlpha =
+    "[Main]\r\nType=mp4\r\nPara=4\r\n0=Video Size\r\n1=Video Codec\r\n2=Sample Rate\r\n3=Title\r\n"
+    "[Video Size]\r\nSort=1\r\ncmd=-s\r\nCaption=320x240,Original Size,Custom Size,\r\n"
+    "Value=320x240,,,\r\nIndex=0\r\n"
+    "[Video Codec]\r\nSort=1\r\nReadOnly=1\r\nList=0\r\ncmd=-vcodec\r\nCaption=MPEG-4\r\n"
+    "Value=mpeg4\r\n"
+    "[Sample Rate]\r\nSort=2\r\ncmd=-ar\r\nCaption=48000 Hz,24000 Hz,\r\nValue=48000,24000,\r\n"
+    "Index=1\r\n"
+    "[Title]\r\nSort=3\r\nList=0\r\ncmd=-title\r\nCaption=My Video\r\n";
+
+// Three video rows (the later two keep the editor of the one before), two audio, two advanced.
+const char* const kBeta =
+    "[Main]\r\nType=mp4\r\nPara=7\r\n0=Frame Rate\r\n1=V2\r\n2=V3\r\n3=A1\r\n4=A2\r\n5=X1\r\n"
+    "6=X2\r\n"
+    "[Frame Rate]\r\nSort=1\r\nCaption=25 fps,15 fps,\r\nValue=25,15,\r\nIndex=1\r\n"
+    "[V2]\r\nList=0\r\n[V3]\r\nList=0\r\n[A1]\r\nSort=2\r\nList=0\r\n[A2]\r\nList=0\r\n"
+    "[X1]\r\nSort=3\r\nList=0\r\n[X2]\r\nList=0\r\n";
+
+// A program folder whose profiles are Alpha and Beta only, Alpha chosen.
+std::string FolderWithProfiles(const std::string& name) {
+  const std::string folder = driver::MakeProgramFolder(name);
+  if (folder.empty()) return "";
+  const std::string profiles = folder + "\\Profiles\\";
+  for (const char* shipped : {"PSP H.264 480x272", "PSP MPEG-4 320x240", "PSP MPEG-4 480x272"})
+    DeleteFileA((profiles + shipped + ".ovx").c_str());
+  if (!driver::WriteWholeFile(profiles + "Alpha.ovx", kAlpha) ||
+      !driver::WriteWholeFile(profiles + "Beta.ovx", kBeta) ||
+      !driver::WriteWholeFile(folder + "\\Preferences.ini", "[Main]\r\nProfile=0\r\n"))
+    return "";
+  return folder;
+}
+
+HWND ChildOfClass(HWND parent, const std::string& className, int index = 0) {
+  driver::WindowQuery query;
+  query.className = className;
+  const std::vector<HWND> found = driver::FindChildren(parent, query);
+  return index < static_cast<int>(found.size()) ? found[index] : nullptr;
+}
+
+// The main window's editors stand output, video, audio, advanced; the Settings dialog's
+// video, audio, advanced.
+HWND Editor(HWND form, int index) { return ChildOfClass(form, "TValueListEditor", index); }
+
+int Height(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return r.bottom - r.top;
+}
+
+bool HeightsBecome(const std::vector<HWND>& editors, const std::vector<int>& heights) {
+  return driver::WaitUntil(
+      [&] {
+        for (size_t i = 0; i < editors.size(); ++i)
+          if (Height(editors[i]) != heights[i]) return false;
+        return true;
+      },
+      kTimeoutMs);
+}
+
+// The in-place editor that a press on a value cell shows.
+HWND InplaceEditor(HWND editor) {
+  HWND shown = nullptr;
+  driver::WaitUntil(
+      [&] {
+        for (HWND child = GetWindow(editor, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+          if (IsWindowVisible(child)) shown = child;
+        return shown != nullptr;
+      },
+      kTimeoutMs);
+  return shown;
+}
+
+// Presses the value cell of the row; its in-place editor, or null.
+HWND PressValue(HWND editor, int keyWidth, int row) {
+  driver::ClickAt(editor, POINT{keyWidth + 10, row * kRowPitch + 8});
+  driver::WindowText(editor);  // the press is handled once the editor answers
+  return InplaceEditor(editor);
+}
+
+std::string ShownValue(HWND editor, int keyWidth, int row) {
+  const HWND inplace = PressValue(editor, keyWidth, row);
+  return inplace ? driver::WindowText(inplace) : "<no editor>";
+}
+
+// Picks a choice in a drop-down list the way the user's selection reports it.
+void Pick(HWND comboBox, int index) {
+  DWORD_PTR ignored;
+  SendMessageTimeoutA(comboBox, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  PostMessageA(GetParent(comboBox), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(comboBox), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(comboBox));
+}
+
+void SetText(HWND window, const std::string& text) {
+  DWORD_PTR ignored;
+  SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
+bool EnabledSoon(HWND window, bool enabled) {
+  return driver::WaitUntil([&] { return (IsWindowEnabled(window) != FALSE) == enabled; },
+                           kTimeoutMs);
+}
+
+constexpr int kMainKeyWidth = 95;
+constexpr int kSettingsKeyWidth = 160;
+
+TEST(ConverterProfiles, ChoosingAProfileFillsTheEditors) {
+  const std::string folder = FolderWithProfiles("profiles_choose");
+  ASSERT_FALSE(folder.empty());
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  const std::vector<HWND> editors = {Editor(converter.Main(), 1), Editor(converter.Main(), 2),
+                                     Editor(converter.Main(), 3)};
+  ASSERT_NE(editors[2], nullptr);
+
+  // Alpha, chosen in the preferences, is loaded when the window shows: rows x 18 pixels.
+  EXPECT_TRUE(HeightsBecome(editors, {2 * 18, 18, 18}));
+  EXPECT_EQ(ShownValue(editors[0], kMainKeyWidth, 0), "320x240");
+  EXPECT_EQ(ShownValue(editors[1], kMainKeyWidth, 0), "24000 Hz");
+  EXPECT_EQ(ShownValue(editors[2], kMainKeyWidth, 0), "My Video");
+
+  Pick(ChildOfClass(converter.Main(), "TComboBox"), 1);
+  EXPECT_TRUE(HeightsBecome(editors, {3 * 18, 2 * 18, 2 * 18}));
+  EXPECT_EQ(ShownValue(editors[0], kMainKeyWidth, 0), "15 fps");
+
+  // The video group's button folds the editor and unfolds it to its rows and grid lines.
+  driver::WindowQuery folds;
+  folds.caption = "-";
+  folds.className = "TButton";
+  const std::vector<HWND> buttons = driver::FindChildren(converter.Main(), folds);
+  ASSERT_EQ(buttons.size(), 4u);
+  const HWND videoButton = buttons[1];
+  driver::ClickButton(videoButton);
+  EXPECT_TRUE(HeightsBecome({editors[0]}, {1}));
+  EXPECT_EQ(driver::WindowText(videoButton), "+");
+  driver::ClickButton(videoButton);
+  EXPECT_TRUE(HeightsBecome({editors[0]}, {3 * 17 + 3 + 1}));
+  EXPECT_EQ(driver::WindowText(videoButton), "-");
+  EXPECT_TRUE(converter.Close());
+}
+
+TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
+  const std::string folder = FolderWithProfiles("profiles_custom_size");
+  ASSERT_FALSE(folder.empty());
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  const HWND video = Editor(converter.Main(), 1);
+  ASSERT_TRUE(HeightsBecome({video}, {2 * 18}));
+
+  auto chooseCustomSize = [&] {
+    const HWND sizes = PressValue(video, kMainKeyWidth, 0);
+    if (!sizes) return static_cast<HWND>(nullptr);
+    Pick(sizes, 2);
+    return converter.WaitForForm("Video Size of output files", "TSizeForm");
+  };
+  const HWND dialog = chooseCustomSize();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(EnabledSoon(converter.Main(), false));
+  const HWND width = ChildOfClass(dialog, "TEdit", 0);
+  const HWND height = ChildOfClass(dialog, "TEdit", 1);
+  ASSERT_NE(height, nullptr);
+
+  auto expectBox = [&](const std::string& caption, const std::string& text) {
+    const HWND box = driver::WaitForMessageBox(caption, kTimeoutMs, converter.ProcessId());
+    ASSERT_NE(box, nullptr) << caption;
+    EXPECT_EQ(driver::MessageBoxText(box), text);
+    driver::PressDialogButton(box, IDOK);
+  };
+  // Both empty: the width is reported, then the height.
+  driver::ClickButton(converter.Button(dialog, "&OK"));
+  expectBox("Incorrect Width", "Please specify a proper width for output videos.");
+  expectBox("Incorrect Height", "Please specify a proper height for output videos.");
+  EXPECT_TRUE(IsWindowVisible(dialog));
+
+  SetText(width, "640");
+  SetText(height, "480px");
+  driver::ClickButton(converter.Button(dialog, "&OK"));
+  expectBox("Incorrect Height", "Please specify a proper height for output videos.");
+  EXPECT_TRUE(IsWindowVisible(dialog));
+
+  SetText(height, "480");
+  driver::ClickButton(converter.Button(dialog, "&OK"));
+  EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
+  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  // "640x480" is no choice: the list shows none selected.
+  EXPECT_EQ(ShownValue(video, kMainKeyWidth, 0), "");
+
+  // The texts stay for the next showing; Cancel leaves no custom size behind.
+  ASSERT_EQ(chooseCustomSize(), dialog);
+  EXPECT_EQ(driver::WindowText(width), "640");
+  EXPECT_EQ(driver::WindowText(height), "480");
+  driver::ClickButton(converter.Button(dialog, "&Cancel"));
+  EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
+  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  EXPECT_EQ(ShownValue(video, kMainKeyWidth, 0), "Original Size");
+  EXPECT_TRUE(converter.Close());
+}
+
+// The save dialog's file name box: a combo box in the newer layout, an edit box in the older.
+HWND FileNameBox(HWND dialog) {
+  for (int id : {0x47c, 0x480}) {
+    driver::WindowQuery query;
+    query.id = id;
+    if (const HWND box = driver::FindChild(dialog, query)) return box;
+  }
+  return nullptr;
+}
+
+TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
+  const std::string folder = FolderWithProfiles("profiles_save_as");
+  ASSERT_FALSE(folder.empty());
+  const std::string copy = folder + "\\Profiles\\Alpha Copy.ovx";
+  {
+    e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+    ASSERT_NE(converter.Main(), nullptr);
+    driver::ClickButton(converter.Button(converter.Main(), "&Setting"));
+    const HWND settings = converter.WaitForForm("Settings", "TSettingForm");
+    ASSERT_NE(settings, nullptr);
+    // The Profiles page shows the main window's profile; the audio rate is picked anew.
+    const HWND audio = Editor(settings, 1);
+    ASSERT_TRUE(HeightsBecome({Editor(settings, 0), audio}, {2 * 18, 18}));
+    const HWND rates = PressValue(audio, kSettingsKeyWidth, 0);
+    ASSERT_NE(rates, nullptr);
+    EXPECT_EQ(driver::WindowText(rates), "24000 Hz");
+    Pick(rates, 0);
+
+    driver::ClickButton(converter.Button(settings, "&Save as..."));
+    driver::WindowQuery saveQuery;
+    saveQuery.className = "#32770";
+    saveQuery.processId = converter.ProcessId();
+    const HWND save = driver::WaitForWindow(saveQuery, kTimeoutMs);
+    ASSERT_NE(save, nullptr);
+    SetText(FileNameBox(save), copy);
+    driver::PressDialogButton(save, IDOK);
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::FileExists(copy); }, kTimeoutMs));
+    // The copy has the picked rate; the source keeps its own.
+    EXPECT_TRUE(driver::WaitForFileLine(copy, "Index=0", kTimeoutMs));
+    const std::vector<std::string> copyLines = driver::FileLines(copy);
+    EXPECT_EQ(std::count(copyLines.begin(), copyLines.end(), "Index=0"), 2);
+    EXPECT_EQ(driver::ReadWholeFile(folder + "\\Profiles\\Alpha.ovx"), kAlpha);
+
+    driver::ClickButton(converter.Button(settings, "&Cancel"));
+    EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+    // The lists are not filled again while the program runs.
+    EXPECT_EQ(driver::ComboBoxItems(ChildOfClass(converter.Main(), "TComboBox")),
+              (std::vector<std::string>{"Alpha", "Beta"}));
+    ASSERT_TRUE(converter.Close());
+  }
+  e2e::ConverterWindow again(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(again.Main(), nullptr);
+  EXPECT_EQ(driver::ComboBoxItems(ChildOfClass(again.Main(), "TComboBox")),
+            (std::vector<std::string>{"Alpha", "Alpha Copy", "Beta"}));
+  EXPECT_TRUE(again.Close());
+}
+
+}  // namespace
