@@ -287,7 +287,7 @@ public:
   void SetGrouped(bool v);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool v);
-  // Shown in the bar's tooltip.
+  // Its short part shows in the bar's tooltip when the bar shows hints.
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& h) { FHint = h; }
   // The button's place in the bar's client area.
@@ -370,6 +370,7 @@ private:
   bool FTransparent = false;
   bool FWrapable = true;
   bool FShowCaptions = false;
+  std::string FTipText;   // what the tooltip shows now
   TCanvas FDrawCanvas;
 };
 

@@ -221,16 +221,22 @@ void TToolBar::WndProc(TMessage& m) {
     return;
   }
   if (m.Msg == WM_NOTIFY) {
-    // The bar's own tooltip asks for a button's text: its hint.
+    // The bar's own tooltip asks for a button's text: the short part of its hint, when the
+    // bar shows hints as the framework's controls do (its ShowHint, or its parent's).
     auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
     TToolButton* b = FindButton((int)hdr->idFrom);
+    if (b && (hdr->code == (UINT)TTN_GETDISPINFOA || hdr->code == (UINT)TTN_GETDISPINFOW)) {
+      const TControl* c = this;
+      while (c->ParentShowHint() && c->Parent()) c = c->Parent();
+      FTipText = c->ShowHint() ? GetShortHint(b->Hint()) : "";
+    }
     if (hdr->code == (UINT)TTN_GETDISPINFOA && b) {
-      reinterpret_cast<NMTTDISPINFOA*>(hdr)->lpszText = const_cast<char*>(b->Hint().c_str());
+      reinterpret_cast<NMTTDISPINFOA*>(hdr)->lpszText = const_cast<char*>(FTipText.c_str());
       return;
     }
     if (hdr->code == (UINT)TTN_GETDISPINFOW && b) {   // the tooltip may be a Unicode window
       auto* info = reinterpret_cast<NMTTDISPINFOW*>(hdr);
-      int n = MultiByteToWideChar(CP_ACP, 0, b->Hint().c_str(), -1, info->szText, 80);
+      int n = MultiByteToWideChar(CP_ACP, 0, FTipText.c_str(), -1, info->szText, 80);
       info->szText[n > 0 ? n - 1 : 0] = L'\0';
       info->lpszText = info->szText;
       return;

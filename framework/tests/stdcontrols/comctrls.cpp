@@ -161,8 +161,9 @@ TEST_F(ComCtrlsTest, ToolButtonHintsAreTheTooltipTexts) {
   auto* bar = new TToolBar(form);
   bar->SetParent(form);
   auto* add = new TToolButton(form);
-  add->SetHint("Add Video Files");
+  add->SetHint("Add Video Files|Adds files to the list");
   add->SetToolBar(bar);
+  form->SetShowHint(true);   // the bar shows its parent's choice
   HWND tip = (HWND)SendMessageA(bar->Handle(), TB_GETTOOLTIPS, 0, 0);
   ASSERT_NE(tip, nullptr);
   NMTTDISPINFOA info{};
@@ -178,6 +179,9 @@ TEST_F(ComCtrlsTest, ToolButtonHintsAreTheTooltipTexts) {
   SendMessageA(bar->Handle(), WM_NOTIFY, info.hdr.idFrom, (LPARAM)&wide);
   ASSERT_NE(wide.lpszText, nullptr);
   EXPECT_STREQ(wide.lpszText, L"Add Video Files");
+  form->SetShowHint(false);
+  SendMessageA(bar->Handle(), WM_NOTIFY, info.hdr.idFrom, (LPARAM)&info);
+  EXPECT_STREQ(info.lpszText, "");
 }
 
 TEST_F(ComCtrlsTest, UpDownMovesItsAssociatedEdit) {
