@@ -127,6 +127,7 @@ void TCustomForm::DestroyWnd() {
 void TCustomForm::IconChanged() {
   if (!FHandle) return;
   HICON icon = FIcon->Handle();
+  if (!icon && Application) icon = Application->Icon()->Handle();
   SendMessageA(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageA(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
@@ -328,8 +329,10 @@ void TCustomForm::WndProc(TMessage& m) {
 
 // ---------------------------------------------------------------- TApplication
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), FIcon(std::make_unique<TIcon>()) {
   if (!ApplicationHandleException) ApplicationHandleException = HandleExceptionOfApplication;
+  HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
+  if (icon) FIcon->SetHandle(static_cast<HICON>(icon));
 }
 
 TApplication::~TApplication() {
@@ -397,6 +400,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
   try {
     HintMouseMessage(msg);
     if (OnMessage) OnMessage(msg, handled);
+    std::vector<TApplicationEvents*> listeners = FEvents;
+    for (TApplicationEvents* e : listeners) {
+      if (handled) break;
+      if (e->OnMessage && std::find(FEvents.begin(), FEvents.end(), e) != FEvents.end()) e->OnMessage(msg, handled);
+    }
     if (!handled && !IsKeyMsg(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
@@ -473,7 +481,39 @@ HWND TApplication::DialogOwner() const {
   return active ? active->Handle() : Handle();
 }
 
+// ---------------------------------------------------------------- TApplicationEvents
+
+TApplicationEvents::TApplicationEvents(TComponent* AOwner) : TComponent(AOwner) {
+  if (Application) Application->FEvents.push_back(this);
+}
+
+TApplicationEvents::~TApplicationEvents() {
+  if (!Application) return;
+  auto& list = Application->FEvents;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
 // ---------------------------------------------------------------- TScreen
+
+void TScreen::SetCursors(TCursor c, HCURSOR cursor) {
+  for (auto& entry : FCursors)
+    if (entry.first == c) {
+      entry.second = cursor;
+      return;
+    }
+  FCursors.emplace_back(c, cursor);
+}
+
+TMonitor TScreen::MonitorFromWindow(HWND wnd) const {
+  TMonitor m;
+  m.Handle = ::MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info{sizeof info};
+  if (GetMonitorInfoA(m.Handle, &info)) {
+    m.BoundsRect = info.rcMonitor;
+    m.WorkareaRect = info.rcWork;
+  }
+  return m;
+}
 
 void TScreen::SetCursor(TCursor c) {
   if (c == FCursor) return;
@@ -497,6 +537,8 @@ HCURSOR TScreen::Cursors(TCursor c) const {
       {crHandPoint, IDC_HAND}, {crSizeAll, IDC_SIZEALL}, {crHSplit, IDC_SIZEWE}, {crVSplit, IDC_SIZENS},
       {crDrag, IDC_ARROW}, {crNoDrop, IDC_NO}, {crMultiDrag, IDC_ARROW}, {crSQLWait, IDC_WAIT}};
   if (c == crNone) return nullptr;
+  for (const auto& entry : FCursors)
+    if (entry.first == c) return entry.second;
   for (const Entry& e : table)
     if (e.cursor == c) return LoadCursorA(nullptr, e.id);
   return LoadCursorA(nullptr, IDC_ARROW);

@@ -110,6 +110,8 @@ public:
   using TCustomForm::TCustomForm;
 };
 
+class TApplicationEvents;
+
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
 using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
 
@@ -150,6 +152,8 @@ public:
   int MessageBox(const std::string& text, const std::string& caption, UINT flags = MB_OK);
 
   std::string ExeName() const;
+  // The program's icon: the resource "MAINICON" when there is one; the icon of forms without one.
+  TIcon* Icon() const { return FIcon.get(); }
   std::string Title() const;
   void SetTitle(const std::string& t) { FTitle = t; }
   HWND Handle() const;   // the main form's window, or null
@@ -179,6 +183,7 @@ public:
 
 private:
   friend class TCustomForm;
+  friend class TApplicationEvents;
   void HintMouseMessage(const MSG& msg);
   void HintTimer(UINT_PTR id);
   void ActivateHint();
@@ -191,6 +196,8 @@ private:
   unsigned FHintPause = 500;
   unsigned FHintHidePause = 2500;
   TColor FHintColor = clInfoBk;
+  std::unique_ptr<TIcon> FIcon;
+  std::vector<TApplicationEvents*> FEvents;
   bool ProcessMessage(MSG& msg);
   // Keyboard messages go first to the framework control they are for (CN_KEYDOWN and so on).
   bool IsKeyMsg(MSG& msg);
@@ -201,6 +208,22 @@ private:
   std::string FTitle;
 };
 
+// Lets any number of components hear the application's messages, each with its own handler,
+// after the application's own OnMessage (while none has handled the message).
+class TApplicationEvents : public TComponent {
+public:
+  explicit TApplicationEvents(TComponent* AOwner);
+  ~TApplicationEvents() override;
+  TMessageEvent OnMessage;
+};
+
+// A display: its whole area and the part that the task bar leaves (screen coordinates).
+struct TMonitor {
+  HMONITOR Handle = nullptr;
+  TRect BoundsRect;
+  TRect WorkareaRect;
+};
+
 class TScreen : public TComponent {
 public:
   explicit TScreen(TComponent* AOwner) : TComponent(AOwner) {}
@@ -209,8 +232,12 @@ public:
   // The cursor of the whole program while not crDefault (crHourGlass during long work).
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor c);
-  // The platform cursor for a cursor number.
+  // The platform cursor for a cursor number: the platform's own for the negative ones, the
+  // program's for numbers it registered.
   HCURSOR Cursors(TCursor c) const;
+  void SetCursors(TCursor c, HCURSOR cursor);
+  // The display that holds most of the window (the nearest one when none does).
+  TMonitor MonitorFromWindow(HWND wnd) const;
   TCustomForm* ActiveForm() const;
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
@@ -219,6 +246,7 @@ private:
   friend class TCustomForm;
   std::vector<TCustomForm*> FForms;
   TCursor FCursor = crDefault;
+  std::vector<std::pair<TCursor, HCURSOR>> FCursors;
 };
 
 extern TApplication* Application;
