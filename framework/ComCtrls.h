@@ -8,6 +8,7 @@
 
 #include "framework/Controls.h"
 #include "framework/ImgList.h"
+#include "framework/StdCtrls.h"
 
 // State of an item in a custom-draw notification.
 enum TCustomDrawStateFlag : unsigned {
@@ -508,7 +509,7 @@ using TLVEditedEvent = std::function<void(TObject* Sender, TListItem* Item, std:
 
 // The platform's list view. Custom draw: the handlers may change Canvas()'s font and brush
 // colour, which the row or cell is then drawn with, or draw themselves and clear DefaultDraw.
-class TCustomListView : public TWinControl {
+class TCustomListView : public TCustomListControl {
 public:
   explicit TCustomListView(TComponent* AOwner);
   ~TCustomListView() override;
@@ -546,8 +547,8 @@ public:
   // The first selected row (in row order), or null; setting it selects only that row.
   TListItem* Selected() const;
   void SetSelected(TListItem* item);
-  int ItemIndex() const;
-  void SetItemIndex(int i);   // selects row i too (others stay selected), -1 clears
+  int ItemIndex() const override;
+  void SetItemIndex(int i) override;   // selects row i too (others stay selected), -1 clears
   TListItem* ItemFocused() const;
   void SetItemFocused(TListItem* item);
   int SelCount() const;
@@ -561,7 +562,7 @@ public:
   void Scroll(int dx, int dy);
   // Sorts the rows with a platform compare function; it gets the two TListItem* and data.
   bool CustomSort(PFNLVCOMPARE compare, LPARAM data);
-  virtual void Clear();
+  void Clear() override;
   // The canvas of the custom-draw events (on the platform's drawing surface while they run).
   TCanvas* Canvas() { return &FDrawCanvas; }
 

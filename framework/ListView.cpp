@@ -248,7 +248,7 @@ void TListColumns::Clear() {
 // TCustomListView
 
 TCustomListView::TCustomListView(TComponent* AOwner)
-    : TWinControl(AOwner), FItems(new TListItems(this)), FColumns(new TListColumns(this)) {
+    : TCustomListControl(AOwner), FItems(new TListItems(this)), FColumns(new TListColumns(this)) {
   // Clicks come from the platform's NM_CLICK and NM_DBLCLK; it captures the mouse itself.
   FControlStyle = csOpaque;
   FTabStop = true;
@@ -266,7 +266,7 @@ HWND TCustomListView::ListWindow() const {
 
 void TCustomListView::CreateParams(TCreateParams& params) {
   InitCommonControlClass(ICC_LISTVIEW_CLASSES);
-  TWinControl::CreateParams(params);
+  TCustomListControl::CreateParams(params);
   CreateSubClass(params, WC_LISTVIEWA);
   static const DWORD views[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
   params.Style |= views[FViewStyle] | LVS_SHAREIMAGELISTS | (FMultiSelect ? 0 : LVS_SINGLESEL) |
@@ -277,7 +277,7 @@ void TCustomListView::CreateParams(TCreateParams& params) {
 }
 
 void TCustomListView::CreateWnd() {
-  TWinControl::CreateWnd();
+  TCustomListControl::CreateWnd();
   SendMessageA(FHandle, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, ExStyle());
   SendMessageA(FHandle, LVM_SETBKCOLOR, 0, ColorRef(Color()));
   SendMessageA(FHandle, LVM_SETTEXTBKCOLOR, 0, ColorRef(Color()));
@@ -306,7 +306,7 @@ void TCustomListView::DestroyWnd() {
   for (int i = 0; i < FColumns->Count(); ++i)
     FColumns->Items(i)->FWidth = (int)SendMessageA(FHandle, LVM_GETCOLUMNWIDTH, i, 0);
   FDestroyingWindow = true;
-  TWinControl::DestroyWnd();
+  TCustomListControl::DestroyWnd();
   FDestroyingWindow = false;
 }
 
@@ -369,7 +369,7 @@ void TCustomListView::SetSmallImages(TImageList* v) {
 }
 
 void TCustomListView::Notification(TComponent* c, TOperation op) {
-  TWinControl::Notification(c, op);
+  TCustomListControl::Notification(c, op);
   if (op != opRemove) return;
   if (c == FLargeImages) SetLargeImages(nullptr);
   if (c == FSmallImages) SetSmallImages(nullptr);
@@ -561,5 +561,5 @@ void TCustomListView::WndProc(TMessage& m) {
       return;
     }
   }
-  TWinControl::WndProc(m);
+  TCustomListControl::WndProc(m);
 }

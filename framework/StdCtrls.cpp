@@ -317,11 +317,11 @@ void TRadioButton::WndProc(TMessage& m) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// TCustomListControl
+// TPlatformListControl
 
-class TCustomListControl::TListControlStrings : public TStrings {
+class TPlatformListControl::TListControlStrings : public TStrings {
 public:
-  explicit TListControlStrings(TCustomListControl* c) : C(c) {}
+  explicit TListControlStrings(TPlatformListControl* c) : C(c) {}
   int Count() const override {
     return Live() ? (int)Send(C->FMessages.getCount) : FSaved.Count();
   }
@@ -366,38 +366,38 @@ public:
 private:
   bool Live() const { return C->HandleAllocated(); }
   LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageA(C->FHandle, msg, w, l); }
-  TCustomListControl* C;
+  TPlatformListControl* C;
   TStringList FSaved;
 };
 
-TCustomListControl::TCustomListControl(TComponent* AOwner)
-    : TWinControl(AOwner), FItems(new TListControlStrings(this)) {
+TPlatformListControl::TPlatformListControl(TComponent* AOwner)
+    : TCustomListControl(AOwner), FItems(new TListControlStrings(this)) {
   FControlStyle = csSetCaption | csDoubleClicks | csOpaque;
   FTabStop = true;
   SetColor(clWindow);
 }
 
-TCustomListControl::~TCustomListControl() = default;
+TPlatformListControl::~TPlatformListControl() = default;
 
-TStrings* TCustomListControl::Items() const { return FItems.get(); }
+TStrings* TPlatformListControl::Items() const { return FItems.get(); }
 
-void TCustomListControl::CreateWnd() {
-  TWinControl::CreateWnd();
+void TPlatformListControl::CreateWnd() {
+  TCustomListControl::CreateWnd();
   FItems->Restore();
   if (FSavedIndex >= 0) SendMessageA(FHandle, FMessages.setCurSel, FSavedIndex, 0);
 }
 
-void TCustomListControl::DestroyWnd() {
+void TPlatformListControl::DestroyWnd() {
   FSavedIndex = ItemIndex();
   FItems->Save();
-  TWinControl::DestroyWnd();
+  TCustomListControl::DestroyWnd();
 }
 
-int TCustomListControl::ItemIndex() {
+int TPlatformListControl::ItemIndex() const {
   return HandleAllocated() ? (int)SendMessageA(FHandle, FMessages.getCurSel, 0, 0) : FSavedIndex;
 }
 
-void TCustomListControl::SetItemIndex(int i) {
+void TPlatformListControl::SetItemIndex(int i) {
   if (HandleAllocated()) SendMessageA(FHandle, FMessages.setCurSel, i, 0);
   else FSavedIndex = i;
 }
@@ -405,14 +405,14 @@ void TCustomListControl::SetItemIndex(int i) {
 // ---------------------------------------------------------------------------------------------
 // TCustomComboBox
 
-TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TCustomListControl(AOwner) {
+TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TPlatformListControl(AOwner) {
   FMessages = {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING, CB_INSERTSTRING,
                CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL, (UINT)CB_ERR};
   SetBounds(0, 0, 145, 21);
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& params) {
-  TCustomListControl::CreateParams(params);
+  TPlatformListControl::CreateParams(params);
   CreateSubClass(params, "COMBOBOX");
   static const DWORD styles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST};
   params.Style |= styles[FStyle] | CBS_AUTOHSCROLL | WS_VSCROLL;
@@ -426,7 +426,7 @@ int TCustomComboBox::DroppedHeight() const {
 }
 
 void TCustomComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  TCustomListControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  TPlatformListControl::SetBounds(ALeft, ATop, AWidth, AHeight);
   // The platform keeps the closed height itself; the window's height sizes the dropped list.
   if (HandleAllocated() && FStyle != csSimple)
     SetWindowPos(FHandle, nullptr, 0, 0, FWidth, DroppedHeight(),
@@ -446,7 +446,7 @@ bool TCustomComboBox::DroppedDown() {
 void TCustomComboBox::SetDroppedDown(bool v) { SendMessageA(Handle(), CB_SHOWDROPDOWN, v, 0); }
 
 void TCustomComboBox::SetItemIndex(int i) {
-  TCustomListControl::SetItemIndex(i);
+  TPlatformListControl::SetItemIndex(i);
   // An editable combo shows no text for "no item".
   if (i < 0 && FStyle != csDropDownList && HandleAllocated()) SetText("");
 }
@@ -470,20 +470,20 @@ void TCustomComboBox::WndProc(TMessage& m) {
       case CBN_CLOSEUP: if (OnCloseUp) OnCloseUp(this); return;
     }
   }
-  TCustomListControl::WndProc(m);
+  TPlatformListControl::WndProc(m);
 }
 
 // ---------------------------------------------------------------------------------------------
 // TCustomListBox
 
-TCustomListBox::TCustomListBox(TComponent* AOwner) : TCustomListControl(AOwner) {
+TCustomListBox::TCustomListBox(TComponent* AOwner) : TPlatformListControl(AOwner) {
   FMessages = {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING, LB_INSERTSTRING,
                LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL, (UINT)LB_ERR};
   SetBounds(0, 0, 121, 97);
 }
 
 void TCustomListBox::CreateParams(TCreateParams& params) {
-  TCustomListControl::CreateParams(params);
+  TPlatformListControl::CreateParams(params);
   CreateSubClass(params, "LISTBOX");
   params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
   params.ExStyle |= WS_EX_CLIENTEDGE;
@@ -494,7 +494,7 @@ void TCustomListBox::WndProc(TMessage& m) {
     Click();
     return;
   }
-  TCustomListControl::WndProc(m);
+  TPlatformListControl::WndProc(m);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -161,17 +161,26 @@ private:
   void UncheckSiblings();
 };
 
-// Common base of combo and list boxes: items live in the platform control while it has a
-// window, in a string list otherwise.
+// A control that lists items, one of them the current one (combo box, list box, list view).
 class TCustomListControl : public TWinControl {
 public:
-  explicit TCustomListControl(TComponent* AOwner);
-  ~TCustomListControl() override;
+  using TWinControl::TWinControl;
+  virtual int ItemIndex() const = 0;   // -1: none
+  virtual void SetItemIndex(int i) = 0;
+  virtual void Clear() = 0;
+};
+
+// Combo and list boxes: text items that live in the platform's list while it has a window,
+// in a string list otherwise.
+class TPlatformListControl : public TCustomListControl {
+public:
+  explicit TPlatformListControl(TComponent* AOwner);
+  ~TPlatformListControl() override;
   TStrings* Items() const;
   void SetItems(TStrings* items) { Items()->Assign(items); }
-  virtual int ItemIndex();
-  virtual void SetItemIndex(int i);
-  void Clear() { Items()->Clear(); }
+  int ItemIndex() const override;
+  void SetItemIndex(int i) override;
+  void Clear() override { Items()->Clear(); }
   // The messages of one platform list (count, text, add, insert, delete, reset, selection).
   struct ListMessages {
     UINT getCount, getTextLen, getText, addString, insertString, deleteString, resetContent,
@@ -190,7 +199,7 @@ private:
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
 // Combo box ("COMBOBOX"). OnChange: the user picked an item or typed.
-class TCustomComboBox : public TCustomListControl {
+class TCustomComboBox : public TPlatformListControl {
 public:
   explicit TCustomComboBox(TComponent* AOwner);
   TComboBoxStyle Style() const { return FStyle; }
@@ -221,7 +230,7 @@ public:
 };
 
 // List box ("LISTBOX"), single selection. OnClick: the selection changed.
-class TCustomListBox : public TCustomListControl {
+class TCustomListBox : public TPlatformListControl {
 public:
   explicit TCustomListBox(TComponent* AOwner);
   void WndProc(TMessage& m) override;

@@ -127,6 +127,22 @@ TEST_F(StdCtrlsTest, ComboItemsSelectionAndChangeEvent) {
   EXPECT_THROW(combo->Items()->Get(7), EListError);
 }
 
+TEST_F(StdCtrlsTest, ComboKeepsItsClosedHeightAndDropsAListOfSeveralItems) {
+  auto* combo = Place<TComboBox>(10, 10);
+  combo->SetStyle(csDropDownList);
+  for (const char* s : {"a", "b", "c", "d"}) combo->Items()->Add(s);
+  combo->SetBounds(10, 10, 120, 21);
+  HWND wnd = combo->Handle();
+  RECT closed;
+  GetWindowRect(wnd, &closed);
+  EXPECT_EQ(combo->Height(), closed.bottom - closed.top);
+  EXPECT_LT(combo->Height(), 30);
+  RECT dropped;
+  SendMessageA(wnd, CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&dropped);
+  int itemHeight = (int)SendMessageA(wnd, CB_GETITEMHEIGHT, 0, 0);
+  EXPECT_GE(dropped.bottom - dropped.top, combo->Height() + 4 * itemHeight);
+}
+
 TEST_F(StdCtrlsTest, EditableComboShowsThePickedItemWhenItsEventRuns) {
   auto* combo = Place<TComboBox>(10, 10);
   combo->Items()->Add("mp4");
