@@ -2,29 +2,121 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/Forms.h"
+#include "framework/StdCtrls.h"
 
 namespace {
-UINT ButtonsFlag(TMsgDlgButtons b) {
-  if ((b & mbAbort) || (b & mbIgnore)) return MB_ABORTRETRYIGNORE;
-  if (b & mbYes) return (b & mbCancel) ? MB_YESNOCANCEL : MB_YESNO;
-  if (b & mbRetry) return MB_RETRYCANCEL;
-  return (b & mbCancel) ? MB_OKCANCEL : MB_OK;
-}
+struct ButtonKind {
+  TMsgDlgBtn button;
+  const char* name;
+  const char* caption;
+  int result;
+};
+const ButtonKind kButtons[] = {
+    {mbYes, "Yes", "&Yes", mrYes},         {mbNo, "No", "&No", mrNo},
+    {mbOK, "OK", "OK", mrOk},              {mbCancel, "Cancel", "Cancel", mrCancel},
+    {mbAbort, "Abort", "&Abort", mrAbort}, {mbRetry, "Retry", "&Retry", mrRetry},
+    {mbIgnore, "Ignore", "&Ignore", mrIgnore}};
+const int kMargin = 10, kIconSize = 32, kButtonWidth = 75, kButtonHeight = 25, kButtonGap = 6;
+
+class TMessageForm : public TForm {
+public:
+  TMessageForm(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons) : TForm(nullptr) {
+    static const char* const captions[] = {"Warning", "Error", "Information", "Confirmation"};
+    static const LPCSTR icons[] = {IDI_WARNING, IDI_ERROR, IDI_INFORMATION, IDI_QUESTION};
+    SetCaption(type == mtCustom ? Application->Title() : captions[type]);
+    SetBorderStyle(bsDialog);
+    SetBorderIcons(biSystemMenu);
+    SetPosition(poScreenCenter);
+    if (type != mtCustom) FIcon = LoadIconA(nullptr, icons[type]);
+
+    // The message, wrapped at half the screen's width.
+    RECT text{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    DrawTextA(dc, msg.c_str(), (int)msg.size(), &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    int textLeft = kMargin + (FIcon ? kIconSize + kMargin : 0);
+    auto* label = new TLabel(this);
+    label->SetName("Message");
+    label->SetAutoSize(false);
+    label->SetWordWrap(true);
+    label->SetShowAccelChar(false);
+    label->SetBounds(textLeft, kMargin, text.right, text.bottom);
+    label->SetCaption(msg);
+    label->SetParent(this);
+
+    std::vector<const ButtonKind*> kinds;
+    for (const ButtonKind& k : kButtons)
+      if (buttons & k.button) kinds.push_back(&k);
+    int count = (int)kinds.size();
+    int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    int width = std::max(textLeft + (int)text.right + kMargin, rowWidth + 2 * kMargin);
+    int top = kMargin + std::max((int)text.bottom, FIcon ? kIconSize : 0) + kMargin;
+    SetClientSize(width, top + kButtonHeight + kMargin);
+    int left = (width - rowWidth) / 2;
+    TMsgDlgBtn focus = (buttons & mbOK) ? mbOK : (buttons & mbYes) ? mbYes : kinds.empty() ? mbOK : kinds[0]->button;
+    TMsgDlgBtn cancel = (buttons & mbCancel) ? mbCancel : (buttons & mbNo) ? mbNo : mbOK;
+    for (const ButtonKind* k : kinds) {
+      auto* button = new TButton(this);
+      button->SetName(k->name);
+      button->SetCaption(k->caption);
+      button->SetBounds(left, top, kButtonWidth, kButtonHeight);
+      button->SetParent(this);
+      int result = k->result;
+      button->OnClick = [this, result](TObject*) { SetModalResult(result); };
+      if (k->button == focus) SetActiveControl(button);
+      if (k->button == cancel) FCancelResult = result;
+      left += kButtonWidth + kButtonGap;
+    }
+  }
+
+  void WndProc(TMessage& m) override {
+    if (m.Msg == CM_DIALOGKEY && m.WParam == VK_ESCAPE && FCancelResult != mrNone) {
+      SetModalResult(FCancelResult);
+      m.Result = 1;
+      return;
+    }
+    if (m.Msg == CM_DIALOGKEY && m.WParam == VK_RETURN) {
+      if (auto* button = dynamic_cast<TButton*>(ActiveControl())) {
+        button->Click();
+        m.Result = 1;
+        return;
+      }
+    }
+    TForm::WndProc(m);
+  }
+
+protected:
+  void Paint() override {
+    if (FIcon) DrawIconEx(Canvas()->Handle(), kMargin, kMargin, FIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+  }
+
+private:
+  HICON FIcon = nullptr;   // a shared system icon
+  int FCancelResult = mrNone;
+};
 }  // namespace
+
+TForm* CreateMessageDialog(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons) {
+  return New<TMessageForm>(msg, type, buttons);
+}
 
 int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
   (void)helpContext;
-  static const char* const captions[] = {"Warning", "Error", "Information", "Confirmation"};
-  static const UINT icons[] = {MB_ICONWARNING, MB_ICONERROR, MB_ICONINFORMATION, MB_ICONQUESTION};
-  std::string caption = type == mtCustom ? Application->Title() : captions[type];
-  UINT icon = type == mtCustom ? 0 : icons[type];
-  return Application->MessageBox(msg, caption, ButtonsFlag(buttons) | icon);
+  TForm* dialog = CreateMessageDialog(msg, type, buttons);
+  struct Free {
+    TForm* form;
+    ~Free() { form->Free(); }
+  } freeAtEnd{dialog};
+  return dialog->ShowModal();
 }
 
-void ShowMessage(const std::string& msg) { Application->MessageBox(msg, Application->Title(), MB_OK); }
+void ShowMessage(const std::string& msg) { MessageDlg(msg, mtCustom, mbOK); }
 
 // ---------------------------------------------------------------- open and save dialogs
 

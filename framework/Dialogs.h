@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/Classes.h"
+#include "framework/Forms.h"
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn : unsigned {
@@ -18,15 +18,12 @@ constexpr TMsgDlgButtons mbYesNoCancel = mbYes | mbNo | mbCancel;
 constexpr TMsgDlgButtons mbOKCancel = mbOK | mbCancel;
 constexpr TMsgDlgButtons mbAbortRetryIgnore = mbAbort | mbRetry | mbIgnore;
 
-// Results of dialogs (the platform's IDOK and so on).
-enum TModalResult : int {
-  mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
-  mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO
-};
-
-// The message with the type's caption ("Warning", "Error", "Information", "Confirmation"; the
-// application's title for mtCustom) and icon; the buttons are the platform's set that holds
-// the ones asked for. Returns the chosen button's result.
+// The framework's message dialog: a form with the type's caption ("Warning", "Error",
+// "Information", "Confirmation"; the application's title for mtCustom) and icon, the message,
+// and the buttons asked for in the order Yes, No, OK, Cancel, Abort, Retry, Ignore. The first
+// button has the focus; Esc means Cancel (or No when there is no Cancel).
+TForm* CreateMessageDialog(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons);
+// Shows that dialog modally; returns the chosen button's result.
 int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
 // The message with the application's title and an OK button.
 void ShowMessage(const std::string& msg);

@@ -261,7 +261,60 @@ bool TCustomForm::CloseQuery() {
   return canClose;
 }
 
+namespace {
+struct WindowSearch {
+  HWND except;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectActiveWindow(HWND wnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  if (wnd != search->except && IsWindowVisible(wnd) && IsWindowEnabled(wnd)) search->found.push_back(wnd);
+  return TRUE;
+}
+
+// The visible, enabled top-level windows of this thread but one.
+std::vector<HWND> OtherActiveWindows(HWND except) {
+  WindowSearch search{except, {}};
+  EnumThreadWindows(GetCurrentThreadId(), CollectActiveWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+}  // namespace
+
+int TCustomForm::ShowModal() {
+  if (FVisible || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+  ReleaseCapture();
+  HWND previous = GetActiveWindow();
+  std::vector<HWND> disabled = OtherActiveWindows(Handle());
+  for (HWND w : disabled) EnableWindow(w, FALSE);
+  auto restore = [&] {
+    for (HWND w : disabled)
+      if (IsWindow(w)) EnableWindow(w, TRUE);
+    Hide();
+    if (previous && IsWindow(previous)) SetActiveWindow(previous);
+    FModal = false;
+  };
+  FModal = true;
+  FModalResult = mrNone;
+  try {
+    Show();
+    while (FModalResult == mrNone) {
+      Application->HandleMessage();
+      if (Application->Terminated()) FModalResult = mrCancel;
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+  return FModalResult;
+}
+
 void TCustomForm::Close() {
+  if (FModal) {
+    if (CloseQuery()) FModalResult = mrCancel;
+    return;
+  }
   if (!CloseQuery()) return;
   bool isMain = Application && Application->MainForm() == this;
   TCloseAction action = isMain ? caFree : caHide;

@@ -29,6 +29,12 @@ enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// Results of modal forms and dialogs (the platform's IDOK and so on).
+enum TModalResult : int {
+  mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
+  mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO
+};
+
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
@@ -64,7 +70,13 @@ public:
 
   void Show();
   void Hide() { SetVisible(false); }
+  // Shows the form with every other window of the program disabled, handles messages until
+  // ModalResult is set (or the program ends: mrCancel), hides it and returns ModalResult.
+  int ShowModal();
+  int ModalResult() const { return FModalResult; }
+  void SetModalResult(int r) { FModalResult = r; }
   // Asks OnCloseQuery, then OnClose decides (caHide by default; the main form ends the program).
+  // A modal form closes with mrCancel.
   void Close();
   // Frees the form once the messages already queued for it are handled.
   void Release();
@@ -103,6 +115,8 @@ private:
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   bool FPlaced = false;
+  bool FModal = false;
+  int FModalResult = mrNone;
 };
 
 class TForm : public TCustomForm {

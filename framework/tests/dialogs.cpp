@@ -7,24 +7,85 @@ using namespace forms_testing;
 
 namespace {
 
-TEST(MessageDialogs, CaptionAndButtonsFollowTheTypeAndTheAnswerComesBack) {
-  {
-    MessageBoxAnswer box(IDNO);
-    EXPECT_EQ(MessageDlg("Replace it?", mtConfirmation, mbYes | mbNo), mrNo);
-    EXPECT_EQ(box.Caption, "Confirmation");
-    EXPECT_EQ(box.Text, "Replace it?");
+// Runs action on the first shown message dialog once its modal loop runs.
+class OnMessageDialog {
+public:
+  explicit OnMessageDialog(std::function<void(TCustomForm*)> action) : FAction(std::move(action)) {
+    current = this;
+    FTimer = SetTimer(nullptr, 0, 30, OnTimer);
   }
+  ~OnMessageDialog() {
+    KillTimer(nullptr, FTimer);
+    current = nullptr;
+  }
+private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    TCustomForm* dialog = Screen->ActiveForm();
+    if (!current || !current->FAction || !dialog || dialog->ClassName() != "TMessageForm") return;
+    auto action = std::move(current->FAction);
+    current->FAction = nullptr;
+    action(dialog);
+  }
+  static inline OnMessageDialog* current = nullptr;
+  std::function<void(TCustomForm*)> FAction;
+  UINT_PTR FTimer;
+};
+
+std::vector<std::string> ButtonCaptions(TCustomForm* dialog) {
+  std::vector<std::string> captions;
+  for (int i = 0; i < dialog->ControlCount(); ++i)
+    if (dialog->Controls(i)->IsWindowed()) captions.push_back(dialog->Controls(i)->Caption());
+  return captions;
+}
+
+TEST(MessageDialogs, AFormWithTheTypesCaptionTheMessageAndTheButtonsInOrder) {
+  TForm* dialog = CreateMessageDialog("Replace the file?", mtConfirmation, mbCancel | mbNo | mbYes);
+  EXPECT_EQ(dialog->Caption(), "Confirmation");
+  EXPECT_EQ(static_cast<TControl*>(dialog->FindComponent("Message"))->Caption(), "Replace the file?");
+  EXPECT_EQ(ButtonCaptions(dialog), (std::vector<std::string>{"&Yes", "&No", "Cancel"}));
+  EXPECT_EQ(dialog->ActiveControl(), dialog->FindComponent("Yes"));
+  dialog->Free();
+
+  TForm* custom = CreateMessageDialog("Done", mtCustom, mbOK);
+  EXPECT_EQ(custom->Caption(), "framework_tests");
+  custom->Free();
+}
+
+TEST(MessageDialogs, TheClickedButtonsResultComesBack) {
+  OnMessageDialog click([](TCustomForm* dialog) {
+    SendMessageA(static_cast<TWinControl*>(dialog->FindComponent("No"))->Handle(), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(MessageDlg("Replace it?", mtConfirmation, mbYes | mbNo), mrNo);
+}
+
+TEST(MessageDialogs, EscapeMeansCancelOrNoAndEnterTheFocusedButton) {
+  auto press = [](WORD key) {
+    return [key](TCustomForm*) { PostMessageA(GetFocus(), WM_KEYDOWN, key, 0); };
+  };
   {
-    MessageBoxAnswer box(IDCANCEL);
+    OnMessageDialog escape(press(VK_ESCAPE));
     EXPECT_EQ(MessageDlg("Stop?", mtWarning, mbYesNoCancel), mrCancel);
-    EXPECT_EQ(box.Caption, "Warning");
   }
   {
-    MessageBoxAnswer box(IDOK);
-    ShowMessage("Done");
-    EXPECT_EQ(box.Caption, "framework_tests");
-    EXPECT_EQ(box.Text, "Done");
+    OnMessageDialog escape(press(VK_ESCAPE));
+    EXPECT_EQ(MessageDlg("Stop?", mtWarning, mbYes | mbNo), mrNo);
   }
+  OnMessageDialog enter(press(VK_RETURN));
+  EXPECT_EQ(MessageDlg("Go on?", mtInformation, mbOKCancel), mrOk);   // OK has the focus
+}
+
+TEST(MessageDialogs, OtherWindowsAreDisabledWhileTheDialogIsShown) {
+  auto* owner = New<TForm>(nullptr);
+  owner->Show();
+  bool ownerEnabled = true;
+  OnMessageDialog check([&](TCustomForm* dialog) {
+    ownerEnabled = IsWindowEnabled(owner->Handle()) != FALSE;
+    dialog->Close();
+  });
+  EXPECT_EQ(MessageDlg("Busy", mtInformation, mbOK), mrCancel);
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_TRUE(IsWindowEnabled(owner->Handle()));
+  owner->Free();
 }
 
 TEST(OpenDialog, TheFilterTextBecomesThePlatformsPairs) {
