@@ -69,6 +69,7 @@ public:
       button->SetParent(this);
       int result = k->result;
       button->OnClick = [this, result](TObject*) { SetModalResult(result); };
+      FButtons.emplace_back(button, result);
       if (k->button == focus) SetActiveControl(button);
       if (k->button == cancel) FCancelResult = result;
       left += kButtonWidth + kButtonGap;
@@ -92,6 +93,12 @@ public:
   }
 
 protected:
+  // The buttons' window ids are their results (IDOK, IDYES...), as in a platform message box.
+  void CreateHandle() override {
+    TForm::CreateHandle();
+    for (auto& [button, result] : FButtons) SetWindowLongA(button->Handle(), GWL_ID, result);
+  }
+
   void Paint() override {
     if (FIcon) DrawIconEx(Canvas()->Handle(), kMargin, kMargin, FIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
   }
@@ -99,6 +106,7 @@ protected:
 private:
   HICON FIcon = nullptr;   // a shared system icon
   int FCancelResult = mrNone;
+  std::vector<std::pair<TButton*, int>> FButtons;
 };
 }  // namespace
 

@@ -58,6 +58,14 @@ TEST(MessageDialogs, TheClickedButtonsResultComesBack) {
   EXPECT_EQ(MessageDlg("Replace it?", mtConfirmation, mbYes | mbNo), mrNo);
 }
 
+TEST(MessageDialogs, ButtonsCarryTheirResultsAsWindowIdsLikeAMessageBox) {
+  OnMessageDialog press([](TCustomForm* dialog) {
+    HWND retry = GetDlgItem(dialog->Handle(), IDRETRY);
+    PostMessageA(dialog->Handle(), WM_COMMAND, MAKEWPARAM(IDRETRY, BN_CLICKED), reinterpret_cast<LPARAM>(retry));
+  });
+  EXPECT_EQ(MessageDlg("Failed", mtError, mbAbortRetryIgnore), mrRetry);
+}
+
 TEST(MessageDialogs, EscapeMeansCancelOrNoAndEnterTheFocusedButton) {
   auto press = [](WORD key) {
     return [key](TCustomForm*) { PostMessageA(GetFocus(), WM_KEYDOWN, key, 0); };
