@@ -341,6 +341,17 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_GETMINMAXINFO: {
+      // The user's resizing keeps to the constraints too.
+      DefaultHandler(m);
+      auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+      TSizeConstraints* c = Constraints();
+      if (c->MinWidth() > 0) info->ptMinTrackSize.x = c->MinWidth();
+      if (c->MinHeight() > 0) info->ptMinTrackSize.y = c->MinHeight();
+      if (c->MaxWidth() > 0) info->ptMaxTrackSize.x = c->MaxWidth();
+      if (c->MaxHeight() > 0) info->ptMaxTrackSize.y = c->MaxHeight();
+      return;
+    }
     case CM_VISIBLECHANGED:
       if (m.WParam) HandleNeeded();
       if (FHandle) {

@@ -70,6 +70,20 @@ TEST_F(AlignmentTest, AnchoredControlsKeepTheirDistancesToTheAnchoredSides) {
   EXPECT_EQ(plain->BoundsRect(), TRect(5, 50, 35, 80));
 }
 
+TEST(FormConstraints, LimitBothTheProgramsAndTheUsersSizing) {
+  auto* form = New<TForm>(nullptr);
+  form->Constraints()->SetMinWidth(200);
+  form->Constraints()->SetMaxHeight(300);
+  form->SetBounds(0, 0, 100, 500);
+  EXPECT_EQ(form->Width(), 200);
+  EXPECT_EQ(form->Height(), 300);
+  MINMAXINFO info{};
+  SendMessageA(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 200);
+  EXPECT_EQ(info.ptMaxTrackSize.y, 300);
+  form->Free();
+}
+
 TEST(FormClientSize, IsKnownBeforeTheWindowExists) {
   auto* form = New<TForm>(nullptr);
   form->SetClientSize(300, 200);
