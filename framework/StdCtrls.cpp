@@ -256,35 +256,36 @@ void TButton::WndProc(TMessage& m) {
   TButtonControl::WndProc(m);
 }
 
-TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
+TStateButton::TStateButton(TComponent* AOwner, DWORD buttonStyle)
+    : TButtonControl(AOwner), FButtonStyle(buttonStyle) {
   SetBounds(0, 0, 97, 17);
 }
 
-void TCustomCheckBox::CreateParams(TCreateParams& params) {
+void TStateButton::CreateParams(TCreateParams& params) {
   TButtonControl::CreateParams(params);
-  params.Style |= ButtonStyle() | (FAlignment == taLeftJustify ? BS_LEFTTEXT : 0);
+  params.Style |= FButtonStyle | (FAlignment == taLeftJustify ? BS_LEFTTEXT : 0);
 }
 
-void TCustomCheckBox::CreateWnd() {
+void TStateButton::CreateWnd() {
   TButtonControl::CreateWnd();
   SendMessageA(FHandle, BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool TCustomCheckBox::Checked() const {
+bool TStateButton::Checked() const {
   return FHandle ? SendMessageA(FHandle, BM_GETCHECK, 0, 0) == BST_CHECKED : FChecked;
 }
 
-void TCustomCheckBox::SetChecked(bool v) {
+void TStateButton::SetChecked(bool v) {
   FChecked = v;
   if (HandleAllocated()) SendMessageA(FHandle, BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TCustomCheckBox::SetAlignment(TAlignment a) {
+void TStateButton::SetAlignment(TAlignment a) {
   FAlignment = a;
   if (HandleAllocated()) RecreateWnd();
 }
 
-void TCustomCheckBox::WndProc(TMessage& m) {
+void TStateButton::WndProc(TMessage& m) {
   if (m.Msg == CN_COMMAND && m.WParamHi() == BN_CLICKED) {
     FChecked = SendMessageA(FHandle, BM_GETCHECK, 0, 0) == BST_CHECKED;
     Click();
@@ -293,7 +294,7 @@ void TCustomCheckBox::WndProc(TMessage& m) {
   TButtonControl::WndProc(m);
 }
 
-TRadioButton::TRadioButton(TComponent* AOwner) : TCustomCheckBox(AOwner) {
+TRadioButton::TRadioButton(TComponent* AOwner) : TStateButton(AOwner, BS_AUTORADIOBUTTON) {
   SetBounds(0, 0, 113, 17);
 }
 
@@ -301,18 +302,18 @@ void TRadioButton::UncheckSiblings() {
   if (!FParent) return;
   for (int i = 0; i < FParent->ControlCount(); ++i) {
     auto* other = dynamic_cast<TRadioButton*>(FParent->Controls(i));
-    if (other && other != this) other->TCustomCheckBox::SetChecked(false);
+    if (other && other != this) other->TStateButton::SetChecked(false);
   }
 }
 
 void TRadioButton::SetChecked(bool v) {
-  TCustomCheckBox::SetChecked(v);
+  TStateButton::SetChecked(v);
   if (v) UncheckSiblings();
 }
 
 void TRadioButton::WndProc(TMessage& m) {
   bool clicked = m.Msg == CN_COMMAND && m.WParamHi() == BN_CLICKED;
-  TCustomCheckBox::WndProc(m);
+  TStateButton::WndProc(m);
   if (clicked && FChecked) UncheckSiblings();
 }
 

@@ -125,10 +125,12 @@ public:
   void WndProc(TMessage& m) override;
 };
 
-// Check box and radio button: the platform toggles the state; Checked mirrors it.
-class TCustomCheckBox : public TButtonControl {
+// Check box and radio button (neither is the other's kind): the platform toggles the state;
+// Checked mirrors it.
+class TStateButton : public TButtonControl {
 public:
-  explicit TCustomCheckBox(TComponent* AOwner);
+  // buttonStyle: the platform's automatic check box or radio button style.
+  TStateButton(TComponent* AOwner, DWORD buttonStyle);
   virtual bool Checked() const;
   virtual void SetChecked(bool v);
   // Side of the caption: taRightJustify puts the box on the left.
@@ -138,10 +140,15 @@ public:
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  virtual DWORD ButtonStyle() const { return BS_AUTOCHECKBOX; }
   bool FChecked = false;
 private:
+  DWORD FButtonStyle;
   TAlignment FAlignment = taRightJustify;
+};
+
+class TCustomCheckBox : public TStateButton {
+public:
+  explicit TCustomCheckBox(TComponent* AOwner) : TStateButton(AOwner, BS_AUTOCHECKBOX) {}
 };
 
 class TCheckBox : public TCustomCheckBox {
@@ -150,13 +157,11 @@ public:
 };
 
 // Checking one radio button unchecks the others on the same parent.
-class TRadioButton : public TCustomCheckBox {
+class TRadioButton : public TStateButton {
 public:
   explicit TRadioButton(TComponent* AOwner);
   void SetChecked(bool v) override;
   void WndProc(TMessage& m) override;
-protected:
-  DWORD ButtonStyle() const override { return BS_AUTORADIOBUTTON; }
 private:
   void UncheckSiblings();
 };

@@ -100,6 +100,8 @@ TEST_F(StdCtrlsTest, CheckingARadioButtonUnchecksItsSiblingsOnly) {
   EXPECT_TRUE(outside->Checked());
   overwrite->SetChecked(true);
   EXPECT_FALSE(rename->Checked());
+  // Code that tells controls apart by class (skinning) must not take a radio button for a check box.
+  EXPECT_EQ(dynamic_cast<TCustomCheckBox*>(static_cast<TControl*>(rename)), nullptr);
 }
 
 TEST_F(StdCtrlsTest, ComboItemsSelectionAndChangeEvent) {
