@@ -97,7 +97,11 @@ void TCustomGrid::SetRowCount(int n) {
 }
 
 void TCustomGrid::SetFixedCols(int n) { FFixedCols = n; LayoutChanged(); }
-void TCustomGrid::SetFixedRows(int n) { FFixedRows = n; LayoutChanged(); }
+void TCustomGrid::SetFixedRows(int n) {
+  FFixedRows = n;
+  FTopRow = n;   // the first row below the fixed ones shows
+  LayoutChanged();
+}
 
 void TCustomGrid::SetDefaultColWidth(int w) {
   FDefaultColWidth = w;

@@ -143,6 +143,16 @@ TEST_F(ValueListEditorTest, RowsThatFitShowNoScrollBar) {
   EXPECT_EQ(vle->TopRow(), 1);
 }
 
+TEST_F(ValueListEditorTest, WithoutTitlesTheFirstLineShowsAtTheTopOfALongList) {
+  auto* other = new TValueListEditor(form);
+  other->SetParent(form);
+  other->SetBounds(220, 10, 150, 60);
+  for (int i = 0; i < 10; ++i) other->InsertRow("k" + std::to_string(i), "", true);
+  other->SetDisplayOptions(doKeyColFixed);
+  EXPECT_EQ(other->TopRow(), 0);
+  EXPECT_EQ(other->CellRect(1, 0).top, 0);
+}
+
 TEST_F(ValueListEditorTest, DeletingARowTakesItsPropertiesAlong) {
   vle->InsertRow("a", "1", true);
   vle->InsertRow("b", "2", true);
