@@ -164,6 +164,27 @@ TEST(ConverterProfiles, ChoosingAProfileFillsTheEditors) {
   EXPECT_TRUE(converter.Close());
 }
 
+TEST(ConverterProfiles, TheOutputEditorWithoutATaskRowTipsInsteadOfEditing) {
+  const std::string folder = FolderWithProfiles("profiles_output_tip");
+  ASSERT_FALSE(folder.empty());
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  const HWND output = Editor(converter.Main(), 0);
+  ASSERT_NE(output, nullptr);
+  driver::WindowQuery tips;
+  tips.className = "tooltips_class32";
+  tips.processId = converter.ProcessId();
+  ASSERT_TRUE(driver::FindTopWindows(tips).empty());
+
+  driver::ClickAt(output, POINT{kMainKeyWidth + 10, 8});
+  EXPECT_NE(driver::WaitForWindow(tips, kTimeoutMs), nullptr);
+  bool editing = false;
+  for (HWND child = GetWindow(output, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    editing = editing || IsWindowVisible(child);
+  EXPECT_FALSE(editing);
+  EXPECT_TRUE(converter.Close());
+}
+
 TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   const std::string folder = FolderWithProfiles("profiles_custom_size");
   ASSERT_FALSE(folder.empty());
