@@ -10,8 +10,8 @@
 
 enum TGridOptionFlag : unsigned {
   goFixedVertLine = 1u << 0, goFixedHorzLine = 1u << 1, goVertLine = 1u << 2, goHorzLine = 1u << 3,
-  goDrawFocusSelected = 1u << 5, goColSizing = 1u << 7, goEditing = 1u << 10, goTabs = 1u << 11,
-  goRowSelect = 1u << 12, goAlwaysShowEditor = 1u << 13, goThumbTracking = 1u << 14
+  goDrawFocusSelected = 1u << 5, goEditing = 1u << 10, goRowSelect = 1u << 12,
+  goAlwaysShowEditor = 1u << 13
 };
 using TGridOptions = unsigned;
 
@@ -19,7 +19,7 @@ enum TGridDrawStateFlag : unsigned { gdSelected = 1, gdFocused = 2, gdFixed = 4 
 using TGridDrawState = unsigned;
 
 // How a cell is edited: typed text, or picked from a list.
-enum TEditStyle { esSimple, esEllipsis, esPickList };
+enum TEditStyle { esSimple, esPickList };
 
 using TDrawCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;

@@ -34,8 +34,8 @@ TValueListEditor::TValueListEditor(TComponent* AOwner)
   SetColCount(2);
   SetDefaultColWidth(150);
   SetDefaultRowHeight(18);
-  SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goColSizing | goEditing |
-             goAlwaysShowEditor | goThumbTracking);
+  SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing |
+             goAlwaysShowEditor);
   SetDisplayOptions(FDisplayOptions);
 }
 
