@@ -96,7 +96,16 @@ void TSizeConstraints::Constrain(int& w, int& h) const {
 
 // ---------------------------------------------------------------- TControlCanvas
 
+TControlCanvas::TControlCanvas(TControl* control)
+    : TWindowCanvas([this] { return DCWindow(); }), FControl(control) {}
+
 TControlCanvas::~TControlCanvas() { FreeHandle(); }
+
+HWND TControlCanvas::DCWindow() const {
+  if (!FControl) return nullptr;
+  TWinControl* window = FControl->IsWindowed() ? static_cast<TWinControl*>(FControl) : FControl->Parent();
+  return window ? window->Handle() : nullptr;
+}
 
 void TControlCanvas::SetControl(TControl* c) {
   FreeHandle();
@@ -104,27 +113,17 @@ void TControlCanvas::SetControl(TControl* c) {
 }
 
 void TControlCanvas::CreateHandle() {
-  FreeHandle();
-  if (!FControl) return;
-  TWinControl* window = FControl->IsWindowed() ? static_cast<TWinControl*>(FControl) : FControl->Parent();
-  if (!window) return;
-  FDCWindow = window->Handle();
-  FDC = GetDCEx(FDCWindow, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+  TWindowCanvas::CreateHandle();
+  if (!HandleAllocated()) return;
   if (!FControl->IsWindowed()) {
-    SetViewportOrgEx(FDC, FControl->Left(), FControl->Top(), nullptr);
-    IntersectClipRect(FDC, 0, 0, FControl->Width(), FControl->Height());
+    SetViewportOrgEx(Handle(), FControl->Left(), FControl->Top(), nullptr);
+    IntersectClipRect(Handle(), 0, 0, FControl->Width(), FControl->Height());
   }
   CanvasesWithDC().push_back(this);
-  SetHandle(FDC);
 }
 
 void TControlCanvas::FreeHandle() {
-  if (!FDC) return;
-  // A paint DC handed in with SetHandle belongs to whoever painted.
-  if (HandleAllocated() && Handle() == FDC) SetHandle(nullptr);
-  ReleaseDC(FDCWindow, FDC);
-  FDC = nullptr;
-  FDCWindow = nullptr;
+  TWindowCanvas::FreeHandle();
   auto& canvases = CanvasesWithDC();
   canvases.erase(std::remove(canvases.begin(), canvases.end(), this), canvases.end());
 }

@@ -114,9 +114,9 @@ private:
 // (origin moved to the control, clipped to it) for a graphic control. During painting the
 // framework gives it the paint DC; elsewhere it asks for a DC when first used and gives it back
 // in FreeHandle (done for all control canvases when the message loop gets idle).
-class TControlCanvas : public TCanvas {
+class TControlCanvas : public TWindowCanvas {
 public:
-  explicit TControlCanvas(TControl* control = nullptr) : FControl(control) {}
+  explicit TControlCanvas(TControl* control = nullptr);
   ~TControlCanvas() override;
   TControl* Control() const { return FControl; }
   void SetControl(TControl* c);
@@ -127,9 +127,9 @@ public:
 protected:
   void CreateHandle() override;
 private:
+  // The control's window, or its parent's for a graphic control.
+  HWND DCWindow() const;
   TControl* FControl = nullptr;
-  HWND FDCWindow = nullptr;
-  HDC FDC = nullptr;
 };
 
 class TControl : public TComponent {

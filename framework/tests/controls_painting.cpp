@@ -43,6 +43,23 @@ TEST_F(PaintingTest, AGraphicControlPaintsOnItsParentInsideItsBounds) {
   form->SetColor(clBtnFace);
 }
 
+TEST_F(PaintingTest, AGraphicControlsCanvasOutsidePaintingDrawsAtItsPlaceOnly) {
+  form->SetColor(clWhite);
+  form->Repaint();
+  auto* shape = new TGraphicControl(form);
+  shape->SetBounds(60, 20, 10, 10);
+  shape->SetParent(form);
+  shape->Canvas()->Brush()->SetColor(clRed);
+  shape->Canvas()->FillRect(TRect(0, 0, 100, 100));
+  TControlCanvas::FreeDeviceContexts();
+  EXPECT_FALSE(shape->Canvas()->HandleAllocated());
+  HDC dc = GetDC(form->Handle());
+  EXPECT_EQ(GetPixel(dc, 65, 25), clRed);
+  EXPECT_EQ(GetPixel(dc, 75, 25), clWhite);
+  ReleaseDC(form->Handle(), dc);
+  form->SetColor(clBtnFace);
+}
+
 TEST_F(PaintingTest, ColourAndFontComeFromTheParentUntilSetOnTheControl) {
   auto* panel = new TCustomControl(form);
   panel->SetParent(form);
