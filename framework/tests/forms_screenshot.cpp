@@ -9,7 +9,11 @@ namespace {
 
 // The whole screen as a bitmap; empty when the picture could not be taken.
 std::unique_ptr<TBitmap> Screenshot() {
-  std::string unixPath = "/tmp/framework-screen-" + IntToStr(GetCurrentProcessId()) + ".bmp";
+  // Named after the X display as well: test trees of their own, with displays of their own,
+  // may run this at the same time with the same process number.
+  const char* display = getenv("DISPLAY");
+  std::string unixPath = "/tmp/framework-screen" + StringReplace(display ? display : "", ":", "-") + "-" +
+                         IntToStr(GetCurrentProcessId()) + ".bmp";
   std::string path = "Z:" + StringReplace(unixPath, "/", "\\");
   DeleteFile(path);
   // Wine gives no handle to wait on for a Linux program: the finished file is the signal.
