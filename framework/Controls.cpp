@@ -87,11 +87,18 @@ void TSizeConstraints::Assign(TPersistent* Source) {
   TPersistent::Assign(Source);
 }
 
+namespace {
+// v within min and max, where 0 means no limit.
+int Limit(int v, int min, int max) {
+  if (max > 0 && v > max) v = max;
+  if (min > 0 && v < min) v = min;
+  return v;
+}
+}  // namespace
+
 void TSizeConstraints::Constrain(int& w, int& h) const {
-  if (FMaxWidth > 0 && w > FMaxWidth) w = FMaxWidth;
-  if (FMinWidth > 0 && w < FMinWidth) w = FMinWidth;
-  if (FMaxHeight > 0 && h > FMaxHeight) h = FMaxHeight;
-  if (FMinHeight > 0 && h < FMinHeight) h = FMinHeight;
+  w = Limit(w, FMinWidth, FMaxWidth);
+  h = Limit(h, FMinHeight, FMaxHeight);
 }
 
 // ---------------------------------------------------------------- TControlCanvas
@@ -183,7 +190,7 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  FConstraints->Constrain(AWidth, AHeight);
+  if (!CheckNewSize(AWidth, AHeight)) return;
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   bool sized = AWidth != FWidth || AHeight != FHeight;
   InvalidateControl(FVisible, false);
@@ -384,6 +391,27 @@ bool TControl::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
 
 void TControl::Resize() {
   if (OnResize) OnResize(this);
+}
+
+bool TControl::CanResize(int& newWidth, int& newHeight) {
+  bool resize = true;
+  if (OnCanResize) OnCanResize(this, newWidth, newHeight, resize);
+  return resize;
+}
+
+void TControl::ConstrainedResize(int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) {
+  if (OnConstrainedResize) OnConstrainedResize(this, minWidth, minHeight, maxWidth, maxHeight);
+}
+
+bool TControl::CheckNewSize(int& width, int& height) {
+  int w = width, h = height;
+  if (!CanResize(w, h)) return false;
+  int minWidth = FConstraints->MinWidth(), minHeight = FConstraints->MinHeight();
+  int maxWidth = FConstraints->MaxWidth(), maxHeight = FConstraints->MaxHeight();
+  ConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
+  width = Limit(w, minWidth, maxWidth);
+  height = Limit(h, minHeight, maxHeight);
+  return true;
 }
 
 void TControl::RequestAlign() {

@@ -83,6 +83,9 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
+using TConstrainedResizeEvent =
+    std::function<void(TObject* Sender, int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 
@@ -244,6 +247,8 @@ public:
   TMouseWheelEvent OnMouseWheel;
   TNotifyEvent OnResize;
   TContextPopupEvent OnContextPopup;
+  TCanResizeEvent OnCanResize;
+  TConstrainedResizeEvent OnConstrainedResize;
 
   void Loaded() override;
   void Notification(TComponent* c, TOperation op) override;
@@ -259,6 +264,12 @@ protected:
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual bool DoMouseWheel(TShiftState shift, int delta, TPoint mousePos);
   virtual void Resize();
+  // A new size: CanResize may change it or refuse it (false: the bounds stay as they are);
+  // ConstrainedResize may change the limits that Constraints set (0: no limit).
+  virtual bool CanResize(int& newWidth, int& newHeight);
+  virtual void ConstrainedResize(int& minWidth, int& minHeight, int& maxWidth, int& maxHeight);
+  // Both of the above for a size that SetBounds is given; false when refused.
+  bool CheckNewSize(int& width, int& height);
   virtual void SetZOrder(bool topmost);
   // Tells the parent that this control needs to be aligned again.
   void RequestAlign();

@@ -381,7 +381,7 @@ void TWinControl::SetFocus() {
 // ---------------------------------------------------------------- bounds and showing
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  FConstraints->Constrain(AWidth, AHeight);
+  if (!CheckNewSize(AWidth, AHeight)) return;
   if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
   if (FHandle) {
     // WM_WINDOWPOSCHANGED reads the bounds back and aligns the children.

@@ -346,10 +346,12 @@ void TCustomForm::WndProc(TMessage& m) {
       DefaultHandler(m);
       auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
       TSizeConstraints* c = Constraints();
-      if (c->MinWidth() > 0) info->ptMinTrackSize.x = c->MinWidth();
-      if (c->MinHeight() > 0) info->ptMinTrackSize.y = c->MinHeight();
-      if (c->MaxWidth() > 0) info->ptMaxTrackSize.x = c->MaxWidth();
-      if (c->MaxHeight() > 0) info->ptMaxTrackSize.y = c->MaxHeight();
+      int minWidth = c->MinWidth(), minHeight = c->MinHeight(), maxWidth = c->MaxWidth(), maxHeight = c->MaxHeight();
+      ConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
+      if (minWidth > 0) info->ptMinTrackSize.x = minWidth;
+      if (minHeight > 0) info->ptMinTrackSize.y = minHeight;
+      if (maxWidth > 0) info->ptMaxTrackSize.x = maxWidth;
+      if (maxHeight > 0) info->ptMaxTrackSize.y = maxHeight;
       return;
     }
     case CM_VISIBLECHANGED:

@@ -84,6 +84,23 @@ TEST(FormConstraints, LimitBothTheProgramsAndTheUsersSizing) {
   form->Free();
 }
 
+TEST(ControlSizing, CanResizeMayRefuseOrChangeAndConstrainedResizeMovesTheLimits) {
+  TGraphicControl shape(nullptr);
+  shape.SetBounds(0, 0, 50, 50);
+  shape.Constraints()->SetMaxWidth(100);
+  shape.OnCanResize = [](TObject*, int& width, int&, bool& resize) {
+    resize = width != 77;
+    width += width % 2;   // even widths only
+  };
+  shape.OnConstrainedResize = [](TObject*, int&, int&, int& maxWidth, int&) { maxWidth = 120; };
+  shape.SetBounds(5, 5, 77, 60);
+  EXPECT_EQ(shape.BoundsRect(), TRect(0, 0, 50, 50));   // refused: nothing moves
+  shape.SetBounds(5, 5, 61, 60);
+  EXPECT_EQ(shape.BoundsRect(), TRect(5, 5, 67, 65));
+  shape.SetWidth(500);
+  EXPECT_EQ(shape.Width(), 120);
+}
+
 TEST(FormClientSize, IsKnownBeforeTheWindowExists) {
   auto* form = New<TForm>(nullptr);
   form->SetClientSize(300, 200);
