@@ -386,6 +386,8 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 bool TControl::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
   bool handled = false;
   if (OnMouseWheel) OnMouseWheel(this, shift, delta, mousePos, handled);
+  TMouseWheelUpDownEvent& upDown = delta < 0 ? OnMouseWheelDown : OnMouseWheelUp;
+  if (!handled && upDown) upDown(this, shift, mousePos, handled);
   return handled;
 }
 

@@ -61,6 +61,25 @@ TEST_F(WindowProcTest, GraphicControlsGetTheirMouseMessagesThroughWindowProc) {
   EXPECT_EQ(spy.Log.Count(WM_LBUTTONDOWN), 1);
 }
 
+TEST_F(WindowProcTest, WheelTurnsGoToOnMouseWheelThenToTheirDirectionsEvent) {
+  auto* panel = new TCustomControl(form);
+  panel->SetParent(form);
+  std::vector<std::string> events;
+  panel->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+    events.push_back("wheel " + IntToStr(delta));
+    handled = delta > 200;
+  };
+  panel->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool& handled) {
+    events.push_back("down");
+    handled = true;
+  };
+  panel->OnMouseWheelUp = [&](TObject*, TShiftState, TPoint, bool&) { events.push_back("up"); };
+  SendMessageA(panel->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(50, 50));
+  SendMessageA(panel->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(50, 50));
+  SendMessageA(panel->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), MAKELPARAM(50, 50));
+  EXPECT_EQ(events, (std::vector<std::string>{"wheel -120", "down", "wheel 120", "up", "wheel 240"}));
+}
+
 TEST_F(WindowProcTest, ExceptionsInHandlersReachTheApplicationAndMessagesGoOn) {
   std::vector<std::string> errors;
   TObject* sender = nullptr;
