@@ -2,9 +2,7 @@
 // out of here.
 #include <windows.h>
 
-#include "converter/CustomSize.h"
 #include "converter/MainForm.h"
-#include "converter/Settings.h"
 
 // The run
 void TMainForm::tbtnStartClick(TObject*) {}
