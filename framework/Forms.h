@@ -1,6 +1,7 @@
-// Forms and the application: TCustomForm/TForm (top-level windows), TApplication (the message
-// loop, the main form, the exception handler) and TScreen (the forms and the cursor), with the
-// globals Application and Screen.
+// Forms and the application: TCustomForm/TForm (top-level windows, modal or not), TApplication
+// (the message loop, the main form, the exception handler, hints, message boxes),
+// TApplicationEvents and TScreen (the forms, the cursors, the displays), with the globals
+// Application and Screen.
 //
 // Forms are made with New<TMyForm>(owner) or Application->CreateForm(ref): the constructor
 // builds the controls while the form is loading; AfterConstruction ends loading (Loaded runs on

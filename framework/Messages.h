@@ -40,8 +40,9 @@ constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
-constexpr UINT CM_MOUSEENTER = CM_BASE + 19;       // LParam = the TControl* (also sent to its parent)
-constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;       // LParam = the TControl* (also sent to its parent)
+// The control itself gets LParam 0; each of its parents then gets LParam = the TControl*.
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
@@ -55,7 +56,7 @@ constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 36;
 constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44; // WParam = TControl*, LParam = inserting
 constexpr UINT CM_CHILDKEY = CM_BASE + 46;
-constexpr UINT CM_HINTSHOW = CM_BASE + 48;
+constexpr UINT CM_HINTSHOW = CM_BASE + 48;         // LParam = THintInfo*; Result nonzero: no hint
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;     // WParam = TControl*, LParam = inserting
