@@ -742,7 +742,14 @@ void TWinControl::WndProc(TMessage& m) {
       if (TCustomForm* form = GetParentForm(this)) m.Result = form->Perform(CM_DIALOGKEY, key, m.LParam);
       return;
     }
-    case CN_KEYUP: case CN_CHAR: case CN_SYSCHAR:
+    case CN_CHAR: case CN_SYSCHAR: {
+      // Mnemonics: a character the control does not take, or any with Alt, goes to the form.
+      m.Result = 0;
+      if (m.Msg == CN_CHAR && (Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTMESSAGE))) return;
+      if (TCustomForm* form = GetParentForm(this)) m.Result = form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
+      return;
+    }
+    case CN_KEYUP:
       m.Result = 0;
       return;
     case CM_DIALOGKEY: case CM_DIALOGCHAR:

@@ -95,6 +95,24 @@ TEST_F(NotificationTest, FocusMovesAnnounceExitEnterAndTheFormsFocusChange) {
   EXPECT_TRUE(second->Focused());
 }
 
+TEST_F(NotificationTest, CharactersThatTheFocusedControlDoesNotTakeGoToTheFormsControls) {
+  auto* button = new TPlatformControl(form, "BUTTON", BS_PUSHBUTTON);
+  button->SetParent(form);
+  auto* edit = new TPlatformControl(form, "EDIT");
+  edit->SetBounds(0, 100, 120, 30);
+  edit->SetParent(form);
+  WindowProcSpy spy(edit);
+  button->SetFocus();
+  PostMessageA(button->Handle(), WM_CHAR, 'y', 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(spy.Log.Count(CM_DIALOGCHAR), 1);
+  edit->SetFocus();   // an edit takes its characters itself
+  PostMessageA(edit->Handle(), WM_CHAR, 'y', 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(spy.Log.Count(CM_DIALOGCHAR), 1);
+  EXPECT_EQ(edit->Text(), "y");
+}
+
 TEST_F(NotificationTest, RecreatingTheWindowKeepsTheControlsStateAndItsWindowProc) {
   auto* edit = new TPlatformControl(form, "EDIT");
   edit->SetBounds(5, 6, 110, 25);
