@@ -71,6 +71,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnShow = [this](TObject* s) { FormShow(s); };
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+  OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
 }
 
 void TMainForm::BuildToolbar() {

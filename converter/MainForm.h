@@ -218,6 +218,8 @@ private:
   void ConvertTaskList(const std::string& options, const std::string& profileExt);
   // Ends a run that stopped: the row is marked, the user told unless the window closes.
   void EndStoppedRun(int row);
+  // Asks the run to stop and ends the encoder job that runs.
+  void RequestStop();
   void EndRun();
   void MakeThumbnail(const std::string& inputPath, const std::string& outputPath);
 

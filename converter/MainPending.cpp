@@ -4,12 +4,6 @@
 
 #include "converter/MainForm.h"
 
-// The run
-void TMainForm::tbtnStartClick(TObject*) {}
-void TMainForm::tbtnStopClick(TObject*) {}
-void TMainForm::timerTimeTimer(TObject*) {}
-void TMainForm::ToolButton1Click(TObject*) {}
-
 // The preview
 void TMainForm::sbtnPlayClick(TObject*) {}
 void TMainForm::sbtnPauseClick(TObject*) {}

@@ -16,6 +16,18 @@
 
 namespace e2e {
 
+// The toolbar's Start and Stop buttons (counted as ConverterWindow counts them).
+constexpr auto kStart = static_cast<ToolbarCommand>(9);
+constexpr auto kStop = static_cast<ToolbarCommand>(10);
+
+// Preferences with the output folder and the completion options; profile 0 is chosen.
+inline std::string RunPreferences(const std::string& outputFolder, bool overwrite = true,
+                                  bool openFolder = false) {
+  return "[Main]\r\nOverwrite=" + std::string(overwrite ? "1" : "0") +
+         "\r\nAuto Turn Off=0\r\nAuto Exit=0\r\nAuto Open Dir=" + (openFolder ? "1" : "0") +
+         "\r\nSyn Mode=0\r\nOutput Path=" + outputFolder + "\r\nProfile=0\r\n";
+}
+
 class ConverterTask : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -46,6 +58,7 @@ class ConverterTask : public ::testing::Test {
     return FConverter->Main() != nullptr;
   }
   ConverterWindow& Converter() { return *FConverter; }
+  DWORD ProcessId() const { return FConverter->ProcessId(); }
   HWND Main() const { return FConverter->Main(); }
   HWND TaskList() const {
     for (HWND child : driver::FindChildren(Main(), {}))

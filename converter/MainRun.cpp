@@ -1,0 +1,202 @@
+// The conversion run: every row gets its output name, a thumbnail and its conversion, with the
+// progress bars and the run clock following the encoder; then the completion action.
+#include <windows.h>
+
+#include <initializer_list>
+
+#include "converter/MainForm.h"
+#include "converter/PowerOff.h"
+#include "converter/Settings.h"
+#include "converter/ShellOpen.h"
+#include "converter/core/EncoderCommands.h"
+#include "converter/core/OutputNaming.h"
+#include "converter/core/Paths.h"
+#include "converter/core/Profiles.h"
+#include "converter/core/RunProgress.h"
+#include "converter/core/TimeText.h"
+
+using converter::JobStart;
+
+namespace {
+
+void LetMessagesRun() { Application->ProcessMessages(); }
+
+std::string PercentText(int percent) { return std::to_string(percent) + "%"; }
+
+}  // namespace
+
+void TMainForm::SetBusyState() {
+  for (TToolButton* b :
+       {tbtnAddFile, tbtnAddDir, tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart, tbtnSetting})
+    b->SetEnabled(false);
+  for (TControl* c : std::initializer_list<TControl*>{ltvTask, panSplitter, gpbProfile})
+    c->SetEnabled(false);
+  tbtnStop->SetEnabled(true);
+}
+
+void TMainForm::SetIdleState() {
+  for (TToolButton* b :
+       {tbtnAddFile, tbtnAddDir, tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart, tbtnSetting})
+    b->SetEnabled(true);
+  for (TControl* c : std::initializer_list<TControl*>{ltvTask, panSplitter, gpbProfile})
+    c->SetEnabled(true);
+  tbtnStop->SetEnabled(false);
+}
+
+void TMainForm::tbtnStartClick(TObject*) {
+  ltvTask->SetFocus();
+  if (!DirectoryExists(edtOutputdir->Text())) {
+    Application->MessageBox("The output path does not exist. Please specify another one.",
+                            "Output path does not exist", MB_ICONINFORMATION);
+    edtOutputdir->SetFocus();
+    return;
+  }
+  if (ltvTask->Items()->Count() == 0) return;
+  SetBusyState();
+  std::string options;
+  BuildEncoderParameters(converter::ProfilePath(FProgramFolder, cmbProfile->Text()), options);
+  ConvertTaskList(options, FProfileExt);
+  SetIdleState();
+  if (FCloseAfterRun) Close();
+}
+
+void TMainForm::RequestStop() {
+  FRunState = 2;
+  if (FEncoder) FEncoder->TerminateEncoder();
+}
+
+void TMainForm::tbtnStopClick(TObject*) {
+  if (FRunState == 1) RequestStop();
+}
+
+// Closing the window during a run stops the run first; the window closes once it has ended.
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+  if (FRunState == 0) return;
+  CanClose = false;
+  FCloseAfterRun = true;
+  RequestStop();
+}
+
+void TMainForm::timerTimeTimer(TObject*) {
+  FRunClock.Tick(pgbTotal->Position());
+  labElapsed->SetCaption(converter::FormatSeconds(FRunClock.ElapsedSeconds()));
+  labRemaining->SetCaption(converter::FormatSeconds(FRunClock.RemainingSeconds()));
+}
+
+void TMainForm::ToolButton1Click(TObject*) { StartManager(); }
+
+void TMainForm::StartManager() {
+  const std::string manager = FProgramFolder + "Hollimer.exe";
+  if (FileExists(manager))
+    converter::OpenWithShell(manager, edtOutputdir->Text());
+  else
+    Application->MessageBox("The Hollimer can not be found. Please reinstall " +
+                                Application->Title(),
+                            "Program Not Found", MB_ICONINFORMATION);
+}
+
+void TMainForm::SetRowStatus(int row, const char* status) {
+  ltvTask->Items()->Item(row)->SubItems()->SetStrings(converter::siStatus, status);
+}
+
+void TMainForm::ShowRunProgress(int currentPercent, int totalPercent) {
+  pgbCurrent->SetPosition(currentPercent);
+  pgbTotal->SetPosition(totalPercent);
+  labCurProgress->SetCaption(PercentText(currentPercent));
+  labTotalProgress->SetCaption(PercentText(totalPercent));
+}
+
+void TMainForm::MakeThumbnail(const std::string& inputPath, const std::string& outputPath) {
+  const JobStart started = FEncoder->Run(converter::ThumbnailCommandLine(inputPath, outputPath),
+                                         [](const std::string&) {}, LetMessagesRun);
+  if (started == JobStart::ProcessFailed) ShowMessage(converter::JobStartMessage(started));
+}
+
+void TMainForm::EndRun() {
+  timerTime->SetEnabled(false);
+  panBottomLeft->SetVisible(false);
+  panBottomCenter->SetVisible(true);
+  FRunState = 0;
+  FEncoder.reset();
+}
+
+void TMainForm::EndStoppedRun(int row) {
+  timerTime->SetEnabled(false);
+  SetRowStatus(row, converter::kStatusStop);
+  if (!FCloseAfterRun)
+    Application->MessageBox("The Coversion is canceled.", "Cancel", MB_ICONINFORMATION);
+  EndRun();
+}
+
+void TMainForm::ConvertTaskList(const std::string& options, const std::string& profileExt) {
+  labConvertingFile->SetCaption("");
+  labElapsed->SetCaption("");
+  labRemaining->SetCaption("");
+  ShowRunProgress(0, 0);
+  panBottomCenter->SetVisible(false);
+  panBottomLeft->SetVisible(true);
+
+  FRunState = 1;
+  FRunClock = {};
+  timerTime->SetEnabled(true);
+  FEncoder = std::make_unique<converter::EncoderJob>(FEncoderPath);
+
+  const int count = ltvTask->Items()->Count();
+  double total = 0;
+  for (int i = 0; i < count; ++i) total += GetTaskData(i).Seconds(converter::siConvertLength);
+  converter::RunProgress progress(total);
+  const converter::TGeneralPreferences preferences = SettingForm->GeneralPreferences();
+  const converter::OutputSettings naming{converter::AddBackslash(edtOutputdir->Text()), profileExt,
+                                         preferences.Overwrite, FileExists};
+
+  for (int i = 0; i < count; ++i) {
+    LetMessagesRun();
+    const converter::ltvItemData row = GetTaskData(i);
+    SetRowStatus(i, converter::kStatusConverting);
+    labConvertingFile->SetCaption(converter::FileNameOf(row.Caption));
+    const std::string output = converter::OutputPath(row, i, naming);
+    // A stop that came before a job starts leaves the row unconverted.
+    if (FRunState == 1) MakeThumbnail(row.Caption, output);
+    if (FRunState == 1) {
+      progress.StartRow(row.Seconds(converter::siConvertLength));
+      const JobStart started = FEncoder->Run(
+          converter::ConversionCommandLine(row.Caption, options + converter::TrimOptions(row),
+                                           output),
+          [&](const std::string& chunk) {
+            progress.ReadChunk(chunk);
+            ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
+          },
+          LetMessagesRun);
+      if (started != JobStart::Started) {
+        ShowMessage(converter::JobStartMessage(started));
+        EndRun();
+        return;
+      }
+    }
+    if (FRunState == 2) {
+      EndStoppedRun(i);
+      return;
+    }
+    progress.FinishRow();
+    SetRowStatus(i, converter::kStatusComplete);
+    if (i != count - 1) ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
+  }
+
+  timerTime->SetEnabled(false);
+  FRunState = 0;
+  FEncoder.reset();
+  if (preferences.AutoTurnOff) {
+    converter::TurnOffComputer();
+    Close();
+  } else if (preferences.AutoExit) {
+    Close();
+  } else {
+    if (Application->MessageBox(
+            "The coversion is completed successfully. Would you like to transfer them to PSP now?",
+            "Complete", MB_ICONINFORMATION | MB_YESNO) == IDYES)
+      StartManager();
+    if (preferences.AutoOpenDir) converter::OpenWithShell(edtOutputdir->Text());
+    panBottomLeft->SetVisible(false);
+    panBottomCenter->SetVisible(true);
+  }
+}

@@ -1,0 +1,260 @@
+// The conversion run of the converter with the stand-in encoder: the jobs' command lines, the
+// output names, the progress bars, Stop, closing during a run and the completion question.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+
+#include "converter/core/Profiles.h"
+#include "converter/tests/e2e_rows_fixture.h"
+#include "testing/driver/message_boxes.h"
+#include "testing/driver/wait.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 20000;
+const char* const kCompleteQuestion =
+    "The coversion is completed successfully. Would you like to transfer them to PSP now?";
+
+// Script lines that keep printing progress without a time for about the seconds given: the
+// converter reads between the encoder's prints, so it answers only while the encoder prints.
+std::string Busy(int seconds) {
+  std::string lines;
+  for (int i = 0; i < seconds * 10; ++i) lines += "say frame= 1 time=N/A bitrate=1\npause 100\n";
+  return lines;
+}
+
+class ConverterRun : public e2e::ConverterTask {
+ protected:
+  // The output folder, made, with a trailing backslash.
+  std::string MakeOutputFolder() const {
+    CreateDirectoryA(Path("out").c_str(), nullptr);
+    return Path("out") + "\\";
+  }
+  std::string Status(int row) const { return driver::ListViewItemText(TaskList(), row, 3); }
+  HWND WaitForBox(const std::string& caption) const {
+    return driver::WaitForMessageBox(caption, kTimeoutMs, ProcessId());
+  }
+  // The conversion lines the encoder got.
+  std::vector<std::string> Conversions() const {
+    std::vector<std::string> lines;
+    for (const std::string& line : Logged())
+      if (line.rfind(" -y -i ", 0) == 0 && line.find(" -f image2 ") == std::string::npos)
+        lines.push_back(line);
+    return lines;
+  }
+  bool Logs(const std::string& line) const {
+    return driver::WaitUntil(
+        [&] {
+          const auto lines = Logged();
+          return std::find(lines.begin(), lines.end(), line) != lines.end();
+        },
+        kTimeoutMs);
+  }
+  // The option string of the first shipped profile, and its output extension.
+  std::string ProfileOptions() const {
+    const std::string profile = Path("Profiles\\PSP H.264 480x272.ovx");
+    return converter::BuildEncoderParameters(profile, converter::LoadProfile(profile)->Editors);
+  }
+  int BarPosition(int bar) const {
+    driver::WindowQuery query;
+    query.className = "TProgressBar";
+    const auto bars = driver::FindChildren(Main(), query);
+    DWORD_PTR position = 0;
+    SendMessageTimeoutA(bars.at(bar), PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position);
+    return static_cast<int>(position);
+  }
+  void AnswerComplete(int button) const {
+    const HWND box = WaitForBox("Complete");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(driver::MessageBoxText(box), kCompleteQuestion);
+    EXPECT_TRUE(driver::PressDialogButton(box, button));
+  }
+};
+
+TEST_F(ConverterRun, ThumbnailThenConversionOfEachRowThenTheQuestion) {
+  WriteFile("clip.avi");
+  const std::string out = MakeOutputFolder();
+  WritePreferences(e2e::RunPreferences(out));
+  ASSERT_TRUE(Start("\"" + Path("clip.avi") + "\""));
+  Converter().Press(e2e::kStart);
+  AnswerComplete(IDNO);
+  const std::string in = "\"" + Path("clip.avi") + "\"";
+  EXPECT_EQ(Logged(), (std::vector<std::string>{
+                          " -i " + in,
+                          " -y -i " + in + " -f image2 -ss 0 -t 0.001 -s 160x120 \"" + out +
+                              "clip.THM\"",
+                          " -y -i " + in + ProfileOptions() + " \"" + out + "clip.mp4\""}));
+  EXPECT_EQ(Status(0), "Complete");
+  EXPECT_TRUE(driver::FileExists(out + "clip.THM"));
+  EXPECT_TRUE(driver::FileExists(out + "clip.mp4"));
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRun, AMissingOutputFolderConvertsNothing) {
+  WriteFile("clip.avi");
+  WritePreferences(e2e::RunPreferences(Path("missing") + "\\"));
+  ASSERT_TRUE(Start("clip.avi"));
+  Converter().Press(e2e::kStart);
+  const HWND box = WaitForBox("Output path does not exist");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box),
+            "The output path does not exist. Please specify another one.");
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_EQ(Logged().size(), 1u);  // the probe alone
+  EXPECT_EQ(Status(0), "OK");
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRun, StopDuringTheFirstOfTwoRowsEndsTheRun) {
+  Script("[convert]\n" + Busy(60));
+  WriteFile("a.avi");
+  WriteFile("b.avi");
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start("a.avi b.avi"));
+  Converter().Press(e2e::kStart);
+  ASSERT_TRUE(driver::WaitUntil([&] { return Conversions().size() == 1; }, kTimeoutMs));
+  Converter().Press(e2e::kStop);
+  const HWND box = WaitForBox("Cancel");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box), "The Coversion is canceled.");
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_EQ(Status(0), "Stop");
+  EXPECT_EQ(Status(1), "OK");
+  for (const std::string& line : Logged()) EXPECT_EQ(line.find("b.avi\" -"), std::string::npos);
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The old behaviour converted the row in full before the stop took effect.
+TEST_F(ConverterRun, StopWhileTheThumbnailIsWrittenSkipsTheConversion) {
+  Script("[thumbnail]\n" + Busy(60));
+  WriteFile("a.avi");
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start("a.avi"));
+  Converter().Press(e2e::kStart);
+  ASSERT_TRUE(driver::WaitUntil([&] { return Logged().size() == 2; }, kTimeoutMs));
+  Converter().Press(e2e::kStop);
+  const HWND box = WaitForBox("Cancel");
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_EQ(Status(0), "Stop");
+  EXPECT_TRUE(Conversions().empty());
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The encoder's children of the process, still running.
+bool EncoderRunsUnder(DWORD parent) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry{sizeof entry};
+  bool found = false;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    found = found || (entry.th32ParentProcessID == parent &&
+                      lstrcmpiA(entry.szExeFile, "vodivi.dll") == 0);
+  CloseHandle(snapshot);
+  return found;
+}
+
+// The old behaviour kept converting behind a closed window.
+TEST_F(ConverterRun, ClosingTheWindowDuringARunEndsTheEncoderAndTheProgram) {
+  Script("[convert]\n" + Busy(60));
+  WriteFile("a.avi");
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start("a.avi"));
+  Converter().Press(e2e::kStart);
+  ASSERT_TRUE(driver::WaitUntil([&] { return Conversions().size() == 1; }, kTimeoutMs));
+  const DWORD converter = ProcessId();
+  ASSERT_TRUE(EncoderRunsUnder(converter));
+  Converter().RequestClose();
+  EXPECT_TRUE(Converter().WaitForExit());
+  EXPECT_FALSE(EncoderRunsUnder(converter));
+}
+
+// Each row is 62.34 seconds long. Had the second chunk counted, the row's highest time would be
+// its whole length; chunks without a number leave the bars where they are.
+TEST_F(ConverterRun, ProgressCountsFromTheThirdChunkOnAndTheTotalOverAllRows) {
+  Script("[convert]\nsay Input #0\npause 300\nsay time=00:01:02.34 \npause 300\n"
+         "say frame= 1 time=00:00:31.17 bitrate=1\npause 300\n" +
+         Busy(6));
+  WriteFile("a.avi");
+  WriteFile("b.avi");
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start("a.avi b.avi"));
+  Converter().Press(e2e::kStart);
+  EXPECT_TRUE(driver::WaitUntil([&] { return BarPosition(0) == 50 && BarPosition(1) == 25; },
+                                kTimeoutMs));
+  EXPECT_TRUE(driver::WaitUntil([&] { return Conversions().size() == 2; }, kTimeoutMs));
+  EXPECT_TRUE(driver::WaitUntil([&] { return BarPosition(0) == 50 && BarPosition(1) == 75; },
+                                kTimeoutMs));
+  AnswerComplete(IDNO);
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRun, WithoutOverwriteAnExistingOutputGetsTheRowNumber) {
+  for (const char* name : {"a", "b", "c"}) {
+    CreateDirectoryA(Path(name).c_str(), nullptr);
+    WriteFile(std::string(name) + "\\clip.avi");
+  }
+  const std::string out = MakeOutputFolder();
+  WriteFile("out\\clip.mp4", "kept");
+  WritePreferences(e2e::RunPreferences(out, false));
+  ASSERT_TRUE(Start("a\\clip.avi b\\clip.avi c\\clip.avi"));
+  Converter().Press(e2e::kStart);
+  AnswerComplete(IDNO);
+  const auto conversions = Conversions();
+  ASSERT_EQ(conversions.size(), 3u);
+  for (int row = 0; row < 3; ++row) {
+    const std::string output = "\"" + out + "clip_" + std::to_string(row + 1) + ".mp4\"";
+    EXPECT_EQ(conversions[row].substr(conversions[row].size() - output.size()), output);
+  }
+  EXPECT_EQ(driver::ReadWholeFile(out + "clip.mp4"), "kept");
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The old behaviour compared with case and replaced an input whose name differed only in it.
+TEST_F(ConverterRun, AnInputInTheOutputFolderIsNeverOverwritten) {
+  const std::string out = MakeOutputFolder();
+  WriteFile("out\\Clip.MP4", "input");
+  WritePreferences(e2e::RunPreferences(out));
+  ASSERT_TRUE(Start("\"" + out + "Clip.MP4\""));
+  Converter().Press(e2e::kStart);
+  AnswerComplete(IDNO);
+  const auto conversions = Conversions();
+  ASSERT_EQ(conversions.size(), 1u);
+  EXPECT_NE(conversions[0].find(" \"" + out + "Clip_1.mp4\""), std::string::npos);
+  EXPECT_EQ(driver::ReadWholeFile(out + "Clip.MP4"), "input");
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRun, YesStartsTheManagerWithTheOutputFolder) {
+  ASSERT_TRUE(CopyFileA(driver::RecorderPath().c_str(), Path("Hollimer.exe").c_str(), FALSE));
+  SetEnvironmentVariableA("RECORDER_LOG", Path("manager.txt").c_str());
+  WriteFile("clip.avi");
+  const std::string out = MakeOutputFolder();
+  WritePreferences(e2e::RunPreferences(out));
+  ASSERT_TRUE(Start("clip.avi"));
+  Converter().Press(e2e::kStart);
+  AnswerComplete(IDYES);
+  EXPECT_TRUE(driver::WaitUntil([&] { return driver::FileLines(Path("manager.txt")).size() >= 2; },
+                                kTimeoutMs));
+  const auto recorded = driver::FileLines(Path("manager.txt"));
+  ASSERT_FALSE(recorded.empty());
+  EXPECT_NE(recorded[0].find("Hollimer.exe"), std::string::npos);
+  EXPECT_EQ(recorded[0].substr(recorded[0].size() - out.size() - 1), " " + out);
+  SetEnvironmentVariableA("RECORDER_LOG", nullptr);
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRun, AMissingManagerIsReported) {
+  DeleteFileA(Path("Hollimer.exe").c_str());
+  ASSERT_TRUE(Start());
+  Converter().Press(static_cast<e2e::ToolbarCommand>(15));
+  const HWND box = WaitForBox("Program Not Found");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box), "The Hollimer can not be found. Please reinstall Tessark");
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_TRUE(Converter().Close());
+}
+
+}  // namespace
