@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -11,6 +12,9 @@
 #include "converter/tests/e2e_converter_window.h"
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
+#include "testing/driver/input.h"
+#include "testing/driver/message_boxes.h"
+#include "testing/driver/wait.h"
 #include "testing/driver/window_contents.h"
 #include "testing/driver/window_search.h"
 
@@ -70,6 +74,48 @@ class ConverterTask : public ::testing::Test {
     std::vector<std::string> captions;
     for (const auto& row : Rows()) captions.push_back(row.at(0));
     return captions;
+  }
+
+  // Clicks the first task row, which shows it in the output editor.
+  void ClickFirstRow() const {
+    DWORD_PTR header = 0;
+    SendMessageTimeoutA(TaskList(), LVM_GETHEADER, 0, 0, SMTO_ABORTIFHUNG, 5000, &header);
+    RECT r;
+    GetWindowRect(reinterpret_cast<HWND>(header), &r);
+    driver::ClickAt(TaskList(), POINT{40, r.bottom - r.top + 6});
+  }
+  // Output editor: its value cells start right of the 95-pixel keys, a row every 18 pixels.
+  // Presses the value of the row and types the text into the editor shown there.
+  bool Type(int row, const std::string& text) const {
+    driver::WindowQuery query;
+    query.className = "TValueListEditor";
+    const HWND editor = driver::FindChild(Main(), query);
+    driver::ClickAt(editor, POINT{105, row * 18 + 8});
+    // The in-place editor, once it stands on the row pressed.
+    HWND inplace = nullptr;
+    driver::WaitUntil(
+        [&] {
+          for (HWND child = GetWindow(editor, GW_CHILD); child;
+               child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r;
+            GetWindowRect(child, &r);
+            MapWindowPoints(HWND_DESKTOP, editor, reinterpret_cast<POINT*>(&r), 2);
+            if (IsWindowVisible(child) && r.top <= row * 18 + 8 && r.bottom > row * 18 + 8)
+              inplace = child;
+          }
+          return inplace != nullptr;
+        },
+        10000);
+    DWORD_PTR ignored;
+    return inplace && SendMessageTimeoutA(inplace, WM_SETTEXT, 0,
+                                          reinterpret_cast<LPARAM>(text.c_str()),
+                                          SMTO_ABORTIFHUNG, 5000, &ignored);
+  }
+  // Presses Start and answers No to the completion question; false when it did not come.
+  bool RunAll(DWORD timeoutMs = 20000) {
+    Converter().Press(kStart);
+    const HWND box = driver::WaitForMessageBox("Complete", timeoutMs, ProcessId());
+    return box && driver::PressDialogButton(box, IDNO);
   }
 
  private:

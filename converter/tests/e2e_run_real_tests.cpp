@@ -1,0 +1,70 @@
+// The converter with the real encoder: generated clips probed, converted to the first shipped
+// profile (H.264 480x272 in the console's MP4) with a 160x120 JPEG thumbnail each, and trimmed.
+#include <gtest/gtest.h>
+
+#include "converter/tests/e2e_rows_fixture.h"
+#include "framework/Jpeg.h"
+#include "testing/driver/clips.h"
+
+namespace {
+
+constexpr DWORD kConversionTimeoutMs = 180000;
+
+class ConverterRealRun : public e2e::ConverterTask {
+ protected:
+  void SetUp() override {
+    e2e::ConverterTask::SetUp();
+    ASSERT_TRUE(CopyFileA(driver::RealEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
+    ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
+    WritePreferences(e2e::RunPreferences(Out()));
+  }
+  std::string Out() const { return Path("out") + "\\"; }
+  void Generate(const std::string& name, double seconds) const {
+    ASSERT_TRUE(driver::GenerateClip(driver::RealEncoderPath(), Path(name), seconds, 640, 480));
+  }
+  driver::ClipInfo Output(const std::string& name) const {
+    return driver::Probe(driver::RealEncoderPath(), Out() + name);
+  }
+};
+
+std::pair<int, int> DecodedSize(const std::string& path) {
+  const std::string data = driver::ReadWholeFile(path);
+  TJPEGImage image;
+  image.LoadFromMemory(data.data(), data.size());
+  return {image.Width(), image.Height()};
+}
+
+TEST_F(ConverterRealRun, ClipsConvertToTheProfileWithAThumbnailEach) {
+  Generate("first.avi", 3);
+  Generate("second.mpg", 3);
+  ASSERT_TRUE(Start("first.avi second.mpg"));
+  ASSERT_EQ(Rows().size(), 2u);
+  for (const auto& row : Rows()) {
+    EXPECT_EQ(row.at(1).substr(0, 10), "00:00:03.0");  // the probed length, e.g. 00:00:03.00
+    EXPECT_EQ(row.at(2), " 640x480");
+  }
+  ASSERT_TRUE(RunAll(kConversionTimeoutMs));
+  for (const char* name : {"first", "second"}) {
+    const driver::ClipInfo output = Output(std::string(name) + ".mp4");
+    EXPECT_EQ(output.videoCodec, "h264") << output.report;
+    EXPECT_EQ(output.width, 480);
+    EXPECT_EQ(output.height, 272);
+    EXPECT_NEAR(output.seconds, 3, 0.5);
+    EXPECT_EQ(DecodedSize(Out() + name + ".THM"), std::make_pair(160, 120));
+  }
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRealRun, ATrimmedRowGivesAnOutputOfTheTrimmedLength) {
+  Generate("long.avi", 6);
+  ASSERT_TRUE(Start("long.avi"));
+  ClickFirstRow();
+  ASSERT_TRUE(Type(1, "00:00:01"));
+  ASSERT_TRUE(Type(2, "00:00:04"));
+  ASSERT_TRUE(Type(1, "00:00:01"));  // leaves the end's row
+  ASSERT_TRUE(RunAll(kConversionTimeoutMs));
+  EXPECT_NEAR(Output("long.mp4").seconds, 3, 0.5);
+  EXPECT_TRUE(Converter().Close());
+}
+
+}  // namespace
