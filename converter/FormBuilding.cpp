@@ -17,6 +17,8 @@ TEditorGroup PlaceEditorGroup(TComponent* owner, TWinControl* parent, const char
       Place<TValueListEditor>(owner, parent, editorName, "", 0, below + 500, parent->Width(), 1);
   group.editor->SetAlign(alTop);
   group.editor->SetDisplayOptions(doKeyColFixed);
+  // Without a frame, rows x 18 pixels show every row of 17 and its grid line.
+  group.editor->SetBorderStyle(bsNone);
   group.editor->SetDefaultRowHeight(17);
   group.editor->SetColWidths(0, keyWidth);
   group.editor->SetColWidths(1, valueWidth);

@@ -293,7 +293,7 @@ void TMainForm::BuildProfilePane() {
         vleAdvanced, &TMainForm::btnAdvancedClick);
   for (const char* key : {"New Filename", "Start Time", "End Time"})
     vleOutput->InsertRow(key, "", true);
-  vleOutput->SetHeight(3 * 18 + 5);  // three rows inside the frame
+  vleOutput->SetHeight(3 * 18);  // its three rows
   for (TValueListEditor* editor : {vleVideo, vleAudio, vleAdvanced}) editor->SetHeight(1);
 
   vleOutput->OnValidate = [this](TObject* s, int c, int r, const std::string& k,
