@@ -1,12 +1,16 @@
 // The profile editors of the running converter: a chosen profile fills them, the groups fold,
-// the custom frame size dialog sets "Video Size", and the Settings dialog saves a copy that
-// the profile list shows at the next start.
+// the custom frame size dialog sets "Video Size", the Settings dialog saves a copy that the
+// profile list shows at the next start, and Start turns the editors into the run's options.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "converter/tests/e2e_converter_window.h"
+#include "converter/tests/e2e_rows_fixture.h"
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
 #include "testing/driver/input.h"
@@ -297,6 +301,76 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
   EXPECT_EQ(driver::ComboBoxItems(ChildOfClass(again.Main(), "TComboBox")),
             (std::vector<std::string>{"Alpha", "Alpha Copy", "Beta"}));
   EXPECT_TRUE(again.Close());
+}
+
+// A list without its "Value" entry gives no option, the custom size is passed as typed, and a
+// profile file that cannot be written back does not stop the run from starting.
+const char* const kGamma =
+    "[Main]\r\nType=mp4\r\nPara=5\r\n0=Video Size\r\n1=Video Codec\r\n2=Channels\r\n"
+    "3=Title\r\n4=Sample Rate\r\n"
+    "[Video Size]\r\nSort=1\r\ncmd=-s\r\nCaption=320x240,Original Size,Custom Size,\r\n"
+    "Value=320x240,,,\r\nIndex=0\r\n"
+    "[Video Codec]\r\nSort=1\r\nReadOnly=1\r\nList=0\r\ncmd=-vcodec\r\nCaption=MPEG-4\r\n"
+    "Value=mpeg4\r\n"
+    "[Channels]\r\nSort=2\r\ncmd=-ac\r\nCaption=Stereo,Mono,\r\nIndex=0\r\n"
+    "[Title]\r\nSort=3\r\nList=0\r\ncmd=-title\r\nCaption=My Video\r\n"
+    "[Sample Rate]\r\nSort=2\r\ncmd=-ar\r\nCaption=48000 Hz,24000 Hz,\r\n"
+    "Value=48000,24000,\r\nIndex=1\r\n";
+
+class ProfileRun : public e2e::ConverterTask {};
+
+// Before, the missing "Value" or the failed write-back raised while the run was being set up
+// and left the window busy.
+TEST_F(ProfileRun, TheEditorsValuesBecomeTheOptionsOfTheRun) {
+  for (const char* shipped : {"PSP H.264 480x272", "PSP MPEG-4 320x240", "PSP MPEG-4 480x272"})
+    DeleteFileA(Path(std::string("Profiles\\") + shipped + ".ovx").c_str());
+  const std::string profile = Path("Profiles\\Gamma.ovx");
+  ASSERT_TRUE(driver::WriteWholeFile(profile, kGamma));
+  WriteFile("clip.avi");
+  CreateDirectoryA(Path("out").c_str(), nullptr);
+  const std::string out = Path("out") + "\\";
+  WritePreferences(e2e::RunPreferences(out));
+  ASSERT_TRUE(Start("clip.avi"));
+
+  const HWND video = Editor(Main(), 1);
+  const HWND sizes = PressValue(video, kMainKeyWidth, 0);
+  ASSERT_NE(sizes, nullptr);
+  Pick(sizes, 2);
+  const HWND dialog = Converter().WaitForForm("Video Size of output files", "TSizeForm");
+  ASSERT_NE(dialog, nullptr);
+  SetText(ChildOfClass(dialog, "TEdit", 0), "640");
+  SetText(ChildOfClass(dialog, "TEdit", 1), "480");
+  driver::ClickButton(Converter().Button(dialog, "&OK"));
+  ASSERT_TRUE(EnabledSoon(Main(), true));
+
+  // Readable, but not writable while the test holds it.
+  const HANDLE held = CreateFileA(profile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ASSERT_EQ(CreateFileA(profile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, 0, nullptr),
+            INVALID_HANDLE_VALUE);
+  Converter().Press(e2e::kStart);
+  const HWND box = driver::WaitForMessageBox("Complete", kTimeoutMs, ProcessId());
+  CloseHandle(held);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(driver::PressDialogButton(box, IDNO));
+
+  std::string conversion;
+  for (const std::string& line : Logged())
+    if (line.rfind(" -y -i ", 0) == 0 && line.find(" -f image2 ") == std::string::npos)
+      conversion = line;
+  // The options in the profile's order, between the input and the run's own options.
+  EXPECT_THAT(conversion,
+              ::testing::HasSubstr(
+                  "\"clip.avi\" -s 640x480 -vcodec mpeg4 -title \"My Video\" -ar 24000 "));
+  EXPECT_EQ(driver::ReadWholeFile(profile), kGamma);
+  // Idle again: Start can be pressed.
+  DWORD_PTR enabled = 0;
+  SendMessageTimeoutA(ChildOfClass(Main(), "TToolBar"), TB_ISBUTTONENABLED, e2e::kStart, 0,
+                      SMTO_ABORTIFHUNG, 5000, &enabled);
+  EXPECT_NE(enabled, 0u);
+  EXPECT_TRUE(Converter().Close());
 }
 
 }  // namespace
