@@ -218,9 +218,11 @@ void TListColumn::SetWidth(int w) {
 }
 
 TListColumn* TListColumns::Add() {
+  // The window first: making it inserts the columns already there, so the new one only once.
+  const HWND w = FOwner->ListWindow();
   FItems.push_back(std::make_unique<TListColumn>(this));
   TListColumn* column = FItems.back().get();
-  if (HWND w = FOwner->ListWindow()) {
+  if (w) {
     LVCOLUMNA c = column->ColumnInfo();
     SendMessageA(w, LVM_INSERTCOLUMNA, Count() - 1, (LPARAM)&c);
     for (int row = 0, n = FOwner->Items()->Count(); row < n; ++row) FOwner->SetSubItemCallbacks(row);

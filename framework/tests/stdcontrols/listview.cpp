@@ -163,6 +163,19 @@ TEST_F(ListViewTest, ItemsAddedBeforeTheListHasAParentAppearInItsWindow) {
   EXPECT_EQ(early->ItemIndex(), 0);
 }
 
+// The first column's window is made on the way, as a form builds its controls.
+TEST_F(ListViewTest, ColumnsAddedBeforeTheWindowIsMadeAppearOnce) {
+  TForm* building = New<TForm>(nullptr);
+  auto* early = new TListView(building);
+  early->SetViewStyle(vsReport);
+  early->SetParent(building);
+  for (const char* caption : {"Input File", "Length", "Size", "Status"})
+    early->Columns()->Add()->SetCaption(caption);
+  HWND header = (HWND)SendMessageA(early->Handle(), LVM_GETHEADER, 0, 0);
+  EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 4);
+  building->Free();
+}
+
 TEST_F(ListViewTest, CustomDrawColoursEveryRowAndCanTakeOverDrawing) {
   AddRow("red", {"1"});
   AddRow("skip", {"2"});
