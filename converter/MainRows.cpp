@@ -41,6 +41,12 @@ std::vector<std::string> FolderInputs(const std::string& folder) {
   return names;
 }
 
+std::vector<bool> SelectedRows(const TListItems* items) {
+  std::vector<bool> selected;
+  for (int i = 0; i < items->Count(); ++i) selected.push_back(items->Item(i)->Selected());
+  return selected;
+}
+
 // A list file that cannot be read names no inputs.
 std::string ReadListFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -162,16 +168,6 @@ void TMainForm::tbtnClearClick(TObject*) {
   ClearOutputEditor();
   EnableRowCommands(false);
 }
-
-namespace {
-
-std::vector<bool> SelectedRows(const TListItems* items) {
-  std::vector<bool> selected;
-  for (int i = 0; i < items->Count(); ++i) selected.push_back(items->Item(i)->Selected());
-  return selected;
-}
-
-}  // namespace
 
 void TMainForm::MoveSelectedRows(bool up) {
   std::vector<bool> selected = SelectedRows(ltvTask->Items());

@@ -13,18 +13,11 @@ using Texts = std::vector<std::string>;
 
 class ConverterRows : public e2e::ConverterTask {};
 
-// The columns shown: input file, length, size and status.
-Row Shown(Row row) {
-  row.resize(4);
-  return row;
-}
-
 TEST_F(ConverterRows, AFileOnTheCommandLineIsProbedAndShown) {
   WriteFile("my clip.avi");
   ASSERT_TRUE(Start("\"" + Path("my clip.avi") + "\""));
   EXPECT_EQ(Logged(), Texts{" -i \"" + Path("my clip.avi") + "\""});
-  ASSERT_EQ(Rows().size(), 1u);
-  EXPECT_EQ(Shown(Rows()[0]), (Row{Path("my clip.avi"), "00:01:02.34", " 320x240", "OK"}));
+  EXPECT_EQ(Rows(), (std::vector<Row>{{Path("my clip.avi"), "00:01:02.34", " 320x240", "OK"}}));
   EXPECT_TRUE(Converter().Close());
 }
 
