@@ -9,6 +9,7 @@
 
 #include "converter/core/Profiles.h"
 #include "converter/tests/e2e_rows_fixture.h"
+#include "testing/driver/input.h"
 #include "testing/driver/message_boxes.h"
 #include "testing/driver/wait.h"
 
@@ -243,6 +244,33 @@ TEST_F(ConverterRun, YesStartsTheManagerWithTheOutputFolder) {
   EXPECT_NE(recorded[0].find("Hollimer.exe"), std::string::npos);
   EXPECT_EQ(recorded[0].substr(recorded[0].size() - out.size() - 1), " " + out);
   SetEnvironmentVariableA("RECORDER_LOG", nullptr);
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterRun, ExitWhenCompletedEndsTheProgramAfterTheLastRow) {
+  WriteFile("clip.avi");
+  WritePreferences("[Main]\r\nAuto Exit=1\r\nAuto Open Dir=0\r\nOutput Path=" +
+                   MakeOutputFolder() + "\r\nProfile=0\r\n");
+  ASSERT_TRUE(Start("clip.avi"));
+  Converter().Press(e2e::kStart);
+  EXPECT_TRUE(Converter().WaitForExit());
+  EXPECT_EQ(Conversions().size(), 1u);
+}
+
+TEST_F(ConverterRun, AnEncoderThatCannotStartEndsTheRunWithTheRowConverting) {
+  WriteFile("clip.avi");
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start("clip.avi"));
+  ASSERT_TRUE(DeleteFileA(Path("vodivi.dll").c_str()));
+  Converter().Press(e2e::kStart);
+  // The framework's plain message dialog, once for the thumbnail and once for the conversion.
+  for (const char* job : {"thumbnail", "conversion"}) {
+    const HWND dialog = Converter().WaitForForm("Tessark", "TMessageForm");
+    ASSERT_NE(dialog, nullptr) << job;
+    EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "OK")));
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
+  }
+  EXPECT_EQ(Status(0), "Converting");
   EXPECT_TRUE(Converter().Close());
 }
 
