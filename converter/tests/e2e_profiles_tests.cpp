@@ -1,6 +1,7 @@
 // The profile editors of the running converter: a chosen profile fills them, the groups fold,
-// the custom frame size dialog sets "Video Size", the Settings dialog saves a copy that the
-// profile list shows at the next start, and Start turns the editors into the run's options.
+// the custom frame size dialog sets "Video Size", the Settings dialog saves the profile or a
+// copy that the profile list shows at the next start, and Start turns the editors into the
+// run's options.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -301,6 +302,34 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
   EXPECT_EQ(driver::ComboBoxItems(ChildOfClass(again.Main(), "TComboBox")),
             (std::vector<std::string>{"Alpha", "Alpha Copy", "Beta"}));
   EXPECT_TRUE(again.Close());
+}
+
+TEST(ConverterProfiles, SettingsOkSavesTheProfileAndTheMainWindowShowsIt) {
+  const std::string folder = FolderWithProfiles("profiles_settings_ok");
+  ASSERT_FALSE(folder.empty());
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  driver::ClickButton(converter.Button(converter.Main(), "&Setting"));
+  const HWND settings = converter.WaitForForm("Settings", "TSettingForm");
+  ASSERT_NE(settings, nullptr);
+  const HWND audio = Editor(settings, 1);
+  ASSERT_TRUE(HeightsBecome({audio}, {18}));
+  const HWND rates = PressValue(audio, kSettingsKeyWidth, 0);
+  ASSERT_NE(rates, nullptr);
+  Pick(rates, 0);
+  driver::ClickButton(converter.Button(settings, "&OK"));
+  ASSERT_TRUE(EnabledSoon(converter.Main(), true));
+
+  // A list keeps all but its index; a text is written as its caption and value (a new key goes
+  // under its section's header); the read-only codec is left alone.
+  std::string saved = kAlpha;
+  const std::string rate = "Value=48000,24000,\r\nIndex=1";
+  saved.replace(saved.find(rate), rate.size(), "Value=48000,24000,\r\nIndex=0");
+  const std::string title = "[Title]\r\n";
+  saved.insert(saved.find(title) + title.size(), "Value=My Video\r\n");
+  EXPECT_EQ(driver::ReadWholeFile(folder + "\\Profiles\\Alpha.ovx"), saved);
+  EXPECT_EQ(ShownValue(Editor(converter.Main(), 2), kMainKeyWidth, 0), "48000 Hz");
+  EXPECT_TRUE(converter.Close());
 }
 
 // A list without its "Value" entry gives no option, the custom size is passed as typed, and a
