@@ -29,6 +29,10 @@ std::string JobStartMessage(JobStart start) {
 
 JobStart EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChunk,
                          const BeforeRead& beforeRead) {
+  // Under Wine the desktop process starts with the first program that needs it and inherits
+  // what is inheritable at that moment: it must exist before the pipe does, or it holds the
+  // write end open and the reading never ends.
+  GetDesktopWindow();
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   OwnedHandle readEnd, writeEnd;
   if (!CreatePipe(&readEnd.Handle, &writeEnd.Handle, &inheritable, 0)) return JobStart::PipeFailed;

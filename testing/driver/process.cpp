@@ -90,6 +90,7 @@ std::string CapturedRun::Text() const {
 CapturedRun RunCaptured(const std::string& program, const std::string& commandLine,
                         DWORD timeoutMs, const EnvironmentAdditions& additions) {
   CapturedRun run;
+  GetDesktopWindow();  // before the pipe, as the converter's encoder jobs do
   SECURITY_ATTRIBUTES security{sizeof security, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &security, 0)) return run;
