@@ -2,6 +2,8 @@
 #include "converter/ShellBrowseForFolder.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <thread>
 
@@ -26,6 +28,20 @@ HWND WaitForFolderDialog() {
   return dialog;
 }
 
+// The text of the folder selected in the dialog's tree.
+std::string SelectedFolderName(HWND dialog) {
+  const HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr);
+  const auto item = tree ? TreeView_GetSelection(tree) : nullptr;
+  if (!item) return "";
+  char text[MAX_PATH] = "";
+  TVITEMA data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = sizeof text;
+  return SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data)) ? text : "";
+}
+
 class BrowseForFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,10 +55,14 @@ class BrowseForFolderTest : public ::testing::Test {
     DestroyWindow(FOwner);
   }
 
-  // Shows the dialog and presses the button (IDOK or IDCANCEL) once it is up.
-  bool Browse(std::string& folder, int button) {
-    std::thread user([this, button] {
+  // Shows the dialog and presses the button (IDOK or IDCANCEL) once it is up and, when a
+  // name is given, once the tree has selected that folder (it fills in after showing).
+  bool Browse(std::string& folder, int button, const std::string& selectedName = "") {
+    std::thread user([this, button, selectedName] {
       const HWND dialog = WaitForFolderDialog();
+      if (!selectedName.empty())
+        driver::WaitUntil([&] { return lstrcmpiA(SelectedFolderName(dialog).c_str(),
+                                                 selectedName.c_str()) == 0; }, 20000);
       FOtherWasEnabled = IsWindowEnabled(FOther);
       PostMessageA(dialog, WM_COMMAND, button, 0);
     });
@@ -58,7 +78,7 @@ class BrowseForFolderTest : public ::testing::Test {
 TEST_F(BrowseForFolderTest, OpensOnTheFolderGivenAndDisablesTheOtherWindowsMeanwhile) {
   const std::string start = driver::MakeScratchFolder("converter-browse");
   std::string folder = start;
-  EXPECT_TRUE(Browse(folder, IDOK));
+  EXPECT_TRUE(Browse(folder, IDOK, start.substr(start.rfind('\\') + 1)));
   EXPECT_EQ(lstrcmpiA(folder.c_str(), start.c_str()), 0) << folder;
   EXPECT_FALSE(FOtherWasEnabled);
   EXPECT_TRUE(IsWindowEnabled(FOther));
