@@ -163,6 +163,7 @@ public:
   void FormCloseQuery(TObject* Sender, bool& CanClose);
   void SetBusyState();
   void SetIdleState();
+  void EnableEditing(bool enabled);
   void StartManager();
 
   // The preview

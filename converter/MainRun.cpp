@@ -25,22 +25,18 @@ std::string PercentText(int percent) { return std::to_string(percent) + "%"; }
 
 }  // namespace
 
-void TMainForm::SetBusyState() {
-  for (TToolButton* b :
-       {tbtnAddFile, tbtnAddDir, tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart, tbtnSetting})
-    b->SetEnabled(false);
-  for (TControl* c : std::initializer_list<TControl*>{ltvTask, panSplitter, gpbProfile})
-    c->SetEnabled(false);
-  tbtnStop->SetEnabled(true);
-}
+void TMainForm::SetBusyState() { EnableEditing(false); }
 
-void TMainForm::SetIdleState() {
+void TMainForm::SetIdleState() { EnableEditing(true); }
+
+// The editing controls one way, Stop the other.
+void TMainForm::EnableEditing(bool enabled) {
   for (TToolButton* b :
        {tbtnAddFile, tbtnAddDir, tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart, tbtnSetting})
-    b->SetEnabled(true);
+    b->SetEnabled(enabled);
   for (TControl* c : std::initializer_list<TControl*>{ltvTask, panSplitter, gpbProfile})
-    c->SetEnabled(true);
-  tbtnStop->SetEnabled(false);
+    c->SetEnabled(enabled);
+  tbtnStop->SetEnabled(!enabled);
 }
 
 void TMainForm::tbtnStartClick(TObject*) {
