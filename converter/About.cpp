@@ -36,7 +36,7 @@ TAboutForm::TAboutForm(TComponent* AOwner, std::string programName, std::string 
   labWebsite->Font()->SetColor(clBlue);
   labWebsite->Font()->SetStyle(fsUnderline);
   labWebsite->SetCursor(crHandPoint);
-  labWebsite->OnClick = [this](TObject* s) { labWebsiteClick(s); };
+  labWebsite->OnClick = Handler(this, &TAboutForm::labWebsiteClick);
 
   bvlLine = new TBevel(this);
   bvlLine->SetParent(this);
@@ -47,11 +47,11 @@ TAboutForm::TAboutForm(TComponent* AOwner, std::string programName, std::string 
   btnOK->SetParent(this);
   btnOK->SetCaption("&OK");
   btnOK->SetBounds(250, 150, 75, 25);
-  btnOK->OnClick = [this](TObject* s) { btnOKClick(s); };
+  btnOK->OnClick = Handler(this, &TAboutForm::btnOKClick);
 
-  OnCreate = [this](TObject* s) { FormCreate(s); };
-  OnShow = [this](TObject* s) { FormShow(s); };
-  OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+  OnCreate = Handler(this, &TAboutForm::FormCreate);
+  OnShow = Handler(this, &TAboutForm::FormShow);
+  OnClose = Handler(this, &TAboutForm::FormClose);
 }
 
 void TAboutForm::FormCreate(TObject*) {

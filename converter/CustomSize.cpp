@@ -19,10 +19,10 @@ TSizeForm::TSizeForm(TComponent* AOwner) : TForm(AOwner) {
   edtHeight = Place<TEdit>(this, this, "edtHeight", "", 72, 44, 160, 21);
   btnOK = Place<TButton>(this, this, "btnOK", "&OK", 76, 78, 75, 25);
   btnCancel = Place<TButton>(this, this, "btnCancel", "&Cancel", 157, 78, 75, 25);
-  btnOK->OnClick = [this](TObject* s) { btnOKClick(s); };
-  btnCancel->OnClick = [this](TObject* s) { btnCancelClick(s); };
-  OnShow = [this](TObject* s) { FormShow(s); };
-  OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+  btnOK->OnClick = Handler(this, &TSizeForm::btnOKClick);
+  btnCancel->OnClick = Handler(this, &TSizeForm::btnCancelClick);
+  OnShow = Handler(this, &TSizeForm::FormShow);
+  OnClose = Handler(this, &TSizeForm::FormClose);
 }
 
 void TSizeForm::FormShow(TObject*) { EnableMainWindow(false); }

@@ -66,12 +66,12 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   timerTime = new TTimer(this);
   timerTime->SetName("timerTime");
   timerTime->SetEnabled(false);
-  timerTime->OnTimer = [this](TObject* s) { timerTimeTimer(s); };
+  timerTime->OnTimer = Handler(this, &TMainForm::timerTimeTimer);
 
-  OnCreate = [this](TObject* s) { FormCreate(s); };
-  OnShow = [this](TObject* s) { FormShow(s); };
-  OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
-  OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
+  OnCreate = Handler(this, &TMainForm::FormCreate);
+  OnShow = Handler(this, &TMainForm::FormShow);
+  OnClose = Handler(this, &TMainForm::FormClose);
+  OnCloseQuery = Handler(this, &TMainForm::FormCloseQuery);
 }
 
 void TMainForm::BuildToolbar() {
@@ -139,10 +139,10 @@ void TMainForm::BuildTaskList() {
   ltvTask->SetTag(562);
   for (const char* caption : {"Input File", "Length", "Size", "Status"})
     ltvTask->Columns()->Add()->SetCaption(caption);
-  ltvTask->OnClick = [this](TObject* s) { ltvTaskClick(s); };
-  ltvTask->OnDblClick = [this](TObject* s) { ltvTaskDblClick(s); };
-  ltvTask->OnKeyDown = [this](TObject* s, WORD& k, TShiftState sh) { ltvTaskKeyDown(s, k, sh); };
-  ltvTask->OnResize = [this](TObject* s) { ltvTaskResize(s); };
+  ltvTask->OnClick = Handler(this, &TMainForm::ltvTaskClick);
+  ltvTask->OnDblClick = Handler(this, &TMainForm::ltvTaskDblClick);
+  ltvTask->OnKeyDown = Handler(this, &TMainForm::ltvTaskKeyDown);
+  ltvTask->OnResize = Handler(this, &TMainForm::ltvTaskResize);
 
   ppmTask = new TPopupMenu(this);
   ppmTask->SetName("ppmTask");
@@ -166,7 +166,7 @@ void TMainForm::BuildTaskList() {
     }
     ppmTask->Items()->Add(item);
   }
-  ppmTask->OnPopup = [this](TObject* s) { ppmTaskPopup(s); };
+  ppmTask->OnPopup = Handler(this, &TMainForm::ppmTaskPopup);
   ltvTask->SetPopupMenu(ppmTask);
 
   // The welcome panel covers the list until the first row comes.
@@ -195,13 +195,9 @@ void TMainForm::BuildTaskList() {
   labStep3 = welcome("labStep3", "3. Click on the \"Start\" button.", 48, 170, 11, 0, clWindowText);
   labLink = welcome("labLink", "", 48, 230, 8, fsUnderline, kLinkReleased);
   labLink->SetCursor(crHandPoint);
-  labLink->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-    labLinkMouseDown(s, b, sh, x, y);
-  };
-  labLink->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-    labLinkMouseUp(s, b, sh, x, y);
-  };
-  labLink->OnClick = [this](TObject* s) { labLinkClick(s); };
+  labLink->OnMouseDown = Handler(this, &TMainForm::labLinkMouseDown);
+  labLink->OnMouseUp = Handler(this, &TMainForm::labLinkMouseUp);
+  labLink->OnClick = Handler(this, &TMainForm::labLinkClick);
 }
 
 void TMainForm::BuildBottomBars() {
@@ -213,22 +209,22 @@ void TMainForm::BuildBottomBars() {
   cmbProfile = Place<TComboBox>(this, panBottomCenter, "cmbProfile");
   cmbProfile->SetStyle(csDropDownList);
   cmbProfile->SetBounds(84, 8, 400, 21);
-  cmbProfile->OnChange = [this](TObject* s) { cmbProfileChange(s); };
+  cmbProfile->OnChange = Handler(this, &TMainForm::cmbProfileChange);
   labOutputdir = PlaceLabel(this, panBottomCenter, "labOutputdir", "Output Path:", 10, 40);
   edtOutputdir = Place<TEdit>(this, panBottomCenter, "edtOutputdir");
   edtOutputdir->SetBounds(84, 36, 400, 21);
   bbtnSetting = Place<TBitBtn>(this, panBottomCenter, "bbtnSetting");
   bbtnSetting->SetCaption("&Setting");
   bbtnSetting->SetBounds(492, 6, 110, 25);
-  bbtnSetting->OnClick = [this](TObject* s) { bbtnSettingClick(s); };
+  bbtnSetting->OnClick = Handler(this, &TMainForm::bbtnSettingClick);
   bbtnBrowser = Place<TBitBtn>(this, panBottomCenter, "bbtnBrowser");
   bbtnBrowser->SetCaption("&Browse");
   bbtnBrowser->SetBounds(492, 34, 54, 25);
-  bbtnBrowser->OnClick = [this](TObject* s) { bbtnBrowserClick(s); };
+  bbtnBrowser->OnClick = Handler(this, &TMainForm::bbtnBrowserClick);
   bbtnOpen = Place<TBitBtn>(this, panBottomCenter, "bbtnOpen");
   bbtnOpen->SetCaption("&Open");
   bbtnOpen->SetBounds(548, 34, 54, 25);
-  bbtnOpen->OnClick = [this](TObject* s) { bbtnOpenClick(s); };
+  bbtnOpen->OnClick = Handler(this, &TMainForm::bbtnOpenClick);
 
   panBottomLeft = PlacePanel(this, panBottom, "panBottomLeft", alLeft);
   labConverting = PlaceLabel(this, panBottomLeft, "labConverting", "Converting:", 10, 4);
@@ -257,9 +253,7 @@ void TMainForm::BuildProfilePane() {
   panSplitter->SetWidth(10);
   panSplitter->SetCaption("<>");
   panSplitter->SetCursor(crHSplit);
-  panSplitter->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) {
-    panSplitterMouseMove(s, sh, x, y);
-  };
+  panSplitter->OnMouseMove = Handler(this, &TMainForm::panSplitterMouseMove);
 
   BuildPreviewPane();
   Splitter1 = Place<TSplitter>(this, panProfile, "Splitter1");
@@ -296,29 +290,16 @@ void TMainForm::BuildProfilePane() {
   vleOutput->SetHeight(3 * 18);  // its three rows
   for (TValueListEditor* editor : {vleVideo, vleAudio, vleAdvanced}) editor->SetHeight(1);
 
-  vleOutput->OnValidate = [this](TObject* s, int c, int r, const std::string& k,
-                                 const std::string& v) { vleOutputValidate(s, c, r, k, v); };
-  vleOutput->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleOutputDrawCell(s, c, r, rc, st);
-  };
-  vleVideo->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleVideoDrawCell(s, c, r, rc, st);
-  };
-  vleAudio->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleAudioDrawCell(s, c, r, rc, st);
-  };
-  vleAdvanced->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleAdvancedDrawCell(s, c, r, rc, st);
-  };
-  vleVideo->OnStringsChange = [this](TObject* s) { vleVideoStringsChange(s); };
+  vleOutput->OnValidate = Handler(this, &TMainForm::vleOutputValidate);
+  vleOutput->OnDrawCell = Handler(this, &TMainForm::vleOutputDrawCell);
+  vleVideo->OnDrawCell = Handler(this, &TMainForm::vleVideoDrawCell);
+  vleAudio->OnDrawCell = Handler(this, &TMainForm::vleAudioDrawCell);
+  vleAdvanced->OnDrawCell = Handler(this, &TMainForm::vleAdvancedDrawCell);
+  vleVideo->OnStringsChange = Handler(this, &TMainForm::vleVideoStringsChange);
   for (TValueListEditor* editor : {vleVideo, vleAudio, vleAdvanced})
-    editor->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-      vleVideoMouseDown(s, b, sh, x, y);
-    };
-  vleOutput->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-    vleOutputMouseDown(s, b, sh, x, y);
-  };
-  vleOutput->OnClick = [this](TObject* s) { vleOutputClick(s); };
+    editor->OnMouseDown = Handler(this, &TMainForm::vleVideoMouseDown);
+  vleOutput->OnMouseDown = Handler(this, &TMainForm::vleOutputMouseDown);
+  vleOutput->OnClick = Handler(this, &TMainForm::vleOutputClick);
 }
 
 void TMainForm::BuildPreviewPane() {

@@ -15,8 +15,8 @@ TProcessForm::TProcessForm(TComponent* AOwner) : TForm(AOwner) {
   btnStop->SetParent(this);
   btnStop->SetCaption("Stop");
   btnStop->SetBounds(288, 250, 75, 25);
-  OnShow = [this](TObject* s) { FormShow(s); };
-  OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+  OnShow = Handler(this, &TProcessForm::FormShow);
+  OnClose = Handler(this, &TProcessForm::FormClose);
 }
 
 void TProcessForm::FormShow(TObject*) { EnableMainWindow(false); }

@@ -28,13 +28,13 @@ TSettingForm::TSettingForm(TComponent* AOwner) : TForm(AOwner) {
   SaveDialog1->SetDefaultExt("ovx");
   SaveDialog1->SetFilter("Profiles (*.ovx)|*.ovx");
 
-  btnDefault->OnClick = [this](TObject* s) { btnDefaultClick(s); };
-  btnOK->OnClick = [this](TObject* s) { btnOKClick(s); };
-  btnCancel->OnClick = [this](TObject* s) { btnCancelClick(s); };
+  btnDefault->OnClick = Handler(this, &TSettingForm::btnDefaultClick);
+  btnOK->OnClick = Handler(this, &TSettingForm::btnOKClick);
+  btnCancel->OnClick = Handler(this, &TSettingForm::btnCancelClick);
 
-  OnCreate = [this](TObject* s) { FormCreate(s); };
-  OnShow = [this](TObject* s) { FormShow(s); };
-  OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+  OnCreate = Handler(this, &TSettingForm::FormCreate);
+  OnShow = Handler(this, &TSettingForm::FormShow);
+  OnClose = Handler(this, &TSettingForm::FormClose);
 }
 
 void TSettingForm::BuildGeneralPage() {
@@ -47,7 +47,7 @@ void TSettingForm::BuildGeneralPage() {
   edtOutputDir->SetLabelPosition(lpLeft);
   edtOutputDir->EditLabel()->SetCaption("Default Output Path:");
   sbtnBrowse = Place<TSpeedButton>(this, TabSheet1, "sbtnBrowse", "...", 380, 19, 23, 23);
-  sbtnBrowse->OnClick = [this](TObject* s) { sbtnBrowseClick(s); };
+  sbtnBrowse->OnClick = Handler(this, &TSettingForm::sbtnBrowseClick);
 
   labSyn = Place<TLabel>(this, TabSheet1, "labSyn", "Synchronization Mode:", 16, 56, 110, 13);
   cmbSyn = Place<TComboBox>(this, TabSheet1, "cmbSyn", "", 130, 52, 160, 21);
@@ -81,9 +81,9 @@ void TSettingForm::BuildProfilesPage() {
   labProfile = Place<TLabel>(this, TabSheet2, "labProfile", "Profile:", 8, 12, 40, 13);
   cmbProfile = Place<TComboBox>(this, TabSheet2, "cmbProfile", "", 56, 8, 250, 21);
   cmbProfile->SetStyle(csDropDownList);
-  cmbProfile->OnChange = [this](TObject* s) { cmbProfileChange(s); };
+  cmbProfile->OnChange = Handler(this, &TSettingForm::cmbProfileChange);
   btnSaveAs = Place<TButton>(this, TabSheet2, "btnSaveAs", "&Save as...", 316, 6, 90, 25);
-  btnSaveAs->OnClick = [this](TObject* s) { btnSaveAsClick(s); };
+  btnSaveAs->OnClick = Handler(this, &TSettingForm::btnSaveAsClick);
 
   panEditors = Place<TPanel>(this, TabSheet2, "panEditors", "", 8, 40, 400, 264);
   panEditors->SetBevelOuter(bvLowered);
@@ -103,19 +103,11 @@ void TSettingForm::BuildProfilesPage() {
         &TSettingForm::btnAudioClick);
   group("panAdvanced", "Advanced", "btnAdvanced", "vleAdvanced", panAdvanced, btnAdvanced,
         vleAdvanced, &TSettingForm::btnAdvancedClick);
-  vleVideo->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleVideoDrawCell(s, c, r, rc, st);
-  };
-  vleAudio->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleAudioDrawCell(s, c, r, rc, st);
-  };
-  vleAdvanced->OnDrawCell = [this](TObject* s, int c, int r, const TRect& rc, TGridDrawState st) {
-    vleAdvancedDrawCell(s, c, r, rc, st);
-  };
+  vleVideo->OnDrawCell = Handler(this, &TSettingForm::vleVideoDrawCell);
+  vleAudio->OnDrawCell = Handler(this, &TSettingForm::vleAudioDrawCell);
+  vleAdvanced->OnDrawCell = Handler(this, &TSettingForm::vleAdvancedDrawCell);
   for (TValueListEditor* editor : {vleVideo, vleAudio, vleAdvanced})
-    editor->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-      vleVideoMouseDown(s, b, sh, x, y);
-    };
+    editor->OnMouseDown = Handler(this, &TSettingForm::vleVideoMouseDown);
 
   labDescription = Place<TLabel>(this, TabSheet2, "labDescription", "Description:", 8, 250, 80, 13);
   memDescription = Place<TMemo>(this, TabSheet2, "memDescription", "", 8, 266, 400, 40);

@@ -17,6 +17,12 @@ class TComponent;
 // Events take the sender first.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// An event handler that calls a method of an object, as a form's events call its handlers:
+//   tbtnStart->OnClick = Handler(this, &TMainForm::tbtnStartClick);
+template <class T, class... A> auto Handler(T* object, void (T::*method)(A...)) {
+  return [object, method](A... args) { (object->*method)(args...); };
+}
+
 // Shift state of keys and mouse buttons, a bit set.
 enum TShiftStateFlag : unsigned {
   ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64
