@@ -63,6 +63,9 @@ class RemoteBlock {
   bool Write(const void* data, size_t size) const {
     return WriteProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
   }
+  bool Read(void* data, size_t size) const {
+    return ReadProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
+  }
   std::string ReadText(size_t offset) const {
     std::string text(FSize - offset, '\0');
     if (!ReadProcessMemory(FProcess, Address(offset), &text[0], text.size(), nullptr)) return "";
@@ -77,8 +80,10 @@ class RemoteBlock {
 
 }  // namespace
 
+// Room for a text read through a remote block.
+static const size_t kTextSize = 1024;
+
 std::string ListViewItemText(HWND listView, int row, int column) {
-  const size_t kTextSize = 1024;
   RemoteBlock block(listView, sizeof(LVITEMA) + kTextSize);
   if (!block.Ready()) return "";
   LVITEMA item{};
@@ -98,6 +103,24 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView) {
     for (int column = 0; column < columns; ++column)
       rows[row].push_back(ListViewItemText(listView, static_cast<int>(row), column));
   return rows;
+}
+
+std::string TooltipText(HWND tooltip) {
+  RemoteBlock block(tooltip, sizeof(TOOLINFOA) + kTextSize);
+  if (!block.Ready()) return "";
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.lpszText = block.Address(sizeof tool);
+  if (!block.Write(&tool, sizeof tool) ||
+      Ask(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(block.Address())) <= 0 ||
+      !block.Read(&tool, sizeof tool))
+    return "";
+  // The enumeration names the tool; asked for by name, the text is copied into the buffer.
+  tool.lpszText = block.Address(sizeof tool);
+  if (!block.Write(&tool, sizeof tool) ||
+      Ask(tooltip, TTM_GETTEXTA, kTextSize, reinterpret_cast<LPARAM>(block.Address())) < 0)
+    return "";
+  return block.ReadText(sizeof tool);
 }
 
 static std::string Narrow(const std::wstring& text) {

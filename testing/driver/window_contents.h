@@ -19,4 +19,7 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView);
 
 std::vector<std::string> ComboBoxItems(HWND comboBox);
 
+// The text of the tooltip window's first tool, whether the tip is shown or not.
+std::string TooltipText(HWND tooltip);
+
 }  // namespace driver
