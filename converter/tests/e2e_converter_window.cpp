@@ -2,6 +2,7 @@
 
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
+#include "testing/driver/input.h"
 #include "testing/driver/window_search.h"
 
 namespace e2e {
@@ -37,8 +38,7 @@ ConverterWindow::~ConverterWindow() {
 void ConverterWindow::Press(ToolbarCommand command) const {
   driver::WindowQuery query;
   query.className = "TToolBar";
-  PostMessageA(FMain, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
-               reinterpret_cast<LPARAM>(driver::FindChild(FMain, query)));
+  driver::PostCommand(FMain, command, driver::FindChild(FMain, query));
 }
 
 HWND ConverterWindow::WaitForForm(const std::string& caption, const std::string& className) const {
