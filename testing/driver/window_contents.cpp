@@ -63,6 +63,9 @@ class RemoteBlock {
   bool Write(const void* data, size_t size) const {
     return WriteProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
   }
+  bool Read(void* data, size_t size) const {
+    return ReadProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
+  }
   std::string ReadText(size_t offset) const {
     std::string text(FSize - offset, '\0');
     if (!ReadProcessMemory(FProcess, Address(offset), &text[0], text.size(), nullptr)) return "";
@@ -89,6 +92,32 @@ std::string ListViewItemText(HWND listView, int row, int column) {
   if (Ask(listView, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(block.Address())) < 0)
     return "";
   return block.ReadText(sizeof item);
+}
+
+std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView) {
+  std::vector<TreeViewItem> items;
+  const size_t kTextSize = 1024;
+  RemoteBlock block(treeView, sizeof(TVITEMA) + kTextSize);
+  if (!block.Ready()) return items;
+  LRESULT item = Ask(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
+  for (; item > 0; item = Ask(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item)) {
+    TVITEMA query{};
+    query.mask = TVIF_HANDLE | TVIF_TEXT;
+    query.hItem = reinterpret_cast<HTREEITEM>(item);
+    query.pszText = block.Address(sizeof query);
+    query.cchTextMax = kTextSize;
+    if (!block.Write(&query, sizeof query) || Ask(treeView, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.Address())) <= 0)
+      break;
+    TreeViewItem shown{block.ReadText(sizeof query), {}};
+    // The platform reads the item from the rectangle it fills.
+    RECT rect{};
+    *reinterpret_cast<HTREEITEM*>(&rect) = query.hItem;
+    if (!block.Write(&rect, sizeof rect) || Ask(treeView, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(block.Address())) <= 0 ||
+        !block.Read(&shown.textRect, sizeof rect))
+      break;
+    items.push_back(shown);
+  }
+  return items;
 }
 
 std::vector<std::vector<std::string>> ListViewRows(HWND listView) {
