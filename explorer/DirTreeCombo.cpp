@@ -28,6 +28,9 @@ void LoadComboArrow(TBitmap& glyph) {
   SelectObject(source, old);
   DeleteDC(source);
   DeleteObject(arrow);
+  // A black arrow on white; some systems draw a bar under it, so the bottom-left pixel (the
+  // automatic transparent colour) may be the arrow's own.
+  glyph.SetTransparentColor(clWhite);
 }
 
 bool HasSubFolders(const std::string& path) {
