@@ -50,26 +50,28 @@ public:
   int Caption(const std::string& text, listview::CaptionKind kind, listview::TextAlign align,
               const listview::TRect& r) override {
     RECT rect = PlatformRect(r);
+    // Measuring selects the canvas's font into the item's device context.
+    const int width = FCanvas->TextWidth(text);
     HDC dc = FCanvas->Handle();
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorRef(FCanvas->Font()->Color()));
     switch (kind) {
       case listview::CaptionKind::Markup: {
         std::string anchor, plain;
-        int width = 0, height = 0;
+        int laidWidth = 0, laidHeight = 0;
         DrawHTML(FCanvas, text, rect, FMarkupImages, 0, 0, false, false, false, false, true, 1.0, FLinkColor,
-                 anchor, plain, width, height);
-        return width;
+                 anchor, plain, laidWidth, laidHeight);
+        return laidWidth;
       }
       case listview::CaptionKind::MultiLine:
         DrawTextA(dc, text.c_str(), -1, &rect, AlignFlag(align));
-        return 0;
+        return width;
       case listview::CaptionKind::SingleLine:
         DrawTextExA(dc, const_cast<char*>(text.c_str()), -1, &rect,
                     AlignFlag(align) | DT_SINGLELINE | DT_END_ELLIPSIS, nullptr);
-        return FCanvas->TextWidth(text);
+        return width;
     }
-    return 0;
+    return width;
   }
 
 private:
@@ -88,10 +90,12 @@ listview::TextAlign CoreAlign(TAlignment a) {
 
 }  // namespace
 
-void TRichListView::SubclassHeader() {
-  HWND header = HeaderWindow();
-  if (!header || (FHeaderStrip && FHeaderStrip->Header() == header)) return;
+// The list may make its header anew (a change of view does): each header gets the subclass
+// when it first asks for an item to be drawn, and paints once more with it.
+void TRichListView::SubclassHeader(HWND header) {
+  if (FHeaderStrip && FHeaderStrip->Header() == header) return;
   FHeaderStrip = std::make_unique<THeaderStrip>(header, [this](HWND h) { RefillHeaderStrip(h); });
+  InvalidateRect(header, nullptr, FALSE);
 }
 
 void TRichListView::RefillHeaderStrip(HWND header) {
@@ -125,6 +129,7 @@ listview::HeaderLook TRichListView::HeaderLookNow() {
 }
 
 void TRichListView::DrawHeaderItem(const DRAWITEMSTRUCT& d) {
+  SubclassHeader(d.hwndItem);
   const int id = (int)d.itemID;
   const int column = listview::ColumnOfHeaderItem(ColumnOrder(), id);
   if (id >= Columns()->Count() || column >= Columns()->Count()) return;

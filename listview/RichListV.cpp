@@ -83,7 +83,6 @@ void TRichListView::CreateWnd() {
   if (FTimerID == -1 && SetTimer(Handle(), kScrollTimer, 300, nullptr)) FTimerID = (int)kScrollTimer;
   SetItemHeight(FItemHeight + 1);
   SetItemHeight(FItemHeight - 1);
-  SubclassHeader();
 }
 
 void TRichListView::KillScrollTimer() {

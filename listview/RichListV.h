@@ -234,7 +234,7 @@ private:
   listview::HeaderLook HeaderLookNow();
   // Wine's header paints the area right of its last item after the items: the subclass fills
   // that strip again once the header has painted.
-  void SubclassHeader();
+  void SubclassHeader(HWND header);
   void RefillHeaderStrip(HWND header);
 
   bool FAutoHint = false;

@@ -73,6 +73,23 @@ TEST_F(RichListViewTest, HeaderStaysOwnerDrawnThroughColumnChanges) {
   EXPECT_EQ(sized, std::vector<int>{1});
 }
 
+TEST_F(RichListViewTest, HeaderIsGreyWithGreyDividersUpToTheControlsEdge) {
+  ConverterSettings();
+  for (int i = 0; i < 4; ++i) list->Columns()->Items(i)->SetWidth(60);
+  for (int paint = 0; paint < 2; ++paint)   // the first paint may make the header's subclass
+    RedrawWindow(Header(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HDC dc = GetDC(Header());
+  RECT r{};
+  GetClientRect(Header(), &r);
+  const int y = r.bottom / 2;
+  struct Case { const char* note; int x; COLORREF color; };
+  std::string seen;
+  for (const Case& c : {Case{"inside the first item", 55, 0xEFEFEF}, Case{"first divider", 59, 0x808080},
+                        Case{"right of the last column", 300, 0xEFEFEF}, Case{"at the edge", r.right - 3, 0xEFEFEF}})
+    EXPECT_EQ(GetPixel(dc, c.x, y), c.color) << c.note;
+  ReleaseDC(Header(), dc);
+}
+
 TEST_F(RichListViewTest, RefusedColumnTrackAnswersOne) {
   bool allow = false;
   int asked = -1;
