@@ -7,6 +7,7 @@
 #include <cctype>
 #include <deque>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@
 namespace html {
 
 constexpr int kCharWidth = 10;
+
+inline void PrintTo(const TRect& r, std::ostream* os) {
+  *os << "{" << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom << "}";
+}
 
 struct TDrawnText {
   std::string Text;
