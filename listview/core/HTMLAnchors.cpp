@@ -6,7 +6,7 @@
 
 #include "listview/core/HTMLText.h"
 
-namespace html {
+namespace listview {
 
 void THTMLLayout::OpenAnchor(TPass& p, const std::string& tag) {
   if (p.Painting && FAnchors == P.FocusAnchorIndex) {
@@ -170,4 +170,4 @@ void THTMLLayout::TileBackground(const std::string& source) {
   C.RemoveClip();
 }
 
-}  // namespace html
+}  // namespace listview

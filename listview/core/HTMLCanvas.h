@@ -2,32 +2,17 @@
 // context behind these; tests put a canvas with a fixed width per character.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-namespace html {
+#include "listview/core/Colors.h"
+#include "listview/core/Geometry.h"
 
-// 0x00BBGGRR; a top byte of 0xFF names a system colour by the index in the low byte.
-using TColor = std::uint32_t;
-constexpr TColor clNone = 0x1FFFFFFF;
+namespace listview {
+
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clRed = 0x0000FF;
-constexpr TColor clGray = 0x808080;
 constexpr TColor clHighlight = 0xFF00000D;
 constexpr TColor clHighlightText = 0xFF00000E;
-
-// Right and Bottom are exclusive, as the platform's rectangles are.
-struct TRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
-  bool operator==(const TRect& o) const {
-    return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
-  }
-};
 
 struct TSize {
   int Width = 0;
@@ -121,12 +106,4 @@ public:
   virtual THTMLPicture* PictureBySource(const std::string& source) = 0;
 };
 
-// Colour values of tag attributes: a "#RRGGBB" text, and a lower-case colour name.
-class THTMLColors {
-public:
-  virtual ~THTMLColors() = default;
-  virtual TColor FromHex(const std::string& text) = 0;
-  virtual TColor FromName(const std::string& name) = 0;
-};
-
-}  // namespace html
+}  // namespace listview

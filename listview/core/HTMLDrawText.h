@@ -6,13 +6,12 @@
 
 #include "listview/core/HTMLCanvas.h"
 
-namespace html {
+namespace listview {
 
 struct THTMLDrawParams {
   std::string Text;
   TRect Rect;                     // the formatting rectangle
   THTMLImages* Images = nullptr;  // image list, shell icons, container and cache pictures
-  THTMLColors* Colors = nullptr;  // colour attributes; without it every colour reads black
   int HitX = -1;
   int HitY = -1;
   int FocusAnchorIndex = -1;  // anchor (from 0) that gets a focus rectangle
@@ -48,4 +47,4 @@ struct THTMLDrawOutput {
 // at the end, its pen colour is not.
 bool DrawHTMLText(THTMLCanvas& canvas, const THTMLDrawParams& params, THTMLDrawOutput& output);
 
-}  // namespace html
+}  // namespace listview

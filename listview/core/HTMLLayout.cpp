@@ -6,7 +6,7 @@
 
 #include "listview/core/HTMLText.h"
 
-namespace html {
+namespace listview {
 
 bool DrawHTMLText(THTMLCanvas& canvas, const THTMLDrawParams& params, THTMLDrawOutput& output) {
   return THTMLLayout(canvas, params, output).DrawHTMLText();
@@ -207,4 +207,4 @@ void THTMLLayout::TextHitTest(TPass& p, int before, int after) {
   }
 }
 
-}  // namespace html
+}  // namespace listview

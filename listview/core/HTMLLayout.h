@@ -7,7 +7,7 @@
 
 #include "listview/core/HTMLDrawText.h"
 
-namespace html {
+namespace listview {
 
 // What a pass over one line gives back; the offsets carry from its first pass to its second.
 struct THTMLLine {
@@ -107,4 +107,4 @@ private:
   THTMLFont FPaintFont;
 };
 
-}  // namespace html
+}  // namespace listview

@@ -5,7 +5,7 @@
 
 #include "listview/core/HTMLText.h"
 
-namespace html {
+namespace listview {
 
 namespace {
 
@@ -29,8 +29,7 @@ int FontSizeOf(const std::string& attributes) {
 
 TColor THTMLLayout::ColorValue(const std::string& value) {
   if (value.empty()) return clNone;
-  if (!P.Colors) return clBlack;
-  return value[0] == '#' ? P.Colors->FromHex(value) : P.Colors->FromName(LowerCase(value));
+  return value[0] == '#' ? ColorFromHex(value) : ColorFromName(LowerCase(value));
 }
 
 void THTMLLayout::OpenTag(TPass& p, const std::string& tag) {
@@ -253,4 +252,4 @@ void THTMLLayout::CloseRotatedFont() {
   FRotated = false;
 }
 
-}  // namespace html
+}  // namespace listview

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace html {
+namespace listview {
 
 std::string UpperCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -133,4 +133,4 @@ int MulDiv(int value, int numerator, int denominator) {
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
-}  // namespace html
+}  // namespace listview

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-namespace html {
+namespace listview {
 
 std::string UpperCase(std::string text);
 std::string LowerCase(std::string text);
@@ -49,4 +49,4 @@ int RoundToEven(double value);
 // value * numerator / denominator, rounded to the nearest integer (halves away from zero).
 int MulDiv(int value, int numerator, int denominator);
 
-}  // namespace html
+}  // namespace listview

@@ -3,7 +3,7 @@
 
 #include "listview/core/tests/HTMLFakeCanvas.h"
 
-namespace html {
+namespace listview {
 namespace {
 
 // "go " takes x 1..31 and the anchor's text "here" 31..71 of the line 0..16.
@@ -127,4 +127,4 @@ TEST(AnchorHoverTest, HoverLooksGoToTheHoveredAnchorOnly) {
 }
 
 }  // namespace
-}  // namespace html
+}  // namespace listview

@@ -13,7 +13,7 @@
 
 #include "listview/core/HTMLDrawText.h"
 
-namespace html {
+namespace listview {
 
 constexpr int kCharWidth = 10;
 
@@ -177,31 +177,18 @@ public:
   std::vector<std::string> Drawn;
 };
 
-class TFakeColors : public THTMLColors {
-public:
-  TColor FromHex(const std::string& text) override { return text == "#FF0000" ? 0x0000FF : 0x123456; }
-  TColor FromName(const std::string& name) override {
-    static const std::map<std::string, TColor> names{
-        {"clred", 0x0000FF}, {"clblue", 0xFF0000}, {"clyellow", 0x00FFFF}, {"clwhite", 0xFFFFFF}};
-    auto it = names.find(name);
-    return it == names.end() ? 0 : it->second;
-  }
-};
-
 // One call of the renderer on a fresh fake canvas, 200 x 100 at the origin unless changed.
 struct TRender {
   explicit TRender(const std::string& text) {
     Params.Text = text;
     Params.Rect = {0, 0, 200, 100};
     Params.Images = &Images;
-    Params.Colors = &Colors;
   }
   bool Run() { return DrawHTMLText(Canvas, Params, Output); }
   TFakeCanvas Canvas;
   TFakeImages Images;
-  TFakeColors Colors;
   THTMLDrawParams Params;
   THTMLDrawOutput Output;
 };
 
-}  // namespace html
+}  // namespace listview

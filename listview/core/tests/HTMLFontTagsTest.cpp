@@ -3,7 +3,7 @@
 
 #include "listview/core/tests/HTMLFakeCanvas.h"
 
-namespace html {
+namespace listview {
 namespace {
 
 const TDrawnText* RunOf(const TFakeCanvas& canvas, const std::string& text) {
@@ -105,4 +105,4 @@ TEST(FontTagsTest, BlinkingTextTakesTheEntryBackgroundWhenHidden) {
 }
 
 }  // namespace
-}  // namespace html
+}  // namespace listview

@@ -3,7 +3,7 @@
 
 #include "listview/core/tests/HTMLFakeCanvas.h"
 
-namespace html {
+namespace listview {
 namespace {
 
 std::string Joined(const std::vector<std::string>& items) {
@@ -114,4 +114,4 @@ TEST(BodyPictureTest, TilesTheRectangleInsideAClip) {
 }
 
 }  // namespace
-}  // namespace html
+}  // namespace listview

@@ -3,7 +3,7 @@
 
 #include "listview/core/tests/HTMLFakeCanvas.h"
 
-namespace html {
+namespace listview {
 namespace {
 
 // The drawn runs as "text@left,top-bottom", joined by "|".
@@ -155,4 +155,4 @@ TEST(RotatedTextTest, OneRotatedFontAtATimeAndNoneLeftOpen) {
 }
 
 }  // namespace
-}  // namespace html
+}  // namespace listview

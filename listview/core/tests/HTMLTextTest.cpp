@@ -4,7 +4,7 @@
 
 #include "listview/core/tests/HTMLFakeCanvas.h"
 
-namespace html {
+namespace listview {
 namespace {
 
 TEST(IntOfTextTest, ReadsAsFarAsThereAreDigits) {
@@ -73,4 +73,4 @@ TEST(MarkupPreparationTest, SweepsEntitiesUnwrapsHashTagsAndBreaksLines) {
 }
 
 }  // namespace
-}  // namespace html
+}  // namespace listview
