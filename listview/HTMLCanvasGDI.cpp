@@ -2,7 +2,7 @@
 // processing, a clear brush for transparent text, and one rotated font at a time.
 #include "listview/HTMLGDI.h"
 
-#include "listview/core/Colors.h"
+#include "listview/RichListV.h"
 
 namespace {
 
@@ -59,12 +59,7 @@ void THTMLGDICanvas::DrawFocusRect(const listview::TRect& r) {
 
 void THTMLGDICanvas::FillGradient(listview::TColor from, listview::TColor to, bool horizontal,
                                   const listview::TRect& r) {
-  for (const listview::GradientBand& band :
-       listview::GradientBands(from, to, horizontal, r, 64, ColorToRGB)) {
-    FCanvas->Pen()->SetColor(band.Color);
-    FCanvas->Brush()->SetColor(band.Color);
-    Rectangle(band.Rect);
-  }
+  DrawGradient(FCanvas, from, to, horizontal, ToRect(r), 64, clNone);
 }
 
 void THTMLGDICanvas::SetClipRect(const listview::TRect& r) { FCanvas->SetClipRect(ToRect(r)); }
