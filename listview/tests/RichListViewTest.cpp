@@ -176,3 +176,29 @@ TEST_F(RichListViewTest, VersionCannotBeWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// A mark-up caption goes through the renderer: its FONT background shows in the header.
+TEST_F(RichListViewTest, AMarkupCaptionDrawsInTheOwnerDrawnHeader) {
+  ConverterSettings();
+  list->Columns()->Items(0)->SetCaption("<FONT BGCOLOR=\"clred\">MMMM</FONT>");
+  form->Show();
+  HWND header = Header();
+  RECT item{};
+  SendMessageA(header, HDM_GETITEMRECT, 0, (LPARAM)&item);
+  auto redPixels = [&] {
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(header);
+    int count = 0;
+    for (int y = item.top; y < item.bottom; ++y)
+      for (int x = item.left; x < item.right; ++x)
+        if (GetPixel(dc, x, y) == 0x0000FF) ++count;
+    ReleaseDC(header, dc);
+    return count;
+  };
+  int red = 0;
+  EXPECT_TRUE(PumpUntil([&] { return (red = redPixels()) > 0; })) << "red pixels " << red;
+}
+
+}  // namespace
