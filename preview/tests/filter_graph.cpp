@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "framework/Forms.h"
 #include "preview/tests/graph_testing.h"
 
@@ -11,37 +9,6 @@ namespace preview {
 namespace {
 
 using namespace graph_testing;
-
-class FilterGraphTest : public ::testing::Test {
-protected:
-  void SetUp() override { graph->OnActivate = [this](TObject*) { log.push_back("activate"); }; }
-  void TearDown() override { delete graph; }
-
-  // The control and provider calls, without the graph events that came meanwhile.
-  Log Calls() const {
-    Log calls;
-    std::copy_if(log.begin(), log.end(), std::back_inserter(calls),
-                 [](const std::string& line) { return line.find(" graph ") == std::string::npos; });
-    return calls;
-  }
-  bool Reaches(TGraphPlayState state) {
-    return PumpUntil([&] { return graph->GetState() == state; });
-  }
-  int64_t PositionMs() {
-    LONGLONG position = -1;
-    graph->Interface<IMediaSeeking>(IID_IMediaSeeking)->GetCurrentPosition(&position);
-    return RefTimeToMs(position);
-  }
-  void Link() {
-    graph->AddFilterProvider(&provider);
-    graph->AddEventSink(&sink);
-  }
-
-  Log log;
-  FakeSink sink{log, "sink"};
-  FakeProvider provider{log};
-  TFilterGraph* graph = new TFilterGraph(nullptr);
-};
 
 TEST_F(FilterGraphTest, AClipPlaysPausesAndStopsWithTheLinkedComponentsToldInOrder) {
   const std::wstring clip = Clip("preview-plain-4s.avi", 4, false);
