@@ -49,6 +49,21 @@ TEST_F(FilterGraphTest, InactiveItRendersNothingAndKeepsItsSettingsInRange) {
   EXPECT_EQ(graph->Mode(), gmCapture);
 }
 
+TEST_F(FilterGraphTest, ALogFileThatCannotBeMadeLeavesTheOldOne) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string log = std::string(folder) + "preview-graph.log";
+  DeleteFileA(log.c_str());
+  graph->SetActive(true);
+  graph->SetLogFile(log);
+  EXPECT_EQ(graph->LogFile(), log);
+  EXPECT_NE(GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES) << log;
+  graph->SetLogFile("C:\\no such folder\\graph.log");
+  EXPECT_EQ(graph->LogFile(), log);
+  graph->SetActive(false);
+  EXPECT_TRUE(DeleteFileA(log.c_str())) << "still held: " << log;
+}
+
 TEST_F(FilterGraphTest, AModeChangeRebuildsAnActiveGraph) {
   Link();
   graph->SetActive(true);
