@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "framework/Forms.h"
 #include "preview/tests/graph_testing.h"
 
@@ -11,37 +9,6 @@ namespace preview {
 namespace {
 
 using namespace graph_testing;
-
-class FilterGraphTest : public ::testing::Test {
-protected:
-  void SetUp() override { graph->OnActivate = [this](TObject*) { log.push_back("activate"); }; }
-  void TearDown() override { delete graph; }
-
-  // The control and provider calls, without the graph events that came meanwhile.
-  Log Calls() const {
-    Log calls;
-    std::copy_if(log.begin(), log.end(), std::back_inserter(calls),
-                 [](const std::string& line) { return line.find(" graph ") == std::string::npos; });
-    return calls;
-  }
-  bool Reaches(TGraphPlayState state) {
-    return PumpUntil([&] { return graph->GetState() == state; });
-  }
-  int64_t PositionMs() {
-    LONGLONG position = -1;
-    graph->Interface<IMediaSeeking>(IID_IMediaSeeking)->GetCurrentPosition(&position);
-    return RefTimeToMs(position);
-  }
-  void Link() {
-    graph->AddFilterProvider(&provider);
-    graph->AddEventSink(&sink);
-  }
-
-  Log log;
-  FakeSink sink{log, "sink"};
-  FakeProvider provider{log};
-  TFilterGraph* graph = new TFilterGraph(nullptr);
-};
 
 TEST_F(FilterGraphTest, AClipPlaysPausesAndStopsWithTheLinkedComponentsToldInOrder) {
   const std::wstring clip = Clip("preview-plain-4s.avi", 4, false);
@@ -80,6 +47,21 @@ TEST_F(FilterGraphTest, InactiveItRendersNothingAndKeepsItsSettingsInRange) {
   graph->SetMode(gmCapture);   // inactive: only stored
   EXPECT_FALSE(graph->Active());
   EXPECT_EQ(graph->Mode(), gmCapture);
+}
+
+TEST_F(FilterGraphTest, ALogFileThatCannotBeMadeLeavesTheOldOne) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string log = std::string(folder) + "preview-graph.log";
+  DeleteFileA(log.c_str());
+  graph->SetActive(true);
+  graph->SetLogFile(log);
+  EXPECT_EQ(graph->LogFile(), log);
+  EXPECT_NE(GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES) << log;
+  graph->SetLogFile("C:\\no such folder\\graph.log");
+  EXPECT_EQ(graph->LogFile(), log);
+  graph->SetActive(false);
+  EXPECT_TRUE(DeleteFileA(log.c_str())) << "still held: " << log;
 }
 
 TEST_F(FilterGraphTest, AModeChangeRebuildsAnActiveGraph) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -129,5 +130,37 @@ inline std::string Joined(const Log& log) {
   for (const std::string& line : log) text += line + "\n";
   return text;
 }
+
+// A graph with a sink and a provider that log into one log, and OnActivate logging too.
+class FilterGraphTest : public ::testing::Test {
+protected:
+  void SetUp() override { graph->OnActivate = [this](TObject*) { log.push_back("activate"); }; }
+  void TearDown() override { delete graph; }
+
+  // The control and provider calls, without the graph events that came meanwhile.
+  Log Calls() const {
+    Log calls;
+    std::copy_if(log.begin(), log.end(), std::back_inserter(calls),
+                 [](const std::string& line) { return line.find(" graph ") == std::string::npos; });
+    return calls;
+  }
+  bool Reaches(preview::TGraphPlayState state) {
+    return PumpUntil([&] { return graph->GetState() == state; });
+  }
+  int64_t PositionMs() {
+    LONGLONG position = -1;
+    graph->Interface<IMediaSeeking>(IID_IMediaSeeking)->GetCurrentPosition(&position);
+    return preview::RefTimeToMs(position);
+  }
+  void Link() {
+    graph->AddFilterProvider(&provider);
+    graph->AddEventSink(&sink);
+  }
+
+  Log log;
+  FakeSink sink{log, "sink"};
+  FakeProvider provider{log};
+  preview::TFilterGraph* graph = new preview::TFilterGraph(nullptr);
+};
 
 }  // namespace graph_testing
