@@ -125,9 +125,12 @@ void TMainForm::BuildPathBar() {
   btnRefreshPC->OnClick = Handler(this, &TMainForm::btnRefreshPCClick);
 
   labPSP = PlaceLabel(this, this, "labPSP", "PSP:", 456, 88);
-  cmbPSP = Place<TDirTreeComboStandIn>(this, this, "cmbPSP");
+  cmbPSP = new TDirTreeCombo(this);
+  cmbPSP->SetName("cmbPSP");
   cmbPSP->SetBounds(488, 84, 219, 21);
-  cmbPSP->SetDropDownHeight(240);
+  cmbPSP->SetTreeHeight(240);
+  cmbPSP->SetParent(this);
+  cmbPSP->SetExpandRoot(true);
   cmbPSP->OnPathChange = Handler(this, &TMainForm::cmbPSPPathChange);
   btnRefreshPSP = Place<TButton>(this, this, "btnRefreshPSP", "Re&fresh", 488, 110, 80, 24);
   btnRefreshPSP->OnClick = Handler(this, &TMainForm::btnRefreshPSPClick);

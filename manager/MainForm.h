@@ -3,6 +3,7 @@
 #include <string>
 
 #include "converter/StandIns.h"
+#include "explorer/DirTreeCombo.h"
 #include "framework/ComCtrls.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
@@ -10,7 +11,6 @@
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
-#include "manager/StandIns.h"
 
 class TMainForm : public TForm {
 public:
@@ -35,7 +35,7 @@ public:
   TLabel* labType;
   TComboBox* cmbType;
   TLabel* labPSP;
-  TDirTreeComboStandIn* cmbPSP;
+  TDirTreeCombo* cmbPSP;
   TButton* btnRefreshPSP;
   TListView* ltvPSP;
   TLabel* labPSPNumCaption;

@@ -12,7 +12,7 @@ namespace e2e {
 
 constexpr DWORD kWindowTimeoutMs = 20000;
 // The window class of the console drive combo.
-constexpr const char* kConsoleComboClass = "TDirTreeComboStandIn";
+constexpr const char* kConsoleComboClass = "TDirTreeCombo";
 
 // The fixture drive as a console: "MP_ROOT" and the given folders below the drive's root
 // while this lives; afterwards the drive is empty again.
