@@ -23,15 +23,6 @@ constexpr int kUnskinnedTag = 9999;
 constexpr TColor kLinkPressed = 0x00FDA580;
 constexpr TColor kLinkReleased = 0x00FC5F1B;
 
-TLabel* PlaceLabel(TComponent* owner, TWinControl* parent, const char* name, const char* caption,
-                   int left, int top) {
-  TLabel* label = Place<TLabel>(owner, parent, name);
-  label->SetCaption(caption);
-  label->SetLeft(left);
-  label->SetTop(top);
-  return label;
-}
-
 TPanel* PlacePanel(TComponent* owner, TWinControl* parent, const char* name, TAlign align) {
   TPanel* panel = Place<TPanel>(owner, parent, name);
   panel->SetAlign(align);

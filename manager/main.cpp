@@ -1,9 +1,10 @@
-// Hollimer: the video manager.
+// Hollimer: the video manager. It does not read its command line.
+#include "converter/About.h"
 #include "manager/MainForm.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  TMainForm* mainForm;
-  Application->CreateForm(mainForm);
+  Application->CreateForm(MainForm);
+  AboutForm = New<TAboutForm>(Application, Application->Title(), MainForm->Version());
   Application->Run();
   return 0;
 }

@@ -1,21 +1,12 @@
 #include "testing/driver/window_contents.h"
 
+#include "testing/driver/remote_block.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
 
 namespace driver {
-
-static const UINT kReplyTimeoutMs = 5000;
-
-// The reply, or -1 when none came in time. Wide: the message goes as UTF-16.
-static LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool wide = false) {
-  DWORD_PTR result = 0;
-  const auto send = wide ? SendMessageTimeoutW : SendMessageTimeoutA;
-  if (!send(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result))
-    return -1;
-  return static_cast<LRESULT>(result);
-}
 
 std::string WindowText(HWND window) {
   const LRESULT length = Ask(window, WM_GETTEXTLENGTH, 0, 0);
@@ -36,49 +27,6 @@ int ListViewColumnCount(HWND listView) {
              ? static_cast<int>(Ask(header, HDM_GETITEMCOUNT, 0, 0))
              : 1;
 }
-
-namespace {
-
-// A block of memory in another process, for messages whose data the system does not carry
-// across processes.
-class RemoteBlock {
- public:
-  RemoteBlock(HWND window, size_t size) : FSize(size) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    FProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                           processId);
-    if (FProcess)
-      FAddress = VirtualAllocEx(FProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  }
-  ~RemoteBlock() {
-    if (FAddress) VirtualFreeEx(FProcess, FAddress, 0, MEM_RELEASE);
-    if (FProcess) CloseHandle(FProcess);
-  }
-  RemoteBlock(const RemoteBlock&) = delete;
-  RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-  bool Ready() const { return FAddress != nullptr; }
-  char* Address(size_t offset = 0) const { return static_cast<char*>(FAddress) + offset; }
-  bool Write(const void* data, size_t size) const {
-    return WriteProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
-  }
-  bool Read(void* data, size_t size) const {
-    return ReadProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
-  }
-  std::string ReadText(size_t offset) const {
-    std::string text(FSize - offset, '\0');
-    if (!ReadProcessMemory(FProcess, Address(offset), &text[0], text.size(), nullptr)) return "";
-    return text.substr(0, text.find('\0'));
-  }
-
- private:
-  size_t FSize;
-  HANDLE FProcess = nullptr;
-  void* FAddress = nullptr;
-};
-
-}  // namespace
 
 std::string ListViewItemText(HWND listView, int row, int column) {
   const size_t kTextSize = 1024;
