@@ -1,5 +1,5 @@
-// Stand-ins for the task list view and the skin engine while those components are written:
-// they keep the properties the main form sets, so that the form reads as it will stay.
+// A stand-in for the task list view while that component is written: it keeps the properties
+// the main form sets, so that the form reads as it will stay.
 #pragma once
 #include "framework/ComCtrls.h"
 
@@ -13,12 +13,3 @@ private:
   TColor FHeaderColor = clBtnFace;
 };
 
-// The skin engine: forms and controls tagged DisabledTag will be left unskinned.
-class TkivSkinEngineStandIn : public TComponent {
-public:
-  using TComponent::TComponent;
-  int DisabledTag() const { return FDisabledTag; }
-  void SetDisabledTag(int t) { FDisabledTag = t; }
-private:
-  int FDisabledTag = 0;
-};

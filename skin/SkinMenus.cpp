@@ -84,6 +84,7 @@ void TkivSkinEngine::DrawMenuItem(TObject* sender, TCanvas* canvas, TRect rect, 
                  : selected      ? TColor(GetSkinInt("MenuSelectedFontColor"))
                                  : TColor(GetSkinInt("MenuFontColor")));
   font->SetStyle(item->Default() ? fsBold : 0u);
+  canvas->Brush()->SetStyle(bsClear);
   HDC dc = canvas->Handle();
   SetBkMode(dc, TRANSPARENT);
   RECT text = ToTRect(plan.Text);

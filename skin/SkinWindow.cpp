@@ -370,7 +370,7 @@ void TkivSkinWindow::PaintTitle(HDC dc, bool minimized) {
   // Text.
   skin::SetCaptionFont(canvas->Font());
   canvas->Font()->SetColor(FActive ? FEngine->TitleFontColor() : clInactiveCaption);
-  SetBkMode(canvas->Handle(), TRANSPARENT);
+  canvas->Brush()->SetStyle(bsClear);
   const std::string text = skin::EllipsisText(canvas, WindowText(), layout.TextRight - layout.TextLeft);
   canvas->TextOut(layout.TextLeft, layout.Top + (16 - canvas->TextHeight("H")) / 2, text);
 
