@@ -1,10 +1,19 @@
 #include "manager/MainForm.h"
 
+#include "skin/BuiltInSkin.h"
+
 TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
   SetName("MainForm");
   SetCaption("Hollimer");
   SetPosition(poScreenCenter);
   SetClientSize(640, 480);
+
+  // The skin is the one built into the program.
+  kivSkinEngine1 = new TkivSkinEngine(this);
+  kivSkinEngine1->SetName("kivSkinEngine1");
+  kivSkinEngine1->SetBuiltIn(true);
+  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
+  kivSkinEngine1->SetActive(true);
 
   labPSP = new TLabel(this);
   labPSP->SetName("labPSP");

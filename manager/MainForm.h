@@ -5,10 +5,12 @@
 #include "explorer/DirTreeCombo.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
+#include "skin/SkinEngine.h"
 
 class TMainForm : public TForm {
 public:
   explicit TMainForm(TComponent* AOwner);
+  TkivSkinEngine* kivSkinEngine1;
   TLabel* labPSP;
   TDirTreeCombo* cmbPSP;
 
