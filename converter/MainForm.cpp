@@ -13,6 +13,7 @@
 #include "converter/core/Paths.h"
 #include "converter/core/Preferences.h"
 #include "converter/core/Profiles.h"
+#include "skin/BuiltInSkin.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -38,9 +39,13 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   SetPosition(poScreenCenter);
   SetClientSize(772, 540);
 
-  kivSkinEngine1 = new TkivSkinEngineStandIn(this);
+  // The skin is the one built into the program.
+  kivSkinEngine1 = new TkivSkinEngine(this);
   kivSkinEngine1->SetName("kivSkinEngine1");
   kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
+  kivSkinEngine1->SetBuiltIn(true);
+  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
+  kivSkinEngine1->SetActive(true);
 
   BuildToolbar();
   BuildBottomBars();

@@ -259,6 +259,7 @@ public:
 // Tool bar
 
 class TToolBar;
+class TMenuItem;
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
@@ -293,10 +294,17 @@ public:
   void SetHint(const std::string& h) { FHint = h; }
   // The button's place in the bar's client area.
   TRect BoundsRect() const;
+  // A menu item that the button stands for: the button shows its caption, and a click opens
+  // its submenu below the button (or clicks the item when it has none).
+  TMenuItem* MenuItem() const { return FMenuItem; }
+  void SetMenuItem(TMenuItem* item);
   virtual void Click();
   TNotifyEvent OnClick;
+  void Notification(TComponent* c, TOperation op) override;
 private:
   friend class TToolBar;
+  void DropDownMenuItem();
+  TMenuItem* FMenuItem = nullptr;
   TBBUTTON ButtonInfo() const;
   void Changed();
   TToolBar* FToolBar = nullptr;
@@ -551,6 +559,9 @@ public:
   void SetHoverTime(int ms);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle s);
+  bool HasProperty(const std::string& name, int* value = nullptr) const override {
+    return HasPropertyWithBorderStyle(name, value, FBorderStyle);
+  }
 
   // The first selected row (in row order), or null; setting it selects only that row.
   TListItem* Selected() const;

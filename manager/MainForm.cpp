@@ -8,6 +8,7 @@
 #include "framework/IniFiles.h"
 #include "manager/core/Banner.h"
 #include "manager/core/ConsolePaths.h"
+#include "skin/BuiltInSkin.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -42,9 +43,13 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
   SetPosition(poScreenCenter);
   SetClientSize(760, 578);
 
-  kivSkinEngine1 = new TkivSkinEngineStandIn(this);
+  // The skin is the one built into the program.
+  kivSkinEngine1 = new TkivSkinEngine(this);
   kivSkinEngine1->SetName("kivSkinEngine1");
   kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
+  kivSkinEngine1->SetBuiltIn(true);
+  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
+  kivSkinEngine1->SetActive(true);
 
   imlPC = MakeImageList(this, "imlPC", kThumbnailWidth, kThumbnailHeight);
   imlPSP = MakeImageList(this, "imlPSP", kThumbnailWidth, kThumbnailHeight);

@@ -2,7 +2,6 @@
 #pragma once
 #include <string>
 
-#include "converter/StandIns.h"
 #include "explorer/DirTreeCombo.h"
 #include "framework/ComCtrls.h"
 #include "framework/ExtCtrls.h"
@@ -11,6 +10,7 @@
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
+#include "skin/SkinEngine.h"
 
 class TMainForm : public TForm {
 public:
@@ -54,7 +54,7 @@ public:
   TTimer* Timer1;
   TPopupMenu* PopupMenu1;
   TPopupMenu* PopupMenu2;
-  TkivSkinEngineStandIn* kivSkinEngine1;
+  TkivSkinEngine* kivSkinEngine1;
 
   void FormCreate(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
