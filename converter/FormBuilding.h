@@ -20,6 +20,16 @@ template <class T> T* Place(TComponent* owner, TWinControl* parent, const char* 
   return control;
 }
 
+// A label sized to its caption at a place on its parent.
+inline TLabel* PlaceLabel(TComponent* owner, TWinControl* parent, const char* name,
+                          const char* caption, int left, int top) {
+  TLabel* label = Place<TLabel>(owner, parent, name);
+  label->SetCaption(caption);
+  label->SetLeft(left);
+  label->SetTop(top);
+  return label;
+}
+
 // A profile editor under a header panel whose "-" button folds it (runs fold). Groups are
 // stacked top to bottom on the parent in the order they are placed.
 struct TEditorGroup {

@@ -13,6 +13,7 @@
 #include "converter/core/Paths.h"
 #include "converter/core/Preferences.h"
 #include "converter/core/Profiles.h"
+#include "skin/BuiltInSkin.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -22,15 +23,6 @@ const char* const kTitle = "Tessark";
 constexpr int kUnskinnedTag = 9999;
 constexpr TColor kLinkPressed = 0x00FDA580;
 constexpr TColor kLinkReleased = 0x00FC5F1B;
-
-TLabel* PlaceLabel(TComponent* owner, TWinControl* parent, const char* name, const char* caption,
-                   int left, int top) {
-  TLabel* label = Place<TLabel>(owner, parent, name);
-  label->SetCaption(caption);
-  label->SetLeft(left);
-  label->SetTop(top);
-  return label;
-}
 
 TPanel* PlacePanel(TComponent* owner, TWinControl* parent, const char* name, TAlign align) {
   TPanel* panel = Place<TPanel>(owner, parent, name);
@@ -47,9 +39,13 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   SetPosition(poScreenCenter);
   SetClientSize(772, 540);
 
-  kivSkinEngine1 = new TkivSkinEngineStandIn(this);
+  // The skin is the one built into the program.
+  kivSkinEngine1 = new TkivSkinEngine(this);
   kivSkinEngine1->SetName("kivSkinEngine1");
   kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
+  kivSkinEngine1->SetBuiltIn(true);
+  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
+  kivSkinEngine1->SetActive(true);
 
   BuildToolbar();
   BuildBottomBars();
@@ -129,8 +125,14 @@ void TMainForm::BuildToolbar() {
 }
 
 void TMainForm::BuildTaskList() {
-  ltvTask = Place<TRichListViewStandIn>(this, this, "ltvTask");
+  ltvTask = Place<TRichListView>(this, this, "ltvTask");
   ltvTask->SetAlign(alClient);
+  ltvTask->SetHeaderOwnerDraw(true);
+  ltvTask->SetHeaderFlatStyle(true);
+  ltvTask->SetHeaderHeight(13);
+  ltvTask->SetHoverTime(-1);
+  ltvTask->SetSaveHeader(true);
+  ltvTask->SetLoadHeader(true);
   ltvTask->SetViewStyle(vsReport);
   ltvTask->SetMultiSelect(true);
   ltvTask->SetReadOnly(true);

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "converter/EncoderJob.h"
-#include "converter/StandIns.h"
 #include "converter/core/RunClock.h"
 #include "converter/core/TaskRows.h"
 #include "framework/Buttons.h"
@@ -22,6 +21,8 @@
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
 #include "framework/ValEdit.h"
+#include "listview/RichListV.h"
+#include "skin/SkinEngine.h"
 
 class TMainForm : public TForm {
 public:
@@ -49,7 +50,7 @@ public:
   TToolButton* ToolButton1;  // starts the manager
 
   // Task list and the welcome panel over it
-  TRichListViewStandIn* ltvTask;
+  TRichListView* ltvTask;
   TPopupMenu* ppmTask;
   TPanel* panbg;
   TLabel* labProgramNameShadow;
@@ -112,7 +113,7 @@ public:
   TMemo* Memo1;  // invisible: the text of each encoder output chunk
   TOpenDialog* OpenDialog1;
   TTimer* timerTime;  // the run clock
-  TkivSkinEngineStandIn* kivSkinEngine1;
+  TkivSkinEngine* kivSkinEngine1;
 
   // Start-up, closing and the simple commands (MainForm.cpp)
   void FormCreate(TObject* Sender);

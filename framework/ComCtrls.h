@@ -259,6 +259,7 @@ public:
 // Tool bar
 
 class TToolBar;
+class TMenuItem;
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
@@ -293,10 +294,17 @@ public:
   void SetHint(const std::string& h) { FHint = h; }
   // The button's place in the bar's client area.
   TRect BoundsRect() const;
+  // A menu item that the button stands for: the button shows its caption, and a click opens
+  // its submenu below the button (or clicks the item when it has none).
+  TMenuItem* MenuItem() const { return FMenuItem; }
+  void SetMenuItem(TMenuItem* item);
   virtual void Click();
   TNotifyEvent OnClick;
+  void Notification(TComponent* c, TOperation op) override;
 private:
   friend class TToolBar;
+  void DropDownMenuItem();
+  TMenuItem* FMenuItem = nullptr;
   TBBUTTON ButtonInfo() const;
   void Changed();
   TToolBar* FToolBar = nullptr;
@@ -344,6 +352,10 @@ public:
   void SetShowCaptions(bool v);
   // The canvas of the custom-draw events (on the platform's drawing surface while they run).
   TCanvas* Canvas() { return &FDrawCanvas; }
+  // The column header inside the list (report view), made with the list's window.
+  HWND HeaderWindow() const;
+  // Header item shown at each place from the left; one entry per column.
+  std::vector<int> ColumnOrder() const;
   TTBCustomDrawBtnEvent OnCustomDrawButton;
   void WndProc(TMessage& m) override;
   void Notification(TComponent* c, TOperation op) override;
@@ -471,6 +483,9 @@ public:
   void SetWidth(int w);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment a);
+  // The column's image in the header's image list; -1 none. Owner-drawn headers show it.
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int i);
 private:
   friend class TCustomListView;
   friend class TListColumns;
@@ -480,6 +495,7 @@ private:
   std::string FCaption;
   int FWidth = 50;
   TAlignment FAlignment = taLeftJustify;
+  int FImageIndex = -1;
 };
 
 class TListColumns : public TPersistent {
@@ -543,6 +559,9 @@ public:
   void SetHoverTime(int ms);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle s);
+  bool HasProperty(const std::string& name, int* value = nullptr) const override {
+    return HasPropertyWithBorderStyle(name, value, FBorderStyle);
+  }
 
   // The first selected row (in row order), or null; setting it selects only that row.
   TListItem* Selected() const;
@@ -565,6 +584,10 @@ public:
   void Clear() override;
   // The canvas of the custom-draw events (on the platform's drawing surface while they run).
   TCanvas* Canvas() { return &FDrawCanvas; }
+  // The column header inside the list (report view), made with the list's window.
+  HWND HeaderWindow() const;
+  // Header item shown at each place from the left; one entry per column.
+  std::vector<int> ColumnOrder() const;
 
   TLVChangeEvent OnChange;
   TLVSelectItemEvent OnSelectItem;
@@ -583,6 +606,9 @@ protected:
   virtual void ColClick(TListColumn* column);
   virtual void Change(TListItem* item, TItemChange change);
   virtual void SelectItem(TListItem* item, bool selected);
+  // After column index went into the window or its caption, alignment or image changed there:
+  // the platform formats the header item anew then.
+  virtual void ColumnChanged(int /*index*/) {}
   // The window, made when the control has a parent; null before that.
   HWND ListWindow() const;
 

@@ -441,6 +441,18 @@ void TControl::Loaded() {
   }
 }
 
+bool TControl::HasProperty(const std::string& name, int* value) const {
+  if (name != "ParentColor") return false;
+  if (value) *value = FParentColor;
+  return true;
+}
+
+bool TControl::HasPropertyWithBorderStyle(const std::string& name, int* value, int borderStyle) const {
+  if (name != "BorderStyle") return TControl::HasProperty(name, value);
+  if (value) *value = borderStyle;
+  return true;
+}
+
 void TControl::Notification(TComponent* c, TOperation op) {
   TComponent::Notification(c, op);
   if (op == opRemove && c == FPopupMenu) FPopupMenu = nullptr;

@@ -256,6 +256,13 @@ public:
   void Loaded() override;
   void Notification(TComponent* c, TOperation op) override;
 
+  // Whether the control has a property of this name that others may read by name (as the
+  // skinners ask for "ParentColor" and "BorderStyle"); value, when given, gets its value.
+  // Every control has "ParentColor"; those with a border style add "BorderStyle".
+  virtual bool HasProperty(const std::string& name, int* value = nullptr) const;
+  // HasProperty of a control with a border style: this one besides the common ones.
+  bool HasPropertyWithBorderStyle(const std::string& name, int* value, int borderStyle) const;
+
   // The handler chain (public so that code holding a control can reach the original chain,
   // e.g. a skinner restoring behaviour, and tests).
   virtual void WndProc(TMessage& m);

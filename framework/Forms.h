@@ -48,6 +48,9 @@ public:
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle s);
+  bool HasProperty(const std::string& name, int* value = nullptr) const override {
+    return HasPropertyWithBorderStyle(name, value, FBorderStyle);
+  }
   TBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TBorderIcons icons);
   TPosition Position() const { return FPosition; }

@@ -54,6 +54,9 @@ public:
   void SetFixedColor(TColor c) { FFixedColor = c; Invalidate(); }
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle s);
+  bool HasProperty(const std::string& name, int* value = nullptr) const override {
+    return HasPropertyWithBorderStyle(name, value, FBorderStyle);
+  }
   bool DefaultDrawing() const { return FDefaultDrawing; }
   void SetDefaultDrawing(bool v) { FDefaultDrawing = v; Invalidate(); }
 

@@ -131,6 +131,16 @@ TMenuItem* TMenuItem::FindShortCut(TShortCut s) {
   return nullptr;
 }
 
+TBitmap* TMenuItem::Bitmap() {
+  if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
+  return FBitmap.get();
+}
+
+void TMenuItem::SetBitmap(TBitmap* bitmap) {
+  Bitmap()->Assign(bitmap);
+  Changed();
+}
+
 TMenu* TMenuItem::GetParentMenu() const {
   const TMenuItem* root = this;
   while (root->FParent) root = root->FParent;
@@ -168,10 +178,11 @@ void TMenuItem::Fill(HMENU hmenu) {
     MENUITEMINFOA mi{};
     mi.cbSize = sizeof mi;
     mi.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU;
-    if (c->IsLine()) {
+    if (ownerDraw) {
+      // Separators too: an owner-drawn menu decides their height and look.
+      mi.fType = MFT_OWNERDRAW | (c->IsLine() ? MFT_SEPARATOR : 0);
+    } else if (c->IsLine()) {
       mi.fType = MFT_SEPARATOR;
-    } else if (ownerDraw) {
-      mi.fType = MFT_OWNERDRAW;
     } else {
       mi.fType = MFT_STRING;
       mi.fMask |= MIIM_STRING;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@
 
 class TMenu;
 class TImageList;
+
+// Reading order of a menu's texts.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 using TShortCut = WORD;   // virtual key in the low byte, scShift/scCtrl/scAlt above
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
@@ -45,6 +49,10 @@ public:
   void SetShortCut(TShortCut s) { FShortCut = s; Changed(); }
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int i) { FImageIndex = i; Changed(); }
+  // The item's own picture, for owner drawing (made empty when first asked for); setting it
+  // takes a copy.
+  TBitmap* Bitmap();
+  void SetBitmap(TBitmap* bitmap);
   bool IsLine() const { return FCaption == "-"; }
 
   int Count() const { return (int)FItems.size(); }
@@ -89,6 +97,7 @@ private:
   bool FChecked = false, FEnabled = true, FVisible = true, FDefault = false, FRadioItem = false;
   TShortCut FShortCut = 0;
   int FImageIndex = -1;
+  std::unique_ptr<TBitmap> FBitmap;
   WORD FCommand;
   HMENU FHandle = nullptr;
 };
@@ -105,6 +114,9 @@ public:
   void SetOwnerDraw(bool v);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
+  // Kept for owner drawing, which mirrors the items unless left to right.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode mode) { FBiDiMode = mode; }
   // Runs the OnClick of the item with this command number; false when none has it.
   bool DispatchCommand(WORD command);
   // The item's OnClick for a key message whose key and shift make an item's shortcut.
@@ -123,6 +135,7 @@ private:
   HMENU FHandle = nullptr;
   bool FOwnerDraw = false;
   TImageList* FImages = nullptr;
+  TBiDiMode FBiDiMode = bdLeftToRight;
 };
 
 class TMainMenu : public TMenu {

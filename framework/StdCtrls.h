@@ -58,6 +58,9 @@ public:
   void SetMaxLength(int n);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle s);
+  bool HasProperty(const std::string& name, int* value = nullptr) const override {
+    return HasPropertyWithBorderStyle(name, value, FBorderStyle);
+  }
   int SelStart();
   void SetSelStart(int start);
   int SelLength();

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "framework/Menus.h"
+
 // ---------------------------------------------------------------------------------------------
 // TToolButton
 
@@ -81,6 +83,38 @@ TRect TToolButton::BoundsRect() const {
 
 void TToolButton::Click() {
   if (OnClick) OnClick(this);
+  if (FMenuItem) DropDownMenuItem();
+}
+
+void TToolButton::SetMenuItem(TMenuItem* item) {
+  if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
+  FMenuItem = item;
+  if (!item) return;
+  item->FreeNotification(this);
+  SetCaption(item->Caption());
+}
+
+void TToolButton::Notification(TComponent* c, TOperation op) {
+  TComponent::Notification(c, op);
+  if (op == opRemove && c == FMenuItem) FMenuItem = nullptr;
+}
+
+void TToolButton::DropDownMenuItem() {
+  TMenu* menu = FMenuItem->GetParentMenu();
+  if (FMenuItem->Count() == 0 || !FToolBar || !FToolBar->HandleAllocated()) {
+    FMenuItem->Click();
+    return;
+  }
+  // The bar's window owns the open menu, so it gets the owner-draw messages; the chosen
+  // command goes to the item's menu, which the bar's form need not show.
+  const TRect r = BoundsRect();
+  const TPoint below = FToolBar->ClientToScreen(TPoint(r.left, r.bottom));
+  HWND bar = FToolBar->Handle();
+  SendMessageA(bar, TB_PRESSBUTTON, FCommand, MAKELONG(TRUE, 0));
+  const UINT command = TrackPopupMenu(FMenuItem->Handle(), TPM_LEFTALIGN | TPM_RETURNCMD,
+                                      below.x, below.y, 0, bar, nullptr);
+  SendMessageA(bar, TB_PRESSBUTTON, FCommand, MAKELONG(FALSE, 0));
+  if (command && menu) menu->DispatchCommand((WORD)command);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,20 +1,10 @@
-// Hollimer: the video manager. For now its bare main window.
-#include "framework/Forms.h"
-
-namespace {
-class TMainForm : public TForm {
-public:
-  explicit TMainForm(TComponent* owner) : TForm(owner) {
-    SetCaption("Hollimer");
-    SetPosition(poScreenCenter);
-    SetClientSize(640, 480);
-  }
-};
-}  // namespace
+// Hollimer: the video manager. It does not read its command line.
+#include "converter/About.h"
+#include "manager/MainForm.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  TMainForm* mainForm;
-  Application->CreateForm(mainForm);
+  Application->CreateForm(MainForm);
+  AboutForm = New<TAboutForm>(Application, Application->Title(), MainForm->Version());
   Application->Run();
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include <fstream>
+#include <optional>
 
 #include "framework/SysUtils.h"
 #include "skin/core/skin_files.h"
@@ -63,17 +64,33 @@ std::string FindSkinFile(const std::string& name) {
   return "";
 }
 
+namespace {
+
+// Saves the container under a free name of the stem, loads it and deletes the file again;
+// nothing when it could not be saved.
+std::optional<bool> LoadThroughFile(TkivSkinReader& reader, const std::vector<std::uint8_t>& data,
+                                    const std::string& stem) {
+  const std::string name = FirstFreeSkinFileName(TempFolder() + stem, FileExists);
+  const bool saved = Save(name, data);
+  const bool loaded = saved && reader.Load(name);
+  DeleteFileA(name.c_str());
+  if (!saved)
+    return std::nullopt;
+  return loaded;
+}
+
+}  // namespace
+
 bool LoadSkinThroughTempFile(TkivSkinReader& reader, const std::vector<std::uint8_t>& data) {
-  const std::string folder = TempFolder();
-  for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
-    const std::string name = FirstFreeSkinFileName(folder + NewGuidText(), FileExists);
-    const bool saved = Save(name, data);
-    const bool loaded = saved && reader.Load(name);
-    DeleteFileA(name.c_str());
-    if (saved)
-      return loaded;
-  }
+  for (int attempt = 0; attempt < kSaveAttempts; ++attempt)
+    if (const std::optional<bool> loaded = LoadThroughFile(reader, data, NewGuidText()))
+      return *loaded;
   return false;
+}
+
+bool LoadSkinThroughTempFile(TkivSkinReader& reader, const std::vector<std::uint8_t>& data,
+                             const std::string& stem) {
+  return LoadThroughFile(reader, data, stem).value_or(false);
 }
 
 }  // namespace skin

@@ -17,5 +17,8 @@ std::string FindSkinFile(const std::string& name);
 // one named after a new GUID (made unique with a number when taken), deleted again whatever
 // the load gave. False when no temporary file could be written or the load failed.
 bool LoadSkinThroughTempFile(TkivSkinReader& reader, const std::vector<std::uint8_t>& data);
+// The same through one temporary file named stem + ".kiv" (numbered when taken): one try.
+bool LoadSkinThroughTempFile(TkivSkinReader& reader, const std::vector<std::uint8_t>& data,
+                             const std::string& stem);
 
 }  // namespace skin

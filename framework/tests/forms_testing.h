@@ -142,4 +142,28 @@ protected:
   TForm* form = nullptr;
 };
 
+// Runs action on the first shown message dialog once its modal loop runs.
+class OnMessageDialog {
+public:
+  explicit OnMessageDialog(std::function<void(TCustomForm*)> action) : FAction(std::move(action)) {
+    current = this;
+    FTimer = SetTimer(nullptr, 0, 30, OnTimer);
+  }
+  ~OnMessageDialog() {
+    KillTimer(nullptr, FTimer);
+    current = nullptr;
+  }
+private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    TCustomForm* dialog = Screen->ActiveForm();
+    if (!current || !current->FAction || !dialog || dialog->ClassName() != "TMessageForm") return;
+    auto action = std::move(current->FAction);
+    current->FAction = nullptr;
+    action(dialog);
+  }
+  static inline OnMessageDialog* current = nullptr;
+  std::function<void(TCustomForm*)> FAction;
+  UINT_PTR FTimer;
+};
+
 }  // namespace forms_testing

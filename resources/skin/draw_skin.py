@@ -362,15 +362,27 @@ def form_left_border_image():
     return canvas
 
 
+def menu_checked_image():
+    """The check mark of checked menu items: 16x16, white is transparent."""
+    canvas = Canvas(16, 16, WHITE)
+    canvas.pattern(4, 5, CHECK, 0x000000)
+    return canvas
+
+
 def bmp(canvas, bits=24):
-    """Bottom-up BMP, 24 bits per pixel or 8 bits with a palette of the colours used."""
-    palette = sorted({c for row in canvas.rows for c in row}) if bits == 8 else []
+    """Bottom-up BMP, 24 bits per pixel, or 8 or 4 bits with a palette of the colours used."""
+    palette = sorted({c for row in canvas.rows for c in row}) if bits in (4, 8) else []
     index = {color: i for i, color in enumerate(palette)}
+    if bits == 4:
+        palette += [0] * (16 - len(palette))  # a full 16-colour table
     stride = (canvas.width * bits + 31) // 32 * 4
     pixels = bytearray()
     for row in reversed(canvas.rows):
         if bits == 8:
             line = bytes(index[c] for c in row)
+        elif bits == 4:
+            nibbles = [index[c] for c in row] + [0]
+            line = bytes(nibbles[i] << 4 | nibbles[i + 1] for i in range(0, len(row), 2))
         else:
             line = b"".join(bytes((c & 255, (c >> 8) & 255, c >> 16)) for c in row)
         pixels += line + bytes(stride - len(line))
@@ -406,15 +418,17 @@ BITMAPS = {
     "FormLeftBorderImage": form_left_border_image,
 }
 PALETTED = {"ScrollButtonImage", "SideChannelHandleImage"}
+# Program resources beside the container, in 16 colours.
+RESOURCES = {"KIVSKIN_MENU_CHECKED": menu_checked_image}
 
 
 def main():
     """Writes the bitmaps; with --check, only reports those that differ from their drawing."""
     folder = Path(__file__).resolve().parent
     stale = []
-    for name, draw in BITMAPS.items():
+    for name, draw in {**BITMAPS, **RESOURCES}.items():
         path = folder / f"{name}.bmp"
-        data = bmp(draw(), 8 if name in PALETTED else 24)
+        data = bmp(draw(), 4 if name in RESOURCES else 8 if name in PALETTED else 24)
         if "--check" not in sys.argv[1:]:
             path.write_bytes(data)
         elif not path.exists() or path.read_bytes() != data:

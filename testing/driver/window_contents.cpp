@@ -1,21 +1,12 @@
 #include "testing/driver/window_contents.h"
 
+#include "testing/driver/remote_block.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
 
 namespace driver {
-
-static const UINT kReplyTimeoutMs = 5000;
-
-// The reply, or -1 when none came in time. Wide: the message goes as UTF-16.
-static LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool wide = false) {
-  DWORD_PTR result = 0;
-  const auto send = wide ? SendMessageTimeoutW : SendMessageTimeoutA;
-  if (!send(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result))
-    return -1;
-  return static_cast<LRESULT>(result);
-}
 
 std::string WindowText(HWND window) {
   const LRESULT length = Ask(window, WM_GETTEXTLENGTH, 0, 0);
@@ -37,53 +28,8 @@ int ListViewColumnCount(HWND listView) {
              : 1;
 }
 
-namespace {
-
-// A block of memory in another process, for messages whose data the system does not carry
-// across processes.
-class RemoteBlock {
- public:
-  RemoteBlock(HWND window, size_t size) : FSize(size) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    FProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                           processId);
-    if (FProcess)
-      FAddress = VirtualAllocEx(FProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  }
-  ~RemoteBlock() {
-    if (FAddress) VirtualFreeEx(FProcess, FAddress, 0, MEM_RELEASE);
-    if (FProcess) CloseHandle(FProcess);
-  }
-  RemoteBlock(const RemoteBlock&) = delete;
-  RemoteBlock& operator=(const RemoteBlock&) = delete;
-
-  bool Ready() const { return FAddress != nullptr; }
-  char* Address(size_t offset = 0) const { return static_cast<char*>(FAddress) + offset; }
-  bool Write(const void* data, size_t size) const {
-    return WriteProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
-  }
-  bool Read(void* data, size_t size) const {
-    return ReadProcessMemory(FProcess, FAddress, data, size, nullptr) != 0;
-  }
-  std::string ReadText(size_t offset) const {
-    std::string text(FSize - offset, '\0');
-    if (!ReadProcessMemory(FProcess, Address(offset), &text[0], text.size(), nullptr)) return "";
-    return text.substr(0, text.find('\0'));
-  }
-
- private:
-  size_t FSize;
-  HANDLE FProcess = nullptr;
-  void* FAddress = nullptr;
-};
-
-}  // namespace
-
-// Room for a text read through a remote block.
-static const size_t kTextSize = 1024;
-
 std::string ListViewItemText(HWND listView, int row, int column) {
+  const size_t kTextSize = 1024;
   RemoteBlock block(listView, sizeof(LVITEMA) + kTextSize);
   if (!block.Ready()) return "";
   LVITEMA item{};
@@ -96,6 +42,32 @@ std::string ListViewItemText(HWND listView, int row, int column) {
   return block.ReadText(sizeof item);
 }
 
+std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView) {
+  std::vector<TreeViewItem> items;
+  const size_t kTextSize = 1024;
+  RemoteBlock block(treeView, sizeof(TVITEMA) + kTextSize);
+  if (!block.Ready()) return items;
+  LRESULT item = Ask(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
+  for (; item > 0; item = Ask(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item)) {
+    TVITEMA query{};
+    query.mask = TVIF_HANDLE | TVIF_TEXT;
+    query.hItem = reinterpret_cast<HTREEITEM>(item);
+    query.pszText = block.Address(sizeof query);
+    query.cchTextMax = kTextSize;
+    if (!block.Write(&query, sizeof query) || Ask(treeView, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.Address())) <= 0)
+      break;
+    TreeViewItem shown{block.ReadText(sizeof query), {}};
+    // The platform reads the item from the rectangle it fills.
+    RECT rect{};
+    *reinterpret_cast<HTREEITEM*>(&rect) = query.hItem;
+    if (!block.Write(&rect, sizeof rect) || Ask(treeView, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(block.Address())) <= 0 ||
+        !block.Read(&shown.textRect, sizeof rect))
+      break;
+    items.push_back(shown);
+  }
+  return items;
+}
+
 std::vector<std::vector<std::string>> ListViewRows(HWND listView) {
   std::vector<std::vector<std::string>> rows(std::max(ListViewRowCount(listView), 0));
   const int columns = ListViewColumnCount(listView);
@@ -106,6 +78,7 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView) {
 }
 
 std::string TooltipText(HWND tooltip) {
+  const size_t kTextSize = 1024;
   RemoteBlock block(tooltip, sizeof(TOOLINFOA) + kTextSize);
   if (!block.Ready()) return "";
   TOOLINFOA tool{};

@@ -19,6 +19,14 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView);
 
 std::vector<std::string> ComboBoxItems(HWND comboBox);
 
+// The items of a tree view that show, from the top: their texts and where the texts are, in
+// the tree's client coordinates.
+struct TreeViewItem {
+  std::string text;
+  RECT textRect;
+};
+std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView);
+
 // The text of the tooltip window's first tool, whether the tip is shown or not.
 std::string TooltipText(HWND tooltip);
 

@@ -1,0 +1,83 @@
+#include "manager/VideoFiles.h"
+
+#include <windows.h>
+
+#include <fstream>
+
+#include "framework/Jpeg.h"
+
+namespace manager {
+
+namespace {
+
+// Asking about a drive without a medium shows no "insert a disk" box while this lives.
+class TCriticalErrorsQuiet {
+public:
+  TCriticalErrorsQuiet() : FOldMode(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~TCriticalErrorsQuiet() { SetErrorMode(FOldMode); }
+
+private:
+  UINT FOldMode;
+};
+
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::string content(limit + 1, '\0');
+  file.read(&content[0], static_cast<std::streamsize>(content.size()));
+  if (file.bad() || static_cast<std::size_t>(file.gcount()) > limit) return std::nullopt;
+  content.resize(static_cast<std::size_t>(file.gcount()));
+  return content;
+}
+
+}  // namespace
+
+std::vector<TFolderEntry> ListFolder(const std::string& folder) {
+  std::vector<TFolderEntry> entries;
+  TCriticalErrorsQuiet quiet;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::string name = data.cFileName;
+    if (name != "." && name != "..")
+      entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return entries;
+}
+
+std::optional<std::uint64_t> FileSizeOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, const RECT& r) {
+  for (const std::string& path : thumbnails) {
+    const std::optional<std::string> data = ReadSmallFile(path, kMaxThumbnailBytes);
+    if (!data) continue;
+    TJPEGImage picture;
+    try {
+      picture.LoadFromMemory(data->data(), data->size());
+    } catch (const EJPEG&) {
+      continue;  // a damaged thumbnail: the next one will do
+    }
+    canvas->StretchDraw(r, &picture);
+    return true;
+  }
+  return false;
+}
+
+bool TPlatformDriveProbe::IsRemovable(const std::string& root) {
+  TCriticalErrorsQuiet quiet;
+  return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
+}
+
+bool TPlatformDriveProbe::FolderExists(const std::string& path) {
+  TCriticalErrorsQuiet quiet;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace manager

@@ -1,0 +1,33 @@
+// The files behind the video lists, read without touching the current directory.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/Graphics.h"
+#include "manager/core/ConsoleDetection.h"
+#include "manager/core/VideoListing.h"
+
+namespace manager {
+
+// The names directly in the folder (which ends with "\"), files and subfolders, without
+// "." and "..". Empty when the folder cannot be listed.
+std::vector<TFolderEntry> ListFolder(const std::string& folder);
+
+// The file's size in bytes; nothing when it cannot be read.
+std::optional<std::uint64_t> FileSizeOf(const std::string& path);
+
+// Draws the first of the thumbnail files that decodes as JPEG stretched over the canvas's
+// rectangle; false when none does (a file larger than kMaxThumbnailBytes counts as bad).
+bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, const RECT& r);
+
+// The computer's drives as the platform reports them; an empty drive or card reader raises
+// no system box.
+class TPlatformDriveProbe : public TDriveProbe {
+public:
+  bool IsRemovable(const std::string& root) override;
+  bool FolderExists(const std::string& path) override;
+};
+
+}  // namespace manager

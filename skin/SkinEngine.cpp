@@ -1,0 +1,350 @@
+// The engine's life, its properties, the thread hook, the lookups and the system menu; the
+// drawing of menus is in SkinMenus.cpp.
+#include "skin/SkinEngine.h"
+
+#include <algorithm>
+
+#include "framework/SysUtils.h"
+#include "skin/SkinDraw.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinForms.h"
+#include "skin/SkinWindowForm.h"
+#include "skin/core/hook_rules.h"
+
+namespace {
+
+HHOOK gHook = nullptr;
+TkivSkinEngine* gCurrentEngine = nullptr;
+
+// Items of the system menu, by position.
+enum SystemMenuItem { kItemMinimize, kItemMaxRestore, kItemSeparator, kItemClose };
+
+std::vector<std::string>& NoBorderList() {
+  static std::vector<std::string> list;
+  return list;
+}
+
+std::vector<std::string>& AutoSkinList() {
+  static std::vector<std::string> list = {"TSelectDirDlg", "TForm"};
+  return list;
+}
+
+std::string WindowClassName(HWND window) {
+  char name[101] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+TMenuItem* NewMenuItem(TComponent* owner, const std::string& caption, TNotifyEvent onClick) {
+  TMenuItem* item = New<TMenuItem>(owner);
+  item->SetCaption(caption);
+  item->OnClick = std::move(onClick);
+  return item;
+}
+
+}  // namespace
+
+TkivSkinEngine::TkivSkinEngine(TComponent* owner) : TComponent(owner) {
+  if (!dynamic_cast<TCustomForm*>(owner))
+    throw Exception("Must be placed on a Form");
+  for (int i = 0; i < owner->ComponentCount(); ++i)
+    if (owner->Components(i) != this && dynamic_cast<TkivSkinEngine*>(owner->Components(i)))
+      throw Exception("One form can only catch one TkivSkinEngine!");
+  FOwnReader.OnLoaded = [this](skin::TkivSkinReader&) { SkinChanged(); };
+  FSystemMenu = New<TPopupMenu>(this);
+  auto act = [this](void (TkivSkinWindow::*command)()) {
+    return [this, command](TObject*) {
+      if (FPopupWindow) (FPopupWindow->*command)();
+    };
+  };
+  TMenuItem* items = FSystemMenu->Items();
+  items->Add(NewMenuItem(this, FResSysMenuMin, act(&TkivSkinWindow::Minimize)));
+  items->Add(NewMenuItem(this, FResSysMenuMax, act(&TkivSkinWindow::MaximizeRestore)));
+  items->Add(NewMenuItem(this, "-", nullptr));
+  items->Add(NewMenuItem(this, FResSysMenuClose, act(&TkivSkinWindow::Close)));
+  FSystemMenu->OnPopup = Handler(this, &TkivSkinEngine::SystemMenuPopup);
+  if (!gHook && !(ComponentState() & csDesigning)) {
+    gHook = SetWindowsHookExA(WH_CBT, MessageHook, nullptr, GetCurrentThreadId());
+    gCurrentEngine = this;
+  }
+}
+
+TkivSkinEngine::~TkivSkinEngine() {
+  if (gCurrentEngine == this) {
+    UnhookWindowsHookEx(gHook);
+    gHook = nullptr;
+    gCurrentEngine = nullptr;
+  }
+  while (!FWindows.empty())
+    FWindows.back()->Free();  // each leaves the list
+  if (FBackgroundBrush)
+    DeleteObject(FBackgroundBrush);
+}
+
+TkivSkinEngine* TkivSkinEngine::Current() { return gCurrentEngine; }
+
+// ------------------------------------------------------------------------------- properties
+
+void TkivSkinEngine::SetActive(bool value) {
+  FActive = value;
+  if (ComponentState() & csDesigning)
+    return;
+  for (TkivSkinWindow* window : std::vector<TkivSkinWindow*>(FWindows))
+    window->SetSkinned(value);
+}
+
+void TkivSkinEngine::SetSkinFile(const std::string& name) {
+  const std::string found = skin::FindSkinFile(name);
+  if (found.empty())
+    return;
+  FSkinFile = found;
+  // A skin file that can't be read leaves the engine as the reader left it.
+  try {
+    FOwnReader.Load(found);
+  } catch (const std::exception&) {
+  }
+  FReader = &FOwnReader;
+}
+
+void TkivSkinEngine::SetSkinData(const std::vector<std::uint8_t>& data) {
+  skin::LoadSkinThroughTempFile(FOwnReader, data);
+  FReader = &FOwnReader;
+}
+
+void TkivSkinEngine::SetResSysMenuMin(const std::string& text) {
+  FResSysMenuMin = text;
+  FSystemMenu->Items()->Items(kItemMinimize)->SetCaption(text);
+}
+
+void TkivSkinEngine::SetResSysMenuMax(const std::string& text) {
+  FResSysMenuMax = text;
+  FSystemMenu->Items()->Items(kItemMaxRestore)->SetCaption(text);
+}
+
+void TkivSkinEngine::SetResSysMenuClose(const std::string& text) {
+  FResSysMenuClose = text;
+  FSystemMenu->Items()->Items(kItemClose)->SetCaption(text);
+}
+
+void TkivSkinEngine::SetBuiltIn(bool value) {
+  if (!IsLoading() && !(ComponentState() & csDesigning))
+    throw Exception("BuiltIn property only can be specified at design time!");
+  if (value && !IsLoading() && !FileExists(FSkinFile))
+    throw Exception("Please specify the SkinFile property first!");
+  FBuiltIn = value;
+}
+
+void TkivSkinEngine::SetSkinAllForms(bool value) {
+  FSkinAllForms = value;
+  if (IsLoading() || (ComponentState() & csDesigning))
+    return;
+  if (value)
+    SkinAllScreenForms();
+  else
+    UnskinOtherForms();
+}
+
+void TkivSkinEngine::Loaded() {
+  TComponent::Loaded();
+  if (!(ComponentState() & csDesigning))
+    SkinWindow(OwnerForm()->Handle(), false);
+}
+
+// ------------------------------------------------------------------------- skinned windows
+
+TkivSkinWindow* TkivSkinEngine::FindSkinWindow(HWND handle) const {
+  for (TkivSkinWindow* window : FWindows)
+    if (window->GetHandle() == handle)
+      return window;
+  return nullptr;
+}
+
+void TkivSkinEngine::SkinWindow(HWND handle, bool dialog) {
+  if (FindSkinWindow(handle))
+    return;
+  // Plain windows (message boxes, standard dialogs) get their skinner with the plain-window
+  // skinning; only framework forms are skinned here.
+  TCustomForm* form = skin::FindFormByHandle(handle);
+  if (!form)
+    return;
+  TComponent* owner = form == OwnerForm() ? nullptr : form;
+  auto* window = new TkivSkinWindowVCL(owner, this, dialog);
+  FWindows.push_back(window);
+  window->Start(handle);
+}
+
+void TkivSkinEngine::UnskinWindow(HWND handle) {
+  TkivSkinWindow* window = FindSkinWindow(handle);
+  if (!window)
+    return;
+  FUnskinning = true;
+  try {
+    window->Free();
+  } catch (...) {
+    FUnskinning = false;
+    throw;
+  }
+  FUnskinning = false;
+}
+
+void TkivSkinEngine::RemoveWindow(TkivSkinWindow* window) {
+  FWindows.erase(std::remove(FWindows.begin(), FWindows.end(), window), FWindows.end());
+  if (FPopupWindow == window)
+    FPopupWindow = nullptr;
+}
+
+void TkivSkinEngine::SkinAllScreenForms() {
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->Tag() == FDisabledTag)
+      continue;
+    if (SendMessageA(form->Handle(), KM_ISSKINNED, 0, 0) != 0)
+      continue;
+    SkinWindow(form->Handle(), false);
+  }
+}
+
+void TkivSkinEngine::UnskinOtherForms() {
+  const HWND own = OwnerForm()->Handle();
+  for (TkivSkinWindow* window : std::vector<TkivSkinWindow*>(FWindows))
+    if (window->GetHandle() != own)
+      UnskinWindow(window->GetHandle());
+}
+
+// ------------------------------------------------------------------------------------ hook
+
+LRESULT CALLBACK TkivSkinEngine::MessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  TkivSkinEngine* engine = gCurrentEngine;
+  if (code > 0 && engine && engine->IsSkinActive()) {
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    try {
+      if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (!skin::SkinAllowsCreation(UpperCase(WindowClassName(window)), DWORD(create->style),
+                                      create->dwExStyle))
+          return 1;
+      } else if (code == HCBT_ACTIVATE) {
+        const bool skinned = SendMessageA(window, KM_ISSKINNED, 0, 0) != 0;
+        switch (skin::SkinOnActivate(WindowClassName(window), skinned, engine->FSkinDialogs,
+                                     AutoSkinList())) {
+          case skin::ActivateSkin::AsDialog: engine->SkinWindow(window, true); break;
+          case skin::ActivateSkin::AsForm: engine->SkinWindow(window, false); break;
+          case skin::ActivateSkin::Nothing: break;
+        }
+      }
+    } catch (...) {
+      Application->HandleException(engine);
+    }
+  }
+  return CallNextHookEx(gHook, code, wParam, lParam);
+}
+
+// --------------------------------------------------------------------------------- the skin
+
+bool TkivSkinEngine::IsSkinActive() const {
+  return FActive && Ready() && !(ComponentState() & csDesigning);
+}
+
+bool TkivSkinEngine::GetSkinBitmap(const std::string& name, TBitmap* bitmap, int count,
+                                   int index) const {
+  skin::Image image;
+  const bool found = count != 0 && index != 0 ? FReader->GetFrameBitmap(name, image, count, index)
+                                              : FReader->GetBitmap(name, image);
+  if (found)
+    skin::BitmapFromImage(image, bitmap);
+  return found;
+}
+
+std::int32_t TkivSkinEngine::GetSkinInt(const std::string& name) const {
+  return FReader->GetInt(name);
+}
+
+bool TkivSkinEngine::GetSkinBool(const std::string& name) const { return FReader->GetBool(name); }
+
+TColor TkivSkinEngine::GetMenuBarColor() const {
+  return TColor(skin::MenuBarColorOf(GetSkinInt("MenuMenuBarColor"), GetSkinInt("ControlFontColor"),
+                                     GetSkinInt("FormBackgroundColor")));
+}
+
+TColor TkivSkinEngine::GetTitleFontColor() const {
+  return TColor(skin::TitleFontColorOf(GetSkinInt("TitleBarFontColor"), GetSkinInt("ControlFontColor")));
+}
+
+void TkivSkinEngine::SkinChanged() {
+  FMetrics = skin::ReadFrameMetrics(*FReader);
+  auto border = std::make_unique<TBitmap>();
+  if (GetSkinBitmap("FormLeftBorderImage", border.get())) {
+    skin::RotateBitmap180(border.get());
+    FRightBorder = std::move(border);
+  } else {
+    FRightBorder.reset();
+  }
+  FTitleFontColor = GetTitleFontColor();
+  if (FBackgroundBrush)
+    DeleteObject(FBackgroundBrush);
+  FBackgroundBrush = CreateSolidBrush(ColorRef(GetFormColor()));
+  FScrollCache.SetReader(FReader);
+  FTabCache.SetReader(FReader);
+  for (std::size_t i = 0; i < FWindows.size(); ++i) {
+    TkivSkinWindow* window = FWindows[i];
+    const bool visible = IsWindowVisible(window->GetHandle());
+    window->SetSkinned(false);
+    window->SetSkinned(true);
+    if (visible) {
+      ShowWindow(window->GetHandle(), SW_SHOW);
+      if (i == 0)
+        SetActiveWindow(window->GetHandle());
+    }
+  }
+  if (OnSkinChanged)
+    OnSkinChanged(this);
+}
+
+// ------------------------------------------------------------------------------ system menu
+
+void TkivSkinEngine::PopupSystemMenu(TkivSkinWindow* window, int x, int y) {
+  FPopupWindow = window;
+  FSystemMenu->Popup(x, y);
+}
+
+void TkivSkinEngine::SystemMenuPopup(TObject*) {
+  if (!FPopupWindow)
+    return;
+  TMenuItem* items = FSystemMenu->Items();
+  items->Items(kItemMinimize)->SetEnabled(FPopupWindow->MinButtonShown());
+  items->Items(kItemMaxRestore)->SetEnabled(FPopupWindow->MaxButtonShown());
+  items->Items(kItemClose)->SetEnabled(FPopupWindow->CloseButtonShown());
+}
+
+// ------------------------------------------------------------------------- class name lists
+
+void TkivSkinEngine::AddNoBorderClass(const std::string& className) {
+  NoBorderList().push_back(className);
+}
+
+void TkivSkinEngine::AddAutoSkinClass(const std::string& className) {
+  AutoSkinList().push_back(className);
+}
+
+const std::vector<std::string>& TkivSkinEngine::NoBorderClasses() { return NoBorderList(); }
+const std::vector<std::string>& TkivSkinEngine::AutoSkinClasses() { return AutoSkinList(); }
+
+TImageList* TkivSkinEngine::CheckMarkImages() {
+  static TImageList* images = [] {
+    auto* list = new TImageList(nullptr);
+    TBitmap mark;
+    try {
+      mark.LoadFromResourceName(GetModuleHandleA(nullptr), "KIVSKIN_MENU_CHECKED");
+      list->AddMasked(&mark, TColor(0xFFFFFF));
+    } catch (const std::exception&) {
+      // A program linked without the mark draws checked items without it.
+    }
+    return list;
+  }();
+  return images;
+}
+
+TImageList* TkivSkinEngine::EmptyImages() {
+  static TImageList* images = new TImageList(nullptr);
+  return images;
+}

@@ -1,0 +1,79 @@
+// TkivSkinWindowVCL: the skinned window of a framework form. The form's own main menu is
+// taken off its window and shown as a skinned menu bar (a tool bar) instead, its shortcuts
+// still work, its controls make room for the bar, and each control gets the skinner that is
+// registered for its class.
+#pragma once
+
+#include "framework/ComCtrls.h"
+#include "framework/Forms.h"
+#include "skin/SkinWindow.h"
+#include "skin/core/frame_metrics.h"
+
+class TkivSkinWindowVCL;
+
+// The bar that shows a form's main menu, one button per top-level item.
+class TkivSkinMenuBar : public TToolBar {
+public:
+  TkivSkinMenuBar(TComponent* owner, TkivSkinWindowVCL* window) : TToolBar(owner), FWindow(window) {}
+  TkivSkinWindowVCL* Window() const { return FWindow; }
+
+private:
+  TkivSkinWindowVCL* FWindow;
+};
+
+class TkivSkinWindowVCL : public TkivSkinWindow {
+public:
+  using TkivSkinWindow::TkivSkinWindow;
+  TCustomForm* Form() const { return FForm; }
+  TkivSkinMenuBar* MenuBar() const { return FMenuBar; }
+  HWND GetHandle() const override;
+
+protected:
+  void UpdateSkin() override;
+  void CallOldProc(TMessage& m) override;
+  void PrepareSkin() override;
+  void AfterAttach() override;
+  void BeforeDetach() override;
+  bool HasFrame() const override;
+  int MenuBarHeight() const override;
+  HICON GetIcon() const override;
+  bool HasHelpButton() const override;
+  bool IsDialogBorder() const override;
+  bool HasSystemIcon() const override;
+  bool HasCloseButton() const override;
+  bool HasMaxButton() const override;
+  bool HasMinButton() const override;
+  bool SkinWhenHidden() const override { return true; }
+  void PostHook(TMessage& m) override;
+  void Attach(HWND handle) override;
+  void Detach() override;
+
+private:
+  void SkinOn();
+  void SkinOff();
+  void UpdateMenuBar(bool forced);
+  void BuildMenuBar(TMainMenu* menu);
+  void ApplySizeLimits();
+  void ShiftControls(int delta);
+  void RemoveSystemMenuStyle();
+  void SkinControl(TControl* control);
+  void SkinOwnedControls(TComponent* owner);
+  void AppMessage(MSG& msg, bool& handled);
+  void DrawMenuBarButton(TToolBar* sender, TToolButton* button, TCustomDrawState state,
+                         bool& defaultDraw);
+  void FitMaximizedToWorkArea();
+
+  TCustomForm* FForm = nullptr;
+  int FSavedClientHeight = 0;
+  int FSavedClientWidth = 0;
+  TMainMenu* FOwnMenu = nullptr;
+  TMainMenu* FShownMenu = nullptr;
+  TkivSkinMenuBar* FMenuBar = nullptr;
+  TColor FSavedColor = clBtnFace;
+  TApplicationEvents* FAppEvents = nullptr;
+  TWndMethod FSavedWindowProc;
+  skin::SizeLimits FOwnLimits;  // the form's own, given back when the skin goes off
+  int FControlsMovedBy = 0;     // 0 while the controls stand where the form put them
+  bool FFormsSkinnedOnce = false;
+  bool FResizing = false;
+};

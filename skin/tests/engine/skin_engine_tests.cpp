@@ -1,0 +1,320 @@
+// The engine on real forms: the program's main form with a main menu and controls, and
+// further forms that the engine skins by itself.
+#include "skin/SkinEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+#include "framework/ExtCtrls.h"
+#include "framework/StdCtrls.h"
+#include "skin/BuiltInSkin.h"
+#include "skin/SkinWindowForm.h"
+
+namespace {
+
+constexpr int kTitle = 28, kBorder = 4;
+
+// Handles messages the way the program's loop does (application events included) until
+// done() holds or ten seconds pass; returns done().
+bool PumpUntil(const std::function<bool()>& done) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end)
+      return false;
+    Application->ProcessMessages();
+    Sleep(5);
+  }
+  return true;
+}
+
+bool IsSkinned(HWND window) { return SendMessageA(window, KM_ISSKINNED, 0, 0) == 1; }
+
+// The offset of the client area within the window.
+POINT ClientOffset(HWND window) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return {origin.x - frame.left, origin.y - frame.top};
+}
+
+// A main form as the programs build theirs: the engine first, with the built-in skin.
+class TTestMainForm : public TForm {
+public:
+  explicit TTestMainForm(TComponent* owner) : TForm(owner) {
+    SetBounds(40, 40, 420, 320);
+    SetCaption("Skinned main form");
+    kivSkinEngine1 = new TkivSkinEngine(this);
+    kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
+    kivSkinEngine1->SetActive(true);
+    mnuMain = new TMainMenu(this);
+    for (const char* caption : {"&File", "&Help"}) {
+      TMenuItem* item = new TMenuItem(this);
+      item->SetCaption(caption);
+      mnuMain->Items()->Add(item);
+    }
+    mniOpen = new TMenuItem(this);
+    mniOpen->SetCaption("&Open");
+    mniOpen->SetShortCut(ShortCut('O', ssCtrl));
+    mniOpen->OnClick = [this](TObject*) { ++FOpened; };
+    mnuMain->Items()->Items(0)->Add(mniOpen);
+    SetMenu(mnuMain);
+    btnTop = new TButton(this);
+    btnTop->SetParent(this);
+    btnTop->SetBounds(10, 10, 80, 24);
+    memStretch = new TMemo(this);
+    memStretch->SetParent(this);
+    memStretch->SetBounds(100, 10, 100, 200);
+    memStretch->SetAnchors(akLeft | akTop | akBottom);
+    panBottom = new TPanel(this);
+    panBottom->SetParent(this);
+    panBottom->SetBounds(210, 200, 100, 30);
+    panBottom->SetAnchors(akLeft | akBottom);
+  }
+  TkivSkinEngine* kivSkinEngine1;
+  TMainMenu* mnuMain;
+  TMenuItem* mniOpen;
+  TButton* btnTop;
+  TMemo* memStretch;
+  TPanel* panBottom;
+  int FOpened = 0;
+};
+
+// The one main form of the test program, made when first needed and shown by the first
+// test that wants it shown.
+TTestMainForm* MainForm() {
+  static TTestMainForm* form = nullptr;
+  if (!form)
+    Application->CreateForm(form);
+  return form;
+}
+
+void ShowMainForm() {
+  MainForm()->Show();
+  ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(MainForm()->Handle()) != 0; }));
+}
+
+TkivSkinWindowVCL* SkinWindowOf(TCustomForm* form) {
+  return static_cast<TkivSkinWindowVCL*>(MainForm()->kivSkinEngine1->FindSkinWindow(form->Handle()));
+}
+
+// Runs check while a popup menu of this thread is open, then closes it.
+std::function<void()> gMenuCheck;
+
+void CALLBACK CheckOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gMenuCheck();
+  EndMenu();
+}
+
+void WhileMenuIsOpen(const std::function<void()>& open, std::function<void()> check) {
+  gMenuCheck = std::move(check);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, CheckOpenMenu);
+  open();
+  KillTimer(nullptr, timer);
+}
+
+TEST(SkinEngine, SkinsTheOtherFormsAtTheMainFormsFirstShowButNotOneTagged9999) {
+  ASSERT_FALSE(IsWindowVisible(MainForm()->Handle())) << "this test must run first";
+  TForm* other = New<TForm>(Application);
+  TForm* tagged = New<TForm>(Application);
+  tagged->SetTag(9999);
+  other->HandleNeeded();
+  tagged->HandleNeeded();
+  EXPECT_FALSE(IsSkinned(other->Handle()));
+  ShowMainForm();
+  EXPECT_TRUE(IsSkinned(MainForm()->Handle()));
+  EXPECT_TRUE(IsSkinned(other->Handle()));
+  EXPECT_FALSE(IsSkinned(tagged->Handle()));
+  other->Free();
+  tagged->Free();
+  EXPECT_EQ(MainForm()->kivSkinEngine1->SkinWindowCount(), 1);  // the freed form's went with it
+}
+
+TEST(SkinEngine, ASkinnedWindowAnswersTheEnginesMessages) {
+  ShowMainForm();
+  const HWND window = MainForm()->Handle();
+  EXPECT_EQ(SendMessageA(window, KM_ISSKINNED, 0, 0), 1);
+  SetActiveWindow(window);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageA(window, KM_ISACTIVE, 0, 0) == 1; }));
+  TForm* other = New<TForm>(Application);
+  other->Show();  // the hook skins a plain form when it is activated
+  ASSERT_TRUE(PumpUntil([&] { return IsSkinned(other->Handle()); }));
+  SetActiveWindow(other->Handle());
+  EXPECT_TRUE(PumpUntil([&] { return SendMessageA(window, KM_ISACTIVE, 0, 0) == 2; }));
+  EXPECT_EQ(SendMessageA(window, KM_MENUBARHEIGHT, 0, 0), SkinWindowOf(MainForm())->MenuBar()->Height());
+  other->Free();
+}
+
+TEST(SkinEngine, ActiveOffGivesThePlatformFrameBackAndOnSkinsAgain) {
+  ShowMainForm();
+  TTestMainForm* form = MainForm();
+  const HWND window = form->Handle();
+  const auto skinnedLooks = [&] {
+    const POINT offset = ClientOffset(window);
+    EXPECT_EQ(offset.x, kBorder);
+    EXPECT_EQ(offset.y, kTitle);
+    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU);
+    EXPECT_EQ(GetMenu(window), nullptr);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(window, region), ERROR);
+    DeleteObject(region);
+  };
+  skinnedLooks();
+  const int clientHeight = form->ClientHeight();
+  form->kivSkinEngine1->SetActive(false);
+  EXPECT_FALSE(IsSkinned(window));
+  EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU);
+  EXPECT_EQ(GetMenu(window), form->mnuMain->Handle());
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, region), ERROR);
+  DeleteObject(region);
+  EXPECT_NE(ClientOffset(window).y, kTitle);
+  form->kivSkinEngine1->SetActive(true);
+  EXPECT_TRUE(IsSkinned(window));
+  skinnedLooks();
+  EXPECT_EQ(form->ClientHeight(), clientHeight);
+}
+
+TEST(SkinEngine, AMainMenuBecomesABarThatMovesTheControlsAndKeepsItsShortcuts) {
+  ShowMainForm();
+  TTestMainForm* form = MainForm();
+  TkivSkinMenuBar* bar = SkinWindowOf(form)->MenuBar();
+  ASSERT_TRUE(bar->Visible());
+  ASSERT_EQ(bar->ButtonCount(), 2);
+  EXPECT_EQ(bar->Buttons(0)->Caption(), "&File");
+  EXPECT_EQ(bar->Buttons(1)->Caption(), "&Help");
+  EXPECT_EQ(bar->Buttons(0)->MenuItem(), form->mnuMain->Items()->Items(0));
+  const int h = bar->Height();
+  ASSERT_GT(h, 0);
+  EXPECT_EQ(bar->Top(), 0);
+  EXPECT_EQ(form->btnTop->Top(), 10 + h);
+  EXPECT_EQ(form->memStretch->Top(), 10 + h);
+  EXPECT_EQ(form->memStretch->Height(), 200);  // shorter by the bar, longer with the form
+  EXPECT_EQ(form->panBottom->Top(), 200 + h);  // as far from the bottom as before
+
+  form->kivSkinEngine1->SetActive(false);
+  EXPECT_FALSE(bar->Visible());
+  EXPECT_EQ(form->btnTop->Top(), 10);
+  EXPECT_EQ(form->memStretch->Top(), 10);
+  EXPECT_EQ(form->memStretch->Height(), 200);
+  form->kivSkinEngine1->SetActive(true);
+  EXPECT_EQ(form->btnTop->Top(), 10 + h);
+
+  // Ctrl+O reaches the hidden menu while the form is active.
+  SetActiveWindow(form->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return form->Active(); }));
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  const int opened = form->FOpened;
+  PostMessageA(form->btnTop->Handle(), WM_KEYDOWN, 'O', 1);
+  EXPECT_TRUE(PumpUntil([&] { return form->FOpened == opened + 1; }));
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST(SkinEngine, ASkinnedFormKeepsTheSkinsMinimumSizeAndItsOwnLargerOne) {
+  ShowMainForm();
+  TTestMainForm* form = MainForm();
+  const TRect before = form->BoundsRect();
+  form->SetBounds(before.left, before.top, 50, 20);
+  EXPECT_EQ(form->Width(), 200);
+  EXPECT_EQ(form->Height(), 66);
+  form->SetBoundsRect(before);
+
+  TForm* own = New<TForm>(Application);
+  own->Constraints()->SetMinWidth(300);
+  own->Constraints()->SetMinHeight(40);
+  own->Show();
+  ASSERT_TRUE(PumpUntil([&] { return IsSkinned(own->Handle()); }));
+  own->SetBounds(0, 0, 50, 20);
+  EXPECT_EQ(own->Width(), 300);
+  EXPECT_EQ(own->Height(), 66);
+  MainForm()->kivSkinEngine1->UnskinWindow(own->Handle());
+  EXPECT_EQ(own->Constraints()->MinWidth(), 300);  // its own limits, given back
+  EXPECT_EQ(own->Constraints()->MinHeight(), 40);
+  own->Free();
+}
+
+TEST(SkinEngine, TheSystemMenuOfADialogFormHasMaximizeDisabled) {
+  ShowMainForm();
+  TForm* dialog = New<TForm>(Application);
+  dialog->SetBorderStyle(bsDialog);
+  dialog->Show();
+  ASSERT_TRUE(PumpUntil([&] { return IsSkinned(dialog->Handle()); }));
+  SendMessageA(dialog->Handle(), WM_NCPAINT, 1, 0);  // the title shows its buttons
+  TkivSkinEngine* engine = MainForm()->kivSkinEngine1;
+  TkivSkinWindow* window = engine->FindSkinWindow(dialog->Handle());
+  UINT maxState = 0, closeState = 0;
+  std::string maxText;
+  WhileMenuIsOpen([&] { window->PopupSystemMenuAt(10, 10); }, [&] {
+    HMENU menu = engine->SystemMenu()->Handle();
+    maxState = GetMenuState(menu, 1, MF_BYPOSITION);
+    closeState = GetMenuState(menu, 3, MF_BYPOSITION);
+    maxText = engine->SystemMenu()->Items()->Items(1)->Caption();
+  });
+  EXPECT_EQ(maxText, "Ma&ximize/Restore");
+  EXPECT_TRUE(maxState & MF_GRAYED);
+  EXPECT_FALSE(closeState & MF_GRAYED);
+  dialog->Free();
+}
+
+TEST(SkinEngine, PopupMenuItemsAreMeasuredByTheSkin) {
+  ShowMainForm();
+  TForm* form = New<TForm>(Application);
+  TPopupMenu* popup = new TPopupMenu(form);
+  for (const char* caption : {"&First", "-", "&Second"}) {
+    TMenuItem* item = new TMenuItem(form);
+    item->SetCaption(caption);
+    popup->Items()->Add(item);
+  }
+  form->Show();  // skinned with its menus as it is activated
+  ASSERT_TRUE(PumpUntil([&] { return IsSkinned(form->Handle()); }));
+  ASSERT_TRUE(popup->OwnerDraw());
+  int heights[3] = {};
+  WhileMenuIsOpen([&] { popup->Popup(20, 20); }, [&] {
+    for (int i = 0; i < 3; ++i) {
+      RECT r{};
+      GetMenuItemRect(nullptr, popup->Handle(), i, &r);
+      heights[i] = r.bottom - r.top;
+    }
+  });
+  EXPECT_EQ(heights[0], 21);
+  EXPECT_EQ(heights[1], 5);
+  EXPECT_EQ(heights[2], 21);
+  form->Free();
+}
+
+TEST(SkinEngine, ASizeGripScrollBarIsRefusedUnlessItsExtendedStyleIs4) {
+  ShowMainForm();
+  for (const auto& [exStyle, created] : {std::pair{DWORD(0), false}, {DWORD(WS_EX_NOPARENTNOTIFY), true},
+                                         {DWORD(WS_EX_NOPARENTNOTIFY | WS_EX_CLIENTEDGE), false}}) {
+    HWND grip = CreateWindowExA(exStyle, "SCROLLBAR", "", WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16,
+                                MainForm()->Handle(), nullptr, nullptr, nullptr);
+    EXPECT_EQ(grip != nullptr, created) << std::hex << exStyle;
+    if (grip)
+      DestroyWindow(grip);
+  }
+}
+
+TEST(SkinEngine, ASecondEngineOnOneFormAndOneOffAFormAreRefused) {
+  try {
+    new TkivSkinEngine(MainForm());
+    FAIL() << "a second engine was made";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "One form can only catch one TkivSkinEngine!");
+  }
+  try {
+    new TkivSkinEngine(Application);
+    FAIL() << "an engine was made off a form";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Must be placed on a Form");
+  }
+  EXPECT_EQ(TkivSkinEngine::Current(), MainForm()->kivSkinEngine1);
+}
+
+}  // namespace
