@@ -52,6 +52,7 @@ public:
   TRichListViewStandIn* ltvTask;
   TPopupMenu* ppmTask;
   TPanel* panbg;
+  TImage* imgWelcome;
   TLabel* labProgramNameShadow;
   TLabel* labProgramName;
   TLabel* labStep1;

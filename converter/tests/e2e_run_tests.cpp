@@ -18,8 +18,7 @@ constexpr DWORD kTimeoutMs = 20000;
 const char* const kCompleteQuestion =
     "The coversion is completed successfully. Would you like to transfer them to PSP now?";
 
-// Script lines that keep printing progress without a time for about the seconds given: the
-// converter reads between the encoder's prints, so it answers only while the encoder prints.
+// Script lines that keep printing progress without a time for about the seconds given.
 std::string Busy(int seconds) {
   std::string lines;
   for (int i = 0; i < seconds * 10; ++i) lines += "say frame= 1 time=N/A bitrate=1\npause 100\n";

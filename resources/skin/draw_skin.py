@@ -408,19 +408,22 @@ BITMAPS = {
 PALETTED = {"ScrollButtonImage", "SideChannelHandleImage"}
 
 
-def main():
-    """Writes the bitmaps; with --check, only reports those that differ from their drawing."""
-    folder = Path(__file__).resolve().parent
+def write_bitmaps(folder, bitmaps):
+    """Writes each BMP file of name to data; with --check, only reports those that differ."""
     stale = []
-    for name, draw in BITMAPS.items():
+    for name, data in bitmaps.items():
         path = folder / f"{name}.bmp"
-        data = bmp(draw(), 8 if name in PALETTED else 24)
         if "--check" not in sys.argv[1:]:
             path.write_bytes(data)
         elif not path.exists() or path.read_bytes() != data:
             stale.append(path.name)
     if stale:
         sys.exit("not as drawn: " + " ".join(stale))
+
+
+def main():
+    write_bitmaps(Path(__file__).resolve().parent,
+                  {name: bmp(draw(), 8 if name in PALETTED else 24) for name, draw in BITMAPS.items()})
 
 
 if __name__ == "__main__":
