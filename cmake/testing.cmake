@@ -5,6 +5,15 @@
 set(TEST_TIMEOUT_CORE 60 CACHE STRING "Seconds a native test may take")
 set(TEST_TIMEOUT_WINE 180 CACHE STRING "Seconds a Wine test may take")
 
+# The native tree holds only the portable code and its tests. It is built with the address and
+# undefined-behaviour sanitizers and the standard library's own checks, so that an index of -1
+# or a read past a buffer fails a test instead of passing it by luck.
+if(NOT WIN32)
+  set(NATIVE_CHECKS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${NATIVE_CHECKS} -D_GLIBCXX_ASSERTIONS)
+  add_link_options(${NATIVE_CHECKS})
+endif()
+
 function(add_core_tests name)
   if(WIN32)
     return()

@@ -146,8 +146,14 @@ void TMainForm::BuildToolbar() {
 }
 
 void TMainForm::BuildTaskList() {
-  ltvTask = Place<TRichListViewStandIn>(this, this, "ltvTask");
+  ltvTask = Place<TRichListView>(this, this, "ltvTask");
   ltvTask->SetAlign(alClient);
+  ltvTask->SetHeaderOwnerDraw(true);
+  ltvTask->SetHeaderFlatStyle(true);
+  ltvTask->SetHeaderHeight(13);
+  ltvTask->SetHoverTime(-1);
+  ltvTask->SetSaveHeader(true);
+  ltvTask->SetLoadHeader(true);
   ltvTask->SetViewStyle(vsReport);
   ltvTask->SetMultiSelect(true);
   ltvTask->SetReadOnly(true);

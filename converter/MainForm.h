@@ -22,6 +22,7 @@
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
 #include "framework/ValEdit.h"
+#include "listview/RichListV.h"
 
 class TMainForm : public TForm {
 public:
@@ -49,7 +50,7 @@ public:
   TToolButton* ToolButton1;  // starts the manager
 
   // Task list and the welcome panel over it
-  TRichListViewStandIn* ltvTask;
+  TRichListView* ltvTask;
   TPopupMenu* ppmTask;
   TPanel* panbg;
   TImage* imgWelcome;

@@ -1,17 +1,7 @@
-// Stand-ins for the task list view and the skin engine while those components are written:
-// they keep the properties the main form sets, so that the form reads as it will stay.
+// Stand-in for the skin engine while it is written: it keeps the properties the main form
+// sets, so that the form reads as it will stay.
 #pragma once
-#include "framework/ComCtrls.h"
-
-// The task list: the framework's list view, keeping the header colour the form gives it.
-class TRichListViewStandIn : public TListView {
-public:
-  using TListView::TListView;
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor c) { FHeaderColor = c; }
-private:
-  TColor FHeaderColor = clBtnFace;
-};
+#include "framework/Classes.h"
 
 // The skin engine: forms and controls tagged DisabledTag will be left unskinned.
 class TkivSkinEngineStandIn : public TComponent {

@@ -344,6 +344,10 @@ public:
   void SetShowCaptions(bool v);
   // The canvas of the custom-draw events (on the platform's drawing surface while they run).
   TCanvas* Canvas() { return &FDrawCanvas; }
+  // The column header inside the list (report view), made with the list's window.
+  HWND HeaderWindow() const;
+  // Header item shown at each place from the left; one entry per column.
+  std::vector<int> ColumnOrder() const;
   TTBCustomDrawBtnEvent OnCustomDrawButton;
   void WndProc(TMessage& m) override;
   void Notification(TComponent* c, TOperation op) override;
@@ -472,6 +476,9 @@ public:
   void SetWidth(int w);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment a);
+  // The column's image in the header's image list; -1 none. Owner-drawn headers show it.
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int i);
 private:
   friend class TCustomListView;
   friend class TListColumns;
@@ -481,6 +488,7 @@ private:
   std::string FCaption;
   int FWidth = 50;
   TAlignment FAlignment = taLeftJustify;
+  int FImageIndex = -1;
 };
 
 class TListColumns : public TPersistent {
@@ -566,6 +574,10 @@ public:
   void Clear() override;
   // The canvas of the custom-draw events (on the platform's drawing surface while they run).
   TCanvas* Canvas() { return &FDrawCanvas; }
+  // The column header inside the list (report view), made with the list's window.
+  HWND HeaderWindow() const;
+  // Header item shown at each place from the left; one entry per column.
+  std::vector<int> ColumnOrder() const;
 
   TLVChangeEvent OnChange;
   TLVSelectItemEvent OnSelectItem;
@@ -584,6 +596,9 @@ protected:
   virtual void ColClick(TListColumn* column);
   virtual void Change(TListItem* item, TItemChange change);
   virtual void SelectItem(TListItem* item, bool selected);
+  // After column index went into the window or its caption, alignment or image changed there:
+  // the platform formats the header item anew then.
+  virtual void ColumnChanged(int /*index*/) {}
   // The window, made when the control has a parent; null before that.
   HWND ListWindow() const;
 

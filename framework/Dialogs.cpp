@@ -20,6 +20,25 @@ const ButtonKind kButtons[] = {
     {mbOK, "OK", "OK", mrOk},              {mbCancel, "Cancel", "Cancel", mrCancel},
     {mbAbort, "Abort", "&Abort", mrAbort}, {mbRetry, "Retry", "&Retry", mrRetry},
     {mbIgnore, "Ignore", "&Ignore", mrIgnore}};
+// The message as a platform message box shows it: a static window with the box's text id, so
+// that its text can be read like a box's, from any process.
+class TMessageText : public TWinControl {
+public:
+  using TWinControl::TWinControl;
+protected:
+  void CreateParams(TCreateParams& params) override {
+    TWinControl::CreateParams(params);
+    CreateSubClass(params, "STATIC");
+    params.Style |= SS_LEFT | SS_NOPREFIX;
+  }
+  void CreateWnd() override {
+    TWinControl::CreateWnd();
+    SetWindowLongA(FHandle, GWL_ID, kMessageTextId);
+  }
+private:
+  static constexpr int kMessageTextId = 0xFFFF;
+};
+
 const int kMargin = 10, kIconSize = 32, kButtonWidth = 75, kButtonHeight = 25, kButtonGap = 6;
 
 class TMessageForm : public TForm {
@@ -41,11 +60,8 @@ public:
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     int textLeft = kMargin + (FIcon ? kIconSize + kMargin : 0);
-    auto* label = new TLabel(this);
+    auto* label = new TMessageText(this);
     label->SetName("Message");
-    label->SetAutoSize(false);
-    label->SetWordWrap(true);
-    label->SetShowAccelChar(false);
     label->SetBounds(textLeft, kMargin, text.right, text.bottom);
     label->SetCaption(msg);
     label->SetParent(this);

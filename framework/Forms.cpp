@@ -1,5 +1,7 @@
 #include "framework/Forms.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 
 #include "framework/Menus.h"
@@ -12,13 +14,18 @@ namespace {
 // are freed (OnDestroy and all) when it ends.
 struct Globals {
   Globals() {
+    // COM objects (the media graph's above all) are made on this, the GUI thread, in its
+    // single-threaded apartment; without it their creation fails with CO_E_NOTINITIALIZED.
+    FComInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     Application = new TApplication(nullptr);
     Screen = new TScreen(nullptr);
   }
   ~Globals() {
     TObject::FreeAndNil(Application);
     TObject::FreeAndNil(Screen);
+    if (FComInitialized) CoUninitialize();
   }
+  bool FComInitialized;
 } gGlobals;
 
 void HandleExceptionOfApplication(TObject* sender) {

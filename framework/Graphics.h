@@ -229,6 +229,8 @@ public:
   DWORD CopyMode() const { return FCopyMode; }  // raster operation of CopyRect and Draw
   void SetCopyMode(DWORD rop) { FCopyMode = rop; }
   TRect ClipRect();
+  void SetClipRect(const RECT& r);  // drawing stays inside r until RemoveClip
+  void RemoveClip();
 
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
@@ -242,6 +244,10 @@ public:
   void Polyline(const std::vector<TPoint>& points);
   void TextOut(int x, int y, const std::string& text);
   void TextRect(const RECT& r, int x, int y, const std::string& text);  // clipped to r
+  // DrawTextEx with the canvas's font, on its brush colour or, with a clear brush, transparent;
+  // DT_CALCRECT only measures into r. Returns the text's height.
+  int DrawTextEx(const std::string& text, RECT& r, UINT format, int leftMargin = 0,
+                 int rightMargin = 0);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }

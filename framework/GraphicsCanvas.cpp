@@ -58,6 +58,14 @@ TRect TCanvas::ClipRect() {
   return r;
 }
 
+void TCanvas::SetClipRect(const RECT& r) {
+  HRGN region = CreateRectRgnIndirect(&r);
+  SelectClipRgn(RequiredState(0), region);  // the DC keeps a copy
+  DeleteObject(region);
+}
+
+void TCanvas::RemoveClip() { SelectClipRgn(RequiredState(0), nullptr); }
+
 void TCanvas::MoveTo(int x, int y) { MoveToEx(RequiredState(csPen), x, y, nullptr); }
 
 void TCanvas::LineTo(int x, int y) { ::LineTo(RequiredState(csPen), x, y); }
@@ -96,6 +104,14 @@ void TCanvas::TextRect(const RECT& r, int x, int y, const std::string& text) {
   UINT options = ETO_CLIPPED | (FBrush->Style() == bsClear ? 0 : ETO_OPAQUE);
   ExtTextOutA(RequiredState(csFont | csBrush), x, y, options, &r, text.c_str(),
               static_cast<UINT>(text.size()), nullptr);
+}
+
+int TCanvas::DrawTextEx(const std::string& text, RECT& r, UINT format, int leftMargin,
+                        int rightMargin) {
+  DRAWTEXTPARAMS margins = {sizeof margins, 0, leftMargin, rightMargin, 0};
+  std::string buffer = text;  // the platform may write an ellipsis into it
+  return ::DrawTextExA(RequiredState(csFont | csBrush), buffer.data(), static_cast<int>(buffer.size()),
+                     &r, format, &margins);
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {

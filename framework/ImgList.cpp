@@ -3,8 +3,27 @@
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
-TImageList::~TImageList() {
-  if (FHandle) ImageList_Destroy(FHandle);
+TImageList::~TImageList() { DestroyOwnHandle(); }
+
+void TImageList::DestroyOwnHandle() {
+  if (FHandle && !FShareImages) ImageList_Destroy(FHandle);
+  FHandle = nullptr;
+}
+
+void TImageList::SetHandle(HIMAGELIST list) {
+  if (list == FHandle) return;
+  DestroyOwnHandle();
+  FHandle = list;
+  if (list) {
+    ImageList_GetIconSize(list, &FWidth, &FHeight);
+    ImageList_SetBkColor(list, FBkColor == clNone ? CLR_NONE : ColorRef(FBkColor));
+  }
+  Changed();
+}
+
+void TImageList::SetBkColor(TColor c) {
+  FBkColor = c;
+  if (FHandle) ImageList_SetBkColor(FHandle, c == clNone ? CLR_NONE : ColorRef(c));
 }
 
 HIMAGELIST TImageList::Handle() {
@@ -14,8 +33,7 @@ HIMAGELIST TImageList::Handle() {
 }
 
 void TImageList::Recreate() {
-  if (FHandle) ImageList_Destroy(FHandle);
-  FHandle = nullptr;
+  DestroyOwnHandle();
   Changed();
 }
 
@@ -72,7 +90,8 @@ void TImageList::Draw(TCanvas* canvas, int x, int y, int index, bool enabled) {
                : FDrawingStyle == dsFocus      ? ILD_FOCUS
                : FDrawingStyle == dsSelected   ? ILD_SELECTED
                                                : ILD_NORMAL;
-    ImageList_Draw(FHandle, index, dc, x, y, style);
+    COLORREF blend = FBlendColor == clNone ? CLR_DEFAULT : ColorRef(FBlendColor);
+    ImageList_DrawEx(FHandle, index, dc, x, y, 0, 0, CLR_DEFAULT, blend, style);
     return;
   }
   HICON icon = ImageList_GetIcon(FHandle, index, ILD_NORMAL);

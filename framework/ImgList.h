@@ -10,7 +10,8 @@
 enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
 
 // Images of one size in one list; the list is made when first used and made again (empty)
-// when the size or masking changes.
+// when the size or masking changes. A list handed over with SetHandle (the shell's system
+// list, say) may be shared: then it is never destroyed by this object.
 class TImageList : public TComponent {
 public:
   explicit TImageList(TComponent* owner);
@@ -18,6 +19,16 @@ public:
 
   HIMAGELIST Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
+  // Takes the list (its image size too), destroying the old one unless it is shared.
+  void SetHandle(HIMAGELIST list);
+  bool ShareImages() const { return FShareImages; }
+  void SetShareImages(bool v) { FShareImages = v; }
+  // The colour behind the images; clNone draws them transparently.
+  TColor BkColor() const { return FBkColor; }
+  void SetBkColor(TColor c);
+  // What a focused or selected image is blended with.
+  TColor BlendColor() const { return FBlendColor; }
+  void SetBlendColor(TColor c) { FBlendColor = c; }
   int Width() const { return FWidth; }
   void SetWidth(int width);
   int Height() const { return FHeight; }
@@ -41,7 +52,11 @@ public:
 private:
   void Recreate();
   void Changed();
+  void DestroyOwnHandle();
   HIMAGELIST FHandle = nullptr;
+  bool FShareImages = false;
+  TColor FBkColor = clNone;
+  TColor FBlendColor = clNone;
   int FWidth = 16;
   int FHeight = 16;
   bool FMasked = true;

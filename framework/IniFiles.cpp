@@ -30,19 +30,19 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
   Write(section.c_str(), key.c_str(), value.c_str());
 }
 
-int TIniFile::ReadInteger(const std::string& section, const std::string& key, int def) {
+int TCustomIniFile::ReadInteger(const std::string& section, const std::string& key, int def) {
   return StrToIntDef(ReadString(section, key, ""), def);
 }
 
-void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+void TCustomIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
   WriteString(section, key, IntToStr(value));
 }
 
-bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool def) {
+bool TCustomIniFile::ReadBool(const std::string& section, const std::string& key, bool def) {
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+void TCustomIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
   WriteString(section, key, value ? "1" : "0");
 }
 
@@ -71,4 +71,34 @@ bool TIniFile::ValueExists(const std::string& section, const std::string& key) {
   TStringList keys;
   ReadSection(section, &keys);
   return keys.IndexOf(key) >= 0;
+}
+
+std::string TRegistryIniFile::ReadString(const std::string& section, const std::string& key,
+                                         const std::string& def) {
+  const std::string path = FFileName + "\\" + section;
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return def;
+  DWORD type = 0, size = 0;
+  std::string value = def;
+  if (RegQueryValueExA(k, key.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+    std::vector<char> text(size + 1);   // the stored text may lack its terminating zero
+    if (RegQueryValueExA(k, key.c_str(), nullptr, &type, (BYTE*)text.data(), &size) == ERROR_SUCCESS)
+      value = text.data();
+  }
+  RegCloseKey(k);
+  return value;
+}
+
+void TRegistryIniFile::WriteString(const std::string& section, const std::string& key,
+                                   const std::string& value) {
+  const std::string path = FFileName + "\\" + section;
+  HKEY k = nullptr;
+  bool written = RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k,
+                                 nullptr) == ERROR_SUCCESS;
+  if (written) {
+    written = RegSetValueExA(k, key.c_str(), 0, REG_SZ, (const BYTE*)value.c_str(), (DWORD)value.size() + 1) ==
+              ERROR_SUCCESS;
+    RegCloseKey(k);
+  }
+  if (!written) throw EIniFileException("Unable to write to " + path);
 }

@@ -1,5 +1,6 @@
-// TIniFile: sections and keys of an INI file through the platform's profile functions.
-// A file name without a folder means the Windows folder, as for the platform.
+// Sections and keys of settings: TIniFile in an INI file through the platform's profile
+// functions (a file name without a folder means the Windows folder, as for the platform),
+// TRegistryIniFile under a key of the user's registry hive.
 #pragma once
 #include <string>
 
@@ -11,19 +12,30 @@ public:
   using Exception::Exception;
 };
 
-class TIniFile : public TObject {
+// The typed reads and writes, over the texts a store keeps.
+class TCustomIniFile : public TObject {
 public:
-  explicit TIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
+  explicit TCustomIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
   const std::string& FileName() const { return FFileName; }
 
-  std::string ReadString(const std::string& section, const std::string& key, const std::string& def);
-  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  virtual std::string ReadString(const std::string& section, const std::string& key, const std::string& def) = 0;
+  virtual void WriteString(const std::string& section, const std::string& key, const std::string& value) = 0;
   // Decimal or "0x" hexadecimal; anything else gives def.
   int ReadInteger(const std::string& section, const std::string& key, int def);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   // A number: 0 is false, any other true; anything else gives def.
   bool ReadBool(const std::string& section, const std::string& key, bool def);
   void WriteBool(const std::string& section, const std::string& key, bool value);
+
+protected:
+  std::string FFileName;
+};
+
+class TIniFile : public TCustomIniFile {
+public:
+  using TCustomIniFile::TCustomIniFile;
+  std::string ReadString(const std::string& section, const std::string& key, const std::string& def) override;
+  void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
   // The key names of a section, in file order.
   void ReadSection(const std::string& section, TStrings* keys);
   void EraseSection(const std::string& section);
@@ -32,5 +44,13 @@ public:
 
 private:
   void Write(const char* section, const char* key, const char* value);
-  std::string FFileName;
+};
+
+// FileName is a key below HKEY_CURRENT_USER ("Software\\Maker\\Program"); each section is a
+// key below it and each value a string value there. Writing makes the keys it needs.
+class TRegistryIniFile : public TCustomIniFile {
+public:
+  using TCustomIniFile::TCustomIniFile;
+  std::string ReadString(const std::string& section, const std::string& key, const std::string& def) override;
+  void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
 };

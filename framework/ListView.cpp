@@ -188,10 +188,11 @@ int TListColumn::Index() const { return FOwner->IndexOf(this); }
 LVCOLUMNA TListColumn::ColumnInfo() const {
   static const int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
   LVCOLUMNA c{};
-  c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+  c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | (FImageIndex >= 0 ? LVCF_IMAGE : 0);
   c.fmt = formats[FAlignment];
   c.cx = FWidth;
   c.pszText = const_cast<char*>(FCaption.c_str());
+  c.iImage = FImageIndex;
   return c;
 }
 
@@ -201,10 +202,12 @@ void TListColumn::Changed() {
   LVCOLUMNA c = ColumnInfo();
   c.mask &= ~LVCF_WIDTH;   // the user's width stays
   SendMessageA(lv->FHandle, LVM_SETCOLUMNA, Index(), (LPARAM)&c);
+  lv->ColumnChanged(Index());
 }
 
 void TListColumn::SetCaption(const std::string& s) { FCaption = s; Changed(); }
 void TListColumn::SetAlignment(TAlignment a) { FAlignment = a; Changed(); }
+void TListColumn::SetImageIndex(int i) { FImageIndex = i; Changed(); }
 
 int TListColumn::Width() const {
   TCustomListView* lv = FOwner->Owner();
@@ -226,6 +229,7 @@ TListColumn* TListColumns::Add() {
     LVCOLUMNA c = column->ColumnInfo();
     SendMessageA(w, LVM_INSERTCOLUMNA, Count() - 1, (LPARAM)&c);
     for (int row = 0, n = FOwner->Items()->Count(); row < n; ++row) FOwner->SetSubItemCallbacks(row);
+    FOwner->ColumnChanged(Count() - 1);
   }
   return column;
 }
@@ -289,6 +293,7 @@ void TCustomListView::CreateWnd() {
   for (int i = 0; i < FColumns->Count(); ++i) {
     LVCOLUMNA c = FColumns->Items(i)->ColumnInfo();
     SendMessageA(FHandle, LVM_INSERTCOLUMNA, i, (LPARAM)&c);
+    ColumnChanged(i);
   }
   for (int i = 0; i < (int)FItems->FItems.size(); ++i) FItems->InsertIntoWindow(FItems->FItems[i].get(), i);
 }
@@ -461,6 +466,19 @@ bool TCustomListView::CustomSort(PFNLVCOMPARE compare, LPARAM data) {
 }
 
 void TCustomListView::Clear() { FItems->Clear(); }
+
+HWND TCustomListView::HeaderWindow() const {
+  HWND w = ListWindow();
+  return w ? (HWND)SendMessageA(w, LVM_GETHEADER, 0, 0) : nullptr;
+}
+
+std::vector<int> TCustomListView::ColumnOrder() const {
+  std::vector<int> order(FColumns->Count());
+  for (int i = 0; i < (int)order.size(); ++i) order[i] = i;
+  if (HWND w = ListWindow(); w && !order.empty())
+    SendMessageA(w, LVM_GETCOLUMNORDERARRAY, order.size(), (LPARAM)order.data());
+  return order;
+}
 
 void TCustomListView::ColClick(TListColumn* column) {
   if (OnColumnClick) OnColumnClick(this, column);

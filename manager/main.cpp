@@ -1,16 +1,5 @@
-// Hollimer: the video manager. For now its bare main window.
-#include "framework/Forms.h"
-
-namespace {
-class TMainForm : public TForm {
-public:
-  explicit TMainForm(TComponent* owner) : TForm(owner) {
-    SetCaption("Hollimer");
-    SetPosition(poScreenCenter);
-    SetClientSize(640, 480);
-  }
-};
-}  // namespace
+// Hollimer: the video manager.
+#include "manager/MainForm.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TMainForm* mainForm;

@@ -1,5 +1,6 @@
 // The open dialog shows the filter's pairs and gives back the chosen files.
 #include "framework/Dialogs.h"
+#include "framework/StdCtrls.h"
 
 #include "framework/tests/forms_testing.h"
 
@@ -34,7 +35,7 @@ private:
 std::vector<std::string> ButtonCaptions(TCustomForm* dialog) {
   std::vector<std::string> captions;
   for (int i = 0; i < dialog->ControlCount(); ++i)
-    if (dialog->Controls(i)->IsWindowed()) captions.push_back(dialog->Controls(i)->Caption());
+    if (dynamic_cast<TButton*>(dialog->Controls(i))) captions.push_back(dialog->Controls(i)->Caption());
   return captions;
 }
 
@@ -49,6 +50,19 @@ TEST(MessageDialogs, AFormWithTheTypesCaptionTheMessageAndTheButtonsInOrder) {
   TForm* custom = CreateMessageDialog("Done", mtCustom, mbOK);
   EXPECT_EQ(custom->Caption(), "framework_tests");
   custom->Free();
+}
+
+TEST(MessageDialogs, TheMessageIsAStaticWindowReadLikeAMessageBoxs) {
+  const std::string message = "There is no disk in Drive P\ror Drive P: is not ready & more";
+  std::string read;
+  OnMessageDialog look([&](TCustomForm* dialog) {
+    char text[256] = {};
+    GetDlgItemTextA(dialog->Handle(), 0xFFFF, text, sizeof text);
+    read = text;
+    SendMessageA(static_cast<TWinControl*>(dialog->FindComponent("OK"))->Handle(), BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(MessageDlg(message, mtWarning, mbOK), mrOk);
+  EXPECT_EQ(read, message);
 }
 
 TEST(MessageDialogs, TheClickedButtonsResultComesBack) {

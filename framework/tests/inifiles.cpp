@@ -70,4 +70,21 @@ TEST_F(IniFileTest, LongValuesAreReadWhole) {
   EXPECT_EQ(ini.ReadString("Main", "Long", ""), value);
 }
 
+TEST(RegistryIniFileTest, ValuesLiveUnderTheKeyBySection) {
+  const std::string key = "Software\\TessarkTests\\RegistryIniFile";
+  RegDeleteKeyA(HKEY_CURRENT_USER, (key + "\\Widths").c_str());
+  TRegistryIniFile ini(key);
+  EXPECT_EQ(ini.ReadInteger("Widths", "col0", -1), -1);
+  ini.WriteInteger("Widths", "col0", 260);
+  ini.WriteString("Widths", "name", "Input File");
+  EXPECT_EQ(ini.ReadInteger("Widths", "col0", -1), 260);
+  EXPECT_EQ(TRegistryIniFile(key).ReadString("Widths", "name", ""), "Input File");
+  EXPECT_EQ(ini.ReadString("Other", "name", "none"), "none");
+  char value[16] = "";
+  DWORD size = sizeof value;
+  RegGetValueA(HKEY_CURRENT_USER, (key + "\\Widths").c_str(), "col0", RRF_RT_REG_SZ, nullptr, value, &size);
+  EXPECT_STREQ(value, "260");
+  RegDeleteKeyA(HKEY_CURRENT_USER, (key + "\\Widths").c_str());
+}
+
 }  // namespace

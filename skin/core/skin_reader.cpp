@@ -48,10 +48,10 @@ bool TkivSkinReader::Load(const std::string& fileName) {
     FReady = false;
     return false;
   }
-  return LoadFromMemory(std::move(data));
+  return LoadFromMemory(data);
 }
 
-bool TkivSkinReader::LoadFromMemory(std::vector<std::uint8_t> data) {
+bool TkivSkinReader::LoadFromMemory(const std::vector<std::uint8_t>& data) {
   const std::optional<std::vector<ContainerEntry>> entries = ReadContainer(data);
   if (!entries) {
     FReady = false;
@@ -64,7 +64,7 @@ bool TkivSkinReader::LoadFromMemory(std::vector<std::uint8_t> data) {
     const std::uint8_t* bytes = data.data() + entry.DataOffset;
     switch (entry.Type) {
       case EntryType::Bitmap:
-        bitmaps.push_back({entry.Name, entry.DataOffset, entry.DataSize});
+        bitmaps.push_back({entry.Name, std::vector<std::uint8_t>(bytes, bytes + entry.DataSize)});
         break;
       case EntryType::Integer: {
         // Sizes other than 4 don't occur; a shorter one reads as zero-filled.
@@ -78,7 +78,6 @@ bool TkivSkinReader::LoadFromMemory(std::vector<std::uint8_t> data) {
         break;
     }
   }
-  FData = std::move(data);
   FBitmaps = std::move(bitmaps);
   FIntegers = std::move(integers);
   FFlags = std::move(flags);
@@ -95,7 +94,7 @@ bool TkivSkinReader::GetBitmap(const std::string& name, Image& bitmap) const {
                                   [&](const BitmapEntry& e) { return SameText(e.Name, name); });
   if (entry == FBitmaps.end())
     return false;
-  std::optional<Image> image = ReadBmp(FData.data() + entry->Offset, entry->Size);
+  std::optional<Image> image = ReadBmp(entry->Bytes.data(), entry->Bytes.size());
   if (!image)
     return false;
   bitmap = std::move(*image);

@@ -25,7 +25,7 @@ public:
   // A load takes the new entries only when the whole container is sound; otherwise (also for
   // a file that can't be read) the reader is not ready and keeps its previous entries unused.
   bool Load(const std::string& fileName);
-  bool LoadFromMemory(std::vector<std::uint8_t> data);
+  bool LoadFromMemory(const std::vector<std::uint8_t>& data);
 
   // False, leaving the bitmap alone, when not ready, absent or not a readable BMP.
   bool GetBitmap(const std::string& name, Image& bitmap) const;
@@ -37,14 +37,14 @@ public:
   bool GetBool(const std::string& name) const;
 
 private:
+  // Each bitmap keeps a copy of its own bytes rather than a place in the container, so that a
+  // read past one entry is a read past its buffer, which the sanitizers of the tests see.
   struct BitmapEntry {
     std::string Name;
-    std::size_t Offset;
-    std::size_t Size;
+    std::vector<std::uint8_t> Bytes;
   };
 
   bool FReady = false;
-  std::vector<std::uint8_t> FData;  // the container; bitmap entries point into it
   std::vector<BitmapEntry> FBitmaps;
   // Integers and flags are kept as "name=value" lines, the way the platform's string lists
   // hold them: a name that holds "=" is then found by the text before it, and its value

@@ -9,15 +9,31 @@ namespace driver {
 
 static const DWORD kEncoderTimeoutMs = 60000;
 
-bool GenerateClip(const std::string& encoder, const std::string& path, double seconds,
-                  int width, int height) {
+// A picture source (its name and the options before its length) and optionally a 440 Hz tone of
+// the same length, then the output options and path.
+static bool Encode(const std::string& encoder, const std::string& picture, double seconds,
+                   int width, int height, bool withTone, const std::string& output,
+                   const std::string& path) {
   const std::string duration = std::to_string(seconds);
-  const std::string commandLine =
-      " -y -f lavfi -i testsrc=duration=" + duration + ":size=" + std::to_string(width) + "x" +
-      std::to_string(height) + ":rate=25 -f lavfi -i sine=frequency=440:duration=" + duration +
-      " -shortest \"" + path + "\"";
+  std::string commandLine = " -y -f lavfi -i " + picture + "duration=" + duration + ":size=" +
+                            std::to_string(width) + "x" + std::to_string(height) + ":rate=25";
+  if (withTone) commandLine += " -f lavfi -i sine=frequency=440:duration=" + duration;
+  commandLine += " " + output + " \"" + path + "\"";
   const CapturedRun run = RunCaptured(encoder, commandLine, kEncoderTimeoutMs);
   return run.finished && run.exitCode == 0 && FileExists(path);
+}
+
+bool GenerateClip(const std::string& encoder, const std::string& path, double seconds,
+                  int width, int height) {
+  return Encode(encoder, "testsrc=", seconds, width, height, true, "-shortest", path);
+}
+
+bool GenerateColourClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height, bool withTone) {
+  return Encode(encoder, "color=c=blue:", seconds, width, height, withTone,
+                std::string("-c:v rawvideo -pix_fmt bgr24 ") +
+                    (withTone ? "-c:a pcm_s16le -shortest" : "-an"),
+                path);
 }
 
 ClipInfo Probe(const std::string& encoder, const std::string& path) {

@@ -8,6 +8,11 @@ namespace driver {
 bool GenerateClip(const std::string& encoder, const std::string& path, double seconds,
                   int width, int height);
 
+// Makes a solid blue AVI of uncompressed frames (bgr24), with a PCM tone when asked: a clip
+// that Wine's media framework can play. True when the file was written.
+bool GenerateColourClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height, bool withTone);
+
 // What the real encoder reports about a file; seconds is -1 when it found no duration.
 struct ClipInfo {
   double seconds = -1;

@@ -42,13 +42,14 @@ TEST(RunProgressTest, FirstTwoChunksOfEachRowNeverMoveTheBars) {
 
   progress.FinishRow();
   EXPECT_EQ(progress.CurrentPercent(), 0);
+  // The second row's time starts from zero: a time below the first row's moves the bars.
   progress.StartRow(10);
-  progress.ReadChunk("time=8.00 ");
-  progress.ReadChunk("time=8.00 ");
+  progress.ReadChunk("time=2.00 ");
+  progress.ReadChunk("time=2.00 ");
   EXPECT_EQ(progress.TotalPercent(), 25);
-  progress.ReadChunk("time=8.00 ");
-  EXPECT_EQ(progress.CurrentPercent(), 80);
-  EXPECT_EQ(progress.TotalPercent(), 90);
+  progress.ReadChunk("time=2.00 ");
+  EXPECT_EQ(progress.CurrentPercent(), 20);
+  EXPECT_EQ(progress.TotalPercent(), 60);
 }
 
 TEST(RunProgressTest, KeepsTheHighestTimeAndIgnoresUnreadableChunks) {
@@ -99,6 +100,8 @@ TEST(RunClockTest, RemainingStaysZeroUntilTheTotalBarMoves) {
   clock.Tick(0);  // an unmoved bar keeps the last estimate
   EXPECT_EQ(clock.ElapsedSeconds(), 4);
   EXPECT_EQ(clock.RemainingSeconds(), 9);
+  clock.Tick(30);  // 5 s for 30 %: 11.7 s to go, rounded
+  EXPECT_EQ(clock.RemainingSeconds(), 12);
   clock.Tick(100);
   EXPECT_EQ(clock.RemainingSeconds(), 0);
 }

@@ -86,10 +86,13 @@ TEST_F(OutputEditTest, OutOfOrderTimesAreRejectedOneByOne) {
   }
 }
 
-TEST_F(OutputEditTest, AnEndBeforeTheKeptStartIsRejected) {
-  Edit("clip", "00:00:30", "00:00:50");
-  Edit("clip", "", "00:00:20");
-  EXPECT_EQ(Trim(), "00:00:30 00:00:50 00:00:20");
+TEST_F(OutputEditTest, AnEndBeforeOrAtTheKeptStartIsRejected) {
+  for (const char* end : {"00:00:20", "00:00:30"}) {
+    row = SixtySecondRow();
+    Edit("clip", "00:00:30", "00:00:50");
+    Edit("clip", "", end);
+    EXPECT_EQ(Trim(), "00:00:30 00:00:50 00:00:20") << end;
+  }
 }
 
 }  // namespace

@@ -71,6 +71,19 @@ TEST_F(ListViewTest, ColumnsAndCellTextsReachThePlatform) {
   EXPECT_EQ(SendMessageA(list->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 90);
 }
 
+TEST_F(ListViewTest, HeaderColumnOrderAndImagesComeFromTheWindow) {
+  int order[] = {2, 0, 1, 3};
+  SendMessageA(list->Handle(), LVM_SETCOLUMNORDERARRAY, 4, (LPARAM)order);
+  EXPECT_EQ(list->ColumnOrder(), (std::vector<int>{2, 0, 1, 3}));
+  list->Columns()->Items(3)->SetImageIndex(5);
+  HDITEMA item{};
+  item.mask = HDI_IMAGE;
+  SendMessageA(list->HeaderWindow(), HDM_GETITEMA, 3, (LPARAM)&item);
+  EXPECT_EQ(item.iImage, 5);
+  list->Columns()->Clear();
+  EXPECT_TRUE(list->ColumnOrder().empty());
+}
+
 TEST_F(ListViewTest, SubItemsBeyondTheColumnsStayWithTheRow) {
   TListItem* item = AddRow("C:\\a.avi", {"0", "1", "2", "name", ".mp4", "00:00:00.0"});
   EXPECT_EQ(item->SubItems()->Count(), 6);

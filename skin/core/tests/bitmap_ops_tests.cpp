@@ -29,6 +29,7 @@ TEST(ExtractFrameBitmap, CutsEqualFramesCountedFromOne) {
 TEST(ExtractFrameBitmap, LeavesColumnsBeyondTheSourceBlack) {
   const Image frame = ExtractFrameBitmap(Numbered(6, 2), 2, 3);
   EXPECT_EQ(frame, Image(3, 2, 0));
+  EXPECT_EQ(ExtractFrameBitmap(Numbered(6, 2), 2, 0), Image(3, 2, 0)) << "frame 0 lies left of it";
   EXPECT_TRUE(ExtractFrameBitmap(Numbered(6, 2), 0, 1).Empty());
 }
 

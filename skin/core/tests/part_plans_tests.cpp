@@ -62,6 +62,9 @@ TEST(HorzThreePartPlan, SpreadsTheMiddleFrameBetweenTheCaps) {
                   {{9, 0, 18, 19}, {14, 2, 56, 21}, Masking::CornerColor}}));
   EXPECT_EQ(HorzThreePartPlan(28, 19, {5, 2, 12, 30}, false),
             (Plan{{{0, 0, 7, 19}, {5, 2, 12, 21}, M}}));
+  // Exactly one frame wide: both caps over the same place, no room for the middle.
+  EXPECT_EQ(HorzThreePartPlan(28, 19, {5, 2, 14, 30}, false),
+            (Plan{{{0, 0, 9, 19}, {5, 2, 14, 21}, M}, {{18, 0, 27, 19}, {5, 2, 14, 21}, M}}));
 }
 
 TEST(VertThreePartPlan, StretchesEachPartAcrossAndTheMiddleDown) {
@@ -72,6 +75,9 @@ TEST(VertThreePartPlan, StretchesEachPartAcrossAndTheMiddleDown) {
                   {{0, 19, 15, 38}, {0, 39, 16, 81}, O}}));
   EXPECT_EQ(VertThreePartPlan(15, 57, {0, 20, 16, 30}, true),
             (Plan{{{0, 0, 15, 10}, {0, 20, 16, 30}, M}}));
+  // Exactly one part high: both caps, no middle.
+  EXPECT_EQ(VertThreePartPlan(15, 57, {0, 20, 16, 39}, false),
+            (Plan{{{0, 0, 15, 19}, {0, 20, 16, 39}, O}, {{0, 38, 15, 57}, {0, 20, 16, 39}, O}}));
   EXPECT_TRUE(VertThreePartPlan(15, 57, {-1, 20, 16, 100}, false).empty());
 }
 

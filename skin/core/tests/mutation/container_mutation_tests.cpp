@@ -117,5 +117,26 @@ TEST_F(ContainerMutation, CyclicAndOutOfRangeOffsets) {
   EXPECT_GT(NotReady, 0);
 }
 
+// A bitmap entry whose size is cut below its BMP's own: each entry is read from a buffer of its
+// own size, so a decoder that trusted the BMP's header over the entry would be caught here.
+TEST_F(ContainerMutation, BitmapEntriesCutShort) {
+  int bitmaps = 0;
+  for (const ContainerEntry& e : *Entries) {
+    if (e.Type != EntryType::Bitmap)
+      continue;
+    ++bitmaps;
+    const std::size_t sizeField = e.DataOffset - test::kRecordSize + 69;
+    for (const std::size_t cut : {std::size_t(0), std::size_t(53), e.DataSize - 1}) {
+      Bytes mutant = *Original;
+      test::PutU32(mutant, sizeField, std::uint32_t(cut));
+      TkivSkinReader reader;
+      ASSERT_TRUE(reader.LoadFromMemory(mutant)) << e.Name;
+      Image image;
+      EXPECT_FALSE(reader.GetBitmap(e.Name, image)) << e.Name << " cut to " << cut;
+    }
+  }
+  EXPECT_GT(bitmaps, 0);
+}
+
 }  // namespace
 }  // namespace skin
