@@ -24,4 +24,13 @@ bool ClickAt(HWND window, POINT client) {
          PostMessageA(target, WM_LBUTTONUP, 0, at);
 }
 
+bool ClickScreen(POINT screen) {
+  if (!SetCursorPos(screen.x, screen.y)) return false;
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
 }  // namespace driver
