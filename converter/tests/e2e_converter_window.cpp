@@ -17,13 +17,14 @@ ConverterWindow::ConverterWindow(const std::string& name, const std::string& pre
 }
 
 ConverterWindow::ConverterWindow(const std::string& folder, ExistingFolder,
-                                 const std::string& arguments)
-    : FFolder(folder), FArguments(arguments) {
+                                 const std::string& arguments,
+                                 const driver::EnvironmentAdditions& environment)
+    : FFolder(folder), FArguments(arguments), FEnvironment(environment) {
   Start();
 }
 
 void ConverterWindow::Start() {
-  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", FArguments, FFolder);
+  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", FArguments, FFolder, FEnvironment);
   if (!FProcess.Started()) return;
   driver::WindowQuery query;
   query.className = "TMainForm";

@@ -50,4 +50,13 @@ bool PointAt(HWND window, POINT client) {
          SetCursorPos(screen.x, screen.y);
 }
 
+bool ClickScreen(POINT screen) {
+  if (!SetCursorPos(screen.x, screen.y)) return false;
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
 }  // namespace driver
