@@ -36,19 +36,6 @@ void DrawImage(const skin::Image* image, TCanvas* canvas, const TRect& into) {
   canvas->StretchDraw(into, &bitmap);
 }
 
-// The bar image while the skin is on (turned for a vertical bar), none while it is off.
-void LoadBarBitmap(TkivSkinEngine* engine, const char* name, bool vertical,
-                   std::unique_ptr<TBitmap>& bar) {
-  if (!engine->IsSkinActive()) {
-    bar.reset();
-    return;
-  }
-  bar = std::make_unique<TBitmap>();
-  engine->GetSkinBitmap(name, bar.get());
-  if (vertical && !bar->Empty())
-    skin::RotateBitmapLeft(bar.get());
-}
-
 }  // namespace
 
 // ------------------------------------------------------------------------------ scroll bar
@@ -96,50 +83,45 @@ void TkivSkinScrollBar::Paint() {
 
 // ------------------------------------------------------------------------------------ grid
 
-void TkivSkinGrid::Attached() {
-  TkivSkinScrollWinControl::Attached();
-  if (auto* grid = dynamic_cast<TCustomGrid*>(Control()))
-    FSavedFixedColor = grid->FixedColor();
-}
-
 void TkivSkinGrid::UpdateSkin() {
   TkivSkinScrollWinControl::UpdateSkin();
-  auto* grid = dynamic_cast<TCustomGrid*>(Control());
-  if (!grid)
+  if (auto* grid = dynamic_cast<TCustomGrid*>(Control()))
+    FFixedColor.Update(FEngine->IsSkinActive(), FEngine->GetFormColor(), [grid] { return grid->FixedColor(); },
+                       [grid](TColor c) { grid->SetFixedColor(c); });
+}
+
+// ------------------------------------------------------------------------------ image bars
+
+void TkivSkinImageBar::Detach() {
+  TkivSkinControlVCL::Detach();
+  FBarBitmap.reset();
+}
+
+void TkivSkinImageBar::LoadBarBitmap(const char* name, bool vertical) {
+  if (!FEngine->IsSkinActive()) {
+    FBarBitmap.reset();
     return;
-  // Saved only when the skin comes on: a second update keeps the grid's own colour saved.
-  if (FEngine->IsSkinActive()) {
-    if (!FApplied)
-      FSavedFixedColor = grid->FixedColor();
-    FApplied = true;
-    grid->SetFixedColor(FEngine->GetFormColor());
-  } else if (FApplied) {
-    FApplied = false;
-    grid->SetFixedColor(FSavedFixedColor);
   }
+  FBarBitmap = std::make_unique<TBitmap>();
+  FEngine->GetSkinBitmap(name, FBarBitmap.get());
+  if (vertical && !FBarBitmap->Empty())
+    skin::RotateBitmapLeft(FBarBitmap.get());
 }
 
 // ------------------------------------------------------------------------------- track bar
 
 bool TkivSkinTrackBar::BeforeMessage(TMessage& m) {
-  if (TakeOverPainting(m))
-    return false;
   if (m.Msg == WM_KILLFOCUS || m.Msg == CM_GOTFOCUS) {
     PaintSkin();
     return false;
   }
-  return true;
+  return TkivSkinImageBar::BeforeMessage(m);
 }
 
 void TkivSkinTrackBar::UpdateSkin() {
   auto* track = dynamic_cast<TTrackBar*>(Control());
   if (track)
-    LoadBarBitmap(FEngine, "TrackBarBarImage", track->Orientation() == trVertical, FBarBitmap);
-}
-
-void TkivSkinTrackBar::Detach() {
-  TkivSkinControlVCL::Detach();
-  FBarBitmap.reset();
+    LoadBarBitmap("TrackBarBarImage", track->Orientation() == trVertical);
 }
 
 void TkivSkinTrackBar::Paint() {
@@ -189,17 +171,10 @@ void TkivSkinTrackBar::Paint() {
 
 // ---------------------------------------------------------------------------- progress bar
 
-bool TkivSkinProgressBar::BeforeMessage(TMessage& m) { return !TakeOverPainting(m); }
-
 void TkivSkinProgressBar::UpdateSkin() {
   auto* progress = dynamic_cast<TProgressBar*>(Control());
   if (progress)
-    LoadBarBitmap(FEngine, "ProgressBarImage", progress->Orientation() == pbVertical, FBarBitmap);
-}
-
-void TkivSkinProgressBar::Detach() {
-  TkivSkinControlVCL::Detach();
-  FBarBitmap.reset();
+    LoadBarBitmap("ProgressBarImage", progress->Orientation() == pbVertical);
 }
 
 void TkivSkinProgressBar::Paint() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "skin/SkinBorders.h"
+#include "skin/SkinOverride.h"
 
 // Drawn over the platform's bar after each of its own paints and scroll moves.
 class TkivSkinScrollBar : public TkivSkinControlVCL {
@@ -19,38 +20,40 @@ public:
 class TkivSkinGrid : public TkivSkinScrollWinControl {
 public:
   using TkivSkinScrollWinControl::TkivSkinScrollWinControl;
-  void Attached() override;
   void UpdateSkin() override;
 
 private:
-  TColor FSavedFixedColor = clBtnFace;
-  bool FApplied = false;  // the grid shows the skin's colour, FSavedFixedColor is its own
+  TkivSkinOverride<TColor> FFixedColor;
+};
+
+// A bar drawn from one skin image, stretched or in three parts, painted whole off screen.
+class TkivSkinImageBar : public TkivSkinControlVCL {
+public:
+  using TkivSkinControlVCL::TkivSkinControlVCL;
+  bool BeforeMessage(TMessage& m) override { return !TakeOverPainting(m); }
+  void Detach() override;
+
+protected:
+  // The image while the skin is on (turned a quarter left for a vertical bar), none after.
+  void LoadBarBitmap(const char* name, bool vertical);
+  std::unique_ptr<TBitmap> FBarBitmap;
 };
 
 // The channel from "TrackBarBarImage", the thumb, and for automatic ticks the tick marks.
-class TkivSkinTrackBar : public TkivSkinControlVCL {
+class TkivSkinTrackBar : public TkivSkinImageBar {
 public:
-  using TkivSkinControlVCL::TkivSkinControlVCL;
+  using TkivSkinImageBar::TkivSkinImageBar;
   bool BeforeMessage(TMessage& m) override;
   void Paint() override;
   void UpdateSkin() override;
-  void Detach() override;
-
-private:
-  std::unique_ptr<TBitmap> FBarBitmap;  // while the skin is on
 };
 
 // "ProgressBarImage" stretched over the done part, from the bottom when vertical.
-class TkivSkinProgressBar : public TkivSkinControlVCL {
+class TkivSkinProgressBar : public TkivSkinImageBar {
 public:
-  using TkivSkinControlVCL::TkivSkinControlVCL;
-  bool BeforeMessage(TMessage& m) override;
+  using TkivSkinImageBar::TkivSkinImageBar;
   void Paint() override;
   void UpdateSkin() override;
-  void Detach() override;
-
-private:
-  std::unique_ptr<TBitmap> FBarBitmap;
 };
 
 // Two flat halves with arrows; the pressed half darker while the button is held.

@@ -33,24 +33,10 @@ std::string TabText(HWND window, int index) {
 
 bool TkivSkinTabControl::BeforeMessage(TMessage& m) { return !TakeOverPainting(m); }
 
-void TkivSkinTabControl::Attached() {
-  if (auto* tabs = dynamic_cast<TCustomTabControl*>(Control()))
-    FSavedTabHeight = short(tabs->TabHeight());
-}
-
 void TkivSkinTabControl::UpdateSkin() {
-  auto* tabs = dynamic_cast<TCustomTabControl*>(Control());
-  if (!tabs)
-    return;
-  if (FEngine->IsSkinActive()) {
-    if (!FApplied)
-      FSavedTabHeight = short(tabs->TabHeight());
-    FApplied = true;
-    tabs->SetTabHeight(0);
-  } else if (FApplied) {
-    FApplied = false;
-    tabs->SetTabHeight(FSavedTabHeight);
-  }
+  if (auto* tabs = dynamic_cast<TCustomTabControl*>(Control()))
+    FTabHeight.Update(FEngine->IsSkinActive(), 0, [tabs] { return short(tabs->TabHeight()); },
+                      [tabs](short h) { tabs->SetTabHeight(h); });
 }
 
 void TkivSkinTabControl::Paint() {

@@ -3,19 +3,18 @@
 #pragma once
 
 #include "skin/SkinControl.h"
+#include "skin/SkinOverride.h"
 
 class TkivSkinTabControl : public TkivSkinControlVCL {
 public:
   using TkivSkinControlVCL::TkivSkinControlVCL;
   bool BeforeMessage(TMessage& m) override;
   void Paint() override;
-  void Attached() override;
   // Automatic tab height while the skin is on, the control's own after.
   void UpdateSkin() override;
 
 private:
   void DrawTab(TCanvas* canvas, int index, bool selected, const TRect& tab);
 
-  short FSavedTabHeight = 0;
-  bool FApplied = false;  // the control shows automatic tabs, FSavedTabHeight is its own
+  TkivSkinOverride<short> FTabHeight;
 };

@@ -12,35 +12,25 @@ TColor SkinColor(TkivSkinEngine* engine, const char* name) { return TColor(engin
 
 }  // namespace
 
-void TkivSkinToolBar::Attached() {
-  if (auto* bar = dynamic_cast<TToolBar*>(Control()))
-    FSavedFlat = bar->Flat();
-}
-
 void TkivSkinToolBar::UpdateSkin() {
   auto* bar = dynamic_cast<TToolBar*>(Control());
   if (!bar)
     return;
-  if (FEngine->IsSkinActive()) {
-    if (!FApplied)
-      FSavedFlat = bar->Flat();
-    FApplied = true;
-    bar->SetFlat(true);
+  const bool on = FEngine->IsSkinActive();
+  FFlat.Update(on, true, [bar] { return bar->Flat(); }, [bar](bool flat) { bar->SetFlat(flat); });
+  if (on) {
     bar->SetTransparent(true);
     if (!(FEngine->ComponentState() & csDesigning))
       bar->OnCustomDrawButton = Handler(this, &TkivSkinToolBar::DrawButton);
   } else {
-    if (FApplied)
-      bar->SetFlat(FSavedFlat);
-    FApplied = false;
     bar->OnCustomDrawButton = nullptr;
   }
 }
 
 void TkivSkinToolBar::Detach() {
   TkivSkinControlVCL::Detach();
-  auto* bar = dynamic_cast<TToolBar*>(Control());
-  if (bar && !FEngine->IsDestroying())
+  // Also while the engine goes: a bar that stays must not call the freed skinner.
+  if (auto* bar = dynamic_cast<TToolBar*>(Control()))
     bar->OnCustomDrawButton = nullptr;
 }
 

@@ -4,11 +4,11 @@
 
 #include "framework/ComCtrls.h"
 #include "skin/SkinControl.h"
+#include "skin/SkinOverride.h"
 
 class TkivSkinToolBar : public TkivSkinControlVCL {
 public:
   using TkivSkinControlVCL::TkivSkinControlVCL;
-  void Attached() override;
   void UpdateSkin() override;
   void Detach() override;
   bool WantsParentColor() const override { return true; }
@@ -17,6 +17,5 @@ private:
   void DrawButton(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw);
   void DrawLook(TToolBar* bar, TToolButton* button, TImageList* images, bool pressed);
 
-  bool FSavedFlat = false;
-  bool FApplied = false;  // the bar is flat for the skin, FSavedFlat is its own
+  TkivSkinOverride<bool> FFlat;
 };

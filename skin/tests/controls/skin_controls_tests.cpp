@@ -26,19 +26,9 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinTabs.h"
 #include "skin/SkinToolBar.h"
+#include "skin/tests/pump.h"
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end)
-      return false;
-    Application->ProcessMessages();
-    Sleep(5);
-  }
-  return true;
-}
 
 class TPlainCustomControl : public TCustomControl {
 public:
