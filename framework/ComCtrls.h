@@ -375,6 +375,7 @@ private:
   void UpdateButton(TToolButton* b);
   void ApplyImages();
   void ApplyButtonSize();
+  void HoldButtons();
   void SetStyleBit(DWORD bit, bool on);
   LRESULT CustomDraw(NMTBCUSTOMDRAW& cd);
   std::vector<TToolButton*> FButtons;
