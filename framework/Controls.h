@@ -229,6 +229,15 @@ public:
   void SetCursor(TCursor c);
   int HelpContext() const { return FHelpContext; }
   void SetHelpContext(int c) { FHelpContext = c; }
+  // The reading order, kept for those who draw the control's text; windows are not mirrored.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode m) { FBiDiMode = m; }
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  // flags with DT_RTLREADING when the text reads from the right.
+  UINT DrawTextBiDiModeFlags(UINT flags) const {
+    return UseRightToLeftReading() ? flags | DT_RTLREADING : flags;
+  }
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle s) { FControlStyle = s; }
@@ -349,6 +358,7 @@ protected:
   TDragMode FDragMode = dmManual;
   TCursor FDragCursor = crDrag;
   int FHelpContext = 0;
+  TBiDiMode FBiDiMode = bdLeftToRight;
   TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControlState FControlState = 0;
   std::unique_ptr<TFont> FFont;
