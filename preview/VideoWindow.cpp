@@ -9,13 +9,34 @@ namespace preview {
 
 namespace {
 
+// A play start re-applies the renderer window's owner, styles and place; each is handed over
+// only when it differs, as every change costs a round trip to the display.
+void PutOwner(IVideoWindow* window, OAHWND owner) {
+  OAHWND now = 0;
+  if (FAILED(window->get_Owner(&now)) || now != owner) CheckHResult(window->put_Owner(owner));
+}
+
+void PutWindowStyle(IVideoWindow* window, LONG style) {
+  LONG now = 0;
+  if (FAILED(window->get_WindowStyle(&now)) || now != style)
+    CheckHResult(window->put_WindowStyle(style));
+}
+
 // Wine answers E_FAIL to a new extended style whenever the old one was 0, yet sets it: the
 // call failed only when the window does not have the style afterwards.
 void PutWindowStyleEx(IVideoWindow* window, LONG style) {
-  HRESULT result = window->put_WindowStyleEx(style);
   LONG now = 0;
+  if (SUCCEEDED(window->get_WindowStyleEx(&now)) && now == style) return;
+  HRESULT result = window->put_WindowStyleEx(style);
   if (FAILED(result) && SUCCEEDED(window->get_WindowStyleEx(&now)) && now == style) result = S_OK;
   CheckHResult(result);
+}
+
+void PutPosition(IVideoWindow* window, LONG left, LONG top, LONG width, LONG height) {
+  LONG l = 0, t = 0, w = 0, h = 0;
+  if (FAILED(window->GetWindowPosition(&l, &t, &w, &h)) || l != left || t != top ||
+      w != width || h != height)
+    CheckHResult(window->SetWindowPosition(left, top, width, height));
 }
 
 }  // namespace
@@ -92,31 +113,38 @@ HRESULT TVideoWindow::ControlEvent(LONG event, LONG) {
 void TVideoWindow::LabelAndDrain() {
   if (!Name().empty()) {
     const std::wstring name(Name().begin(), Name().end());
-    BSTR caption = SysAllocString(name.c_str());
-    const HRESULT result = FRendererWindow->put_Caption(caption);
+    BSTR caption = nullptr;
+    const bool same = SUCCEEDED(FRendererWindow->get_Caption(&caption)) && caption &&
+                      name == caption;
     SysFreeString(caption);
-    CheckHResult(result);
+    if (!same) {
+      caption = SysAllocString(name.c_str());
+      const HRESULT result = FRendererWindow->put_Caption(caption);
+      SysFreeString(caption);
+      CheckHResult(result);
+    }
   }
-  CheckHResult(FRendererWindow->put_MessageDrain((OAHWND)Handle()));
+  OAHWND drain = 0;
+  if (FAILED(FRendererWindow->get_MessageDrain(&drain)) || drain != (OAHWND)Handle())
+    CheckHResult(FRendererWindow->put_MessageDrain((OAHWND)Handle()));
 }
 
 void TVideoWindow::SetFullScreen(bool value) {
   if (FRendererWindow && RendererConnected()) {
     IVideoWindow* window = FRendererWindow.Get();
     if (value) {
-      CheckHResult(window->put_Owner(0));
-      CheckHResult(window->put_WindowStyle(FSavedStyle & ~(WS_CAPTION | WS_THICKFRAME)));
+      PutOwner(window, 0);
+      PutWindowStyle(window, FSavedStyle & ~(WS_CAPTION | WS_THICKFRAME));
       PutWindowStyleEx(window, (FSavedExStyle & ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE |
                                                   WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) |
                                    (FFullScreenTopMost ? WS_EX_TOPMOST : 0));
-      CheckHResult(window->SetWindowPosition(0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                             GetSystemMetrics(SM_CYSCREEN)));
+      PutPosition(window, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
       FInFullScreen = true;
     } else {
-      CheckHResult(window->put_Owner(Parent() ? (OAHWND)Parent()->Handle() : 0));
-      CheckHResult(window->put_WindowStyle(FSavedStyle | WS_CHILD | WS_CLIPSIBLINGS));
+      PutOwner(window, Parent() ? (OAHWND)Parent()->Handle() : 0);
+      PutWindowStyle(window, FSavedStyle | WS_CHILD | WS_CLIPSIBLINGS);
       PutWindowStyleEx(window, FSavedExStyle);
-      CheckHResult(window->SetWindowPosition(Left(), Top(), Width(), Height()));
+      PutPosition(window, Left(), Top(), Width(), Height());
       FInFullScreen = false;
     }
   }
