@@ -44,12 +44,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientSize(760, 578);
 
   // The skin is the one built into the program.
-  kivSkinEngine1 = new TkivSkinEngine(this);
-  kivSkinEngine1->SetName("kivSkinEngine1");
-  kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
-  kivSkinEngine1->SetBuiltIn(true);
-  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-  kivSkinEngine1->SetActive(true);
+  kivSkinEngine1 = skin::NewBuiltInSkinEngine(this, kUnskinnedTag);
 
   imlPC = MakeImageList(this, "imlPC", kThumbnailWidth, kThumbnailHeight);
   imlPSP = MakeImageList(this, "imlPSP", kThumbnailWidth, kThumbnailHeight);
