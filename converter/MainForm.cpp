@@ -342,15 +342,7 @@ void TMainForm::BuildPreviewPane() {
   sbtnStop = button("sbtnStop", "Stop", "Stop", 82, &TMainForm::sbtnStopClick);
   labPreviewTime = PlaceLabel(this, panPreviewButtons, "labPreviewTime", "00:00:00", 130, 6);
 
-  TrackBar = Place<TTrackBar>(this, panPreview, "TrackBar");
-  TrackBar->SetAlign(alBottom);
-  TrackBar->SetThumbLength(10);
-  TrackBar->SetTickMarks(tmTopLeft);
-  TrackBar->SetHeight(26);
-
-  VideoWindow1 = PlacePanel(this, panPreview, "VideoWindow1", alClient);
-  VideoWindow1->SetParentColor(false);
-  VideoWindow1->SetColor(clBlack);
+  BuildPreviewComponents();
 }
 
 void TMainForm::FormCreate(TObject*) {
