@@ -74,7 +74,7 @@ Outline OutlineOf(HWND window) {
 }
 
 // The screen's pixels of one title row, from the middle of the window to well before its
-// buttons, as 0x00RRGGBB.
+// buttons.
 std::vector<COLORREF> TitleRow(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -131,7 +131,12 @@ std::string ScreenshotPath(const std::string& name) {
 // Whether the window has been painted in the skin: its row of title pixels holds none of the
 // platform's title colours.
 bool WaitForSkinnedTitle(HWND window) {
-  return driver::WaitUntil([&] { return PlatformTitlePixels(TitleRow(window)) == 0; }, kTimeoutMs);
+  return driver::WaitUntil(
+      [&] {
+        const std::vector<COLORREF> row = TitleRow(window);
+        return !row.empty() && PlatformTitlePixels(row) == 0;
+      },
+      kTimeoutMs);
 }
 
 TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) {
