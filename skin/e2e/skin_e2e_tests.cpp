@@ -162,23 +162,21 @@ TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) 
   }
 }
 
-// Where a title button stands, from the window's top right corner.
-POINT TitleButton(HWND window, int fromRight) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {r.right - fromRight, r.top + 11};
-}
-
-// Clicks the title button as a user does, once the window is the one under the point.
+// Clicks the title button as a user does, once the window stands still (a restored window
+// may still be placed) and is the one under the point.
 bool ClickTitleButton(HWND window, int fromRight) {
   SetForegroundWindow(window);
-  const POINT at = TitleButton(window, fromRight);
+  RECT before{}, now{};
+  POINT at{};
   return driver::WaitUntil(
              [&] {
-               return IsWindowVisible(window) && IsWindowEnabled(window) &&
-                      GetAncestor(WindowFromPoint(at), GA_ROOT) == window;
+               before = now;
+               GetWindowRect(window, &now);
+               at = {now.right - fromRight, now.top + 11};
+               return EqualRect(&before, &now) && IsWindowVisible(window) &&
+                      IsWindowEnabled(window) && GetAncestor(WindowFromPoint(at), GA_ROOT) == window;
              },
-             kTimeoutMs) &&
+             kTimeoutMs, 200) &&
          driver::ClickScreen(at);
 }
 
@@ -211,7 +209,8 @@ TEST(SkinnedMainWindows, TitleButtonsMaximiseRestoreMinimiseAndCloseOnRealClicks
     for (const Step& step : c.steps) {
       SCOPED_TRACE(step.what);
       ASSERT_TRUE(ClickTitleButton(main, step.button));
-      EXPECT_TRUE(driver::WaitUntil([&] { return step.done(main); }, kTimeoutMs));
+      EXPECT_TRUE(driver::WaitUntil([&] { return step.done(main); }, kTimeoutMs))
+          << "zoomed " << IsZoomed(main) << ", iconic " << IsIconic(main);
     }
     PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return normal(main); }, kTimeoutMs));
