@@ -106,6 +106,13 @@ protected:
 
 TEST_F(HostInputTest, CellAndLinkClicksAreReportedAndLinksAreNotOpened) {
   ASSERT_NO_FATAL_FAILURE(Start(kCellProperties));
+  const RECT markup = CellOnScreen(0, 3), plain = CellOnScreen(2, 1);
+  ASSERT_TRUE(XInput("mousemove --sync " + std::to_string(plain.left + 12) + " " + std::to_string(plain.top + 5)));
+  ASSERT_TRUE(XInput("mousemove --sync " + std::to_string(markup.left + 8) + " " + std::to_string(markup.top + 6)));
+  EXPECT_TRUE(Logged("OnAnchorEnter\thttp://example.org/m")) << Log();
+  ASSERT_TRUE(XInput("mousemove --sync " + std::to_string(plain.left + 12) + " " + std::to_string(plain.top + 5)));
+  EXPECT_TRUE(Logged("OnAnchorExit\thttp://example.org/m")) << Log();
+  EXPECT_EQ(Log().find("OnAnchorExit"), Log().find("OnAnchorExit\thttp")) << "no exit before an enter";
   ASSERT_TRUE(ClickCell(1, 2));
   EXPECT_TRUE(Logged("OnLeftClickCell\t1\t2")) << Log();
   EXPECT_TRUE(Logged("OnURLClick\t1\tmailto:me@example.org\t0")) << Log();
