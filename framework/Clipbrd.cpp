@@ -2,12 +2,15 @@
 
 #include <cstring>
 
+#include "framework/Forms.h"
+
 namespace {
 
-// Open for the length of one scope; the owner is the program's (no) window.
+// Open for the length of one scope. The program's window owns what is put there: opened
+// without a window, the clipboard is emptied but takes no data.
 class TOpenClipboard {
 public:
-  TOpenClipboard() : FOpen(OpenClipboard(nullptr) != FALSE) {}
+  TOpenClipboard() : FOpen(OpenClipboard(Application->Handle()) != FALSE) {}
   ~TOpenClipboard() {
     if (FOpen) CloseClipboard();
   }
