@@ -5,8 +5,11 @@
 namespace converter {
 namespace {
 
-constexpr UINT kTerminatedExitCode = 4;
 constexpr DWORD kLargestRead = 4095;
+constexpr DWORD kPollMs = 5;
+// The pipe breaks while the encoder ends; its exit code follows at once. One that closes its
+// output and goes on anyway is ended after this long.
+constexpr DWORD kExitAfterOutputMs = 5000;
 
 // Closes the handle when it goes out of scope.
 struct OwnedHandle {
@@ -27,15 +30,16 @@ std::string JobStartMessage(JobStart start) {
   return "";
 }
 
-JobStart EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChunk,
-                         const BeforeRead& beforeRead) {
+JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChunk,
+                       const WhileWaiting& whileWaiting, DWORD silenceLimitMs) {
   // Under Wine the desktop process starts with the first program that needs it and inherits
   // what is inheritable at that moment: it must exist before the pipe does, or it holds the
   // write end open and the reading never ends.
   GetDesktopWindow();
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   OwnedHandle readEnd, writeEnd;
-  if (!CreatePipe(&readEnd.Handle, &writeEnd.Handle, &inheritable, 0)) return JobStart::PipeFailed;
+  if (!CreatePipe(&readEnd.Handle, &writeEnd.Handle, &inheritable, 0))
+    return {JobStart::PipeFailed};
 
   STARTUPINFOA startup{};
   GetStartupInfoA(&startup);
@@ -48,15 +52,16 @@ JobStart EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onC
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(FEncoderPath.c_str(), writableLine.data(), nullptr, nullptr, TRUE, 0,
                       nullptr, nullptr, &startup, &started))
-    return JobStart::ProcessFailed;
+    return {JobStart::ProcessFailed};
   OwnedHandle process{started.hProcess}, thread{started.hThread};
   // Only the encoder may hold the write end, so that its end breaks the pipe.
   CloseHandle(writeEnd.Handle);
   writeEnd.Handle = nullptr;
 
-  // However the reading ends (an exception from a handler included), a live encoder is ended
-  // and Stop no longer reaches for this process.
+  // However the job ends (an exception from a handler included), a live encoder is ended and
+  // Stop no longer reaches for this process.
   FProcess = process.Handle;
+  FTerminated = false;
   struct EndOfJob {
     HANDLE& Running;
     ~EndOfJob() {
@@ -65,19 +70,40 @@ JobStart EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onC
       Running = nullptr;
     }
   } endOfJob{FProcess};
+  const auto wait = [&] {
+    if (whileWaiting) whileWaiting();
+  };
 
   char buffer[kLargestRead];
-  DWORD bytesRead = 0;
+  DWORD lastOutput = GetTickCount();
   for (;;) {
-    if (beforeRead) beforeRead();
+    wait();
+    DWORD available = 0;
+    if (!PeekNamedPipe(readEnd.Handle, nullptr, 0, nullptr, &available, nullptr)) break;
+    if (available == 0) {
+      if (silenceLimitMs != INFINITE && GetTickCount() - lastOutput >= silenceLimitMs)
+        TerminateEncoder();
+      Sleep(kPollMs);
+      continue;
+    }
+    DWORD bytesRead = 0;
     if (!ReadFile(readEnd.Handle, buffer, kLargestRead, &bytesRead, nullptr)) break;
+    lastOutput = GetTickCount();
     onChunk(std::string(buffer, std::find(buffer, buffer + bytesRead, '\0')));
   }
-  return JobStart::Started;
+
+  const DWORD outputEnded = GetTickCount();
+  while (WaitForSingleObject(process.Handle, kPollMs) == WAIT_TIMEOUT) {
+    if (GetTickCount() - outputEnded >= kExitAfterOutputMs) TerminateEncoder();
+    wait();
+  }
+  JobEnd end{JobStart::Started, kTerminatedExitCode, FTerminated};
+  GetExitCodeProcess(process.Handle, &end.ExitCode);
+  return end;
 }
 
 void EncoderJob::TerminateEncoder() {
-  if (FProcess) TerminateProcess(FProcess, kTerminatedExitCode);
+  if (FProcess && TerminateProcess(FProcess, kTerminatedExitCode)) FTerminated = true;
 }
 
 }  // namespace converter

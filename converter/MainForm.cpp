@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <windows.h>
 
+#include <utility>
+
 #include "converter/About.h"
 #include "converter/FormBuilding.h"
 #include "converter/Settings.h"
@@ -23,6 +25,12 @@ const char* const kTitle = "Tessark";
 constexpr int kUnskinnedTag = 9999;
 constexpr TColor kLinkPressed = 0x00FDA580;
 constexpr TColor kLinkReleased = 0x00FC5F1B;
+constexpr TColor kUndrawn = 0x00FF00FF;  // the pictures' mask colour
+
+// A picture drawn by resources/pictures/draw_pictures.py, built into the program.
+void LoadPicture(TBitmap& bitmap, const char* resource) {
+  bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), resource);
+}
 
 TPanel* PlacePanel(TComponent* owner, TWinControl* parent, const char* name, TAlign align) {
   TPanel* panel = Place<TPanel>(owner, parent, name);
@@ -79,6 +87,13 @@ void TMainForm::BuildToolbar() {
   ImageList2->SetName("ImageList2");
   ImageList2->SetWidth(48);
   ImageList2->SetHeight(48);
+  // One strip each, the pictures in the buttons' order.
+  for (auto [list, resource] : {std::pair{ImageList1, "TOOLBARIMAGES"},
+                                std::pair{ImageList2, "TOOLBARDISABLEDIMAGES"}}) {
+    TBitmap strip;
+    LoadPicture(strip, resource);
+    list->AddMasked(&strip, kUndrawn);
+  }
 
   Toolbar1 = Place<TToolBar>(this, this, "Toolbar1");
   Toolbar1->SetAlign(alTop);
@@ -90,11 +105,13 @@ void TMainForm::BuildToolbar() {
   Toolbar1->SetButtonHeight(54);
   Toolbar1->SetHeight(58);
 
-  auto button = [this](const char* name, const char* caption, const char* hint,
-                       void (TMainForm::*handler)(TObject*)) {
+  int picture = 0;
+  auto button = [this, &picture](const char* name, const char* caption, const char* hint,
+                                 void (TMainForm::*handler)(TObject*)) {
     TToolButton* b = new TToolButton(this);
     b->SetName(name);
     b->SetCaption(caption);
+    b->SetImageIndex(picture++);
     b->SetHint(hint);
     b->SetToolBar(Toolbar1);
     b->OnClick = [this, handler](TObject* s) { (this->*handler)(s); };
@@ -188,6 +205,10 @@ void TMainForm::BuildTaskList() {
     label->SetCaption(caption);
     return label;
   };
+  imgWelcome = Place<TImage>(this, panbg, "imgWelcome");
+  LoadPicture(*imgWelcome->Picture()->Bitmap(), "WELCOMEIMAGE");
+  imgWelcome->SetTransparent(true);
+  imgWelcome->SetBounds(390, 60, 128, 128);
   labProgramNameShadow = welcome("labProgramNameShadow", "", 42, 32, 28, fsBold, clSilver);
   labProgramName = welcome("labProgramName", "", 40, 30, 28, fsBold, clNavy);
   labStep1 =

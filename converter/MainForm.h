@@ -53,6 +53,7 @@ public:
   TRichListView* ltvTask;
   TPopupMenu* ppmTask;
   TPanel* panbg;
+  TImage* imgWelcome;
   TLabel* labProgramNameShadow;
   TLabel* labProgramName;
   TLabel* labStep1;

@@ -12,14 +12,43 @@
 #include "converter/core/OutputNaming.h"
 #include "converter/core/Paths.h"
 #include "converter/core/Profiles.h"
+#include "converter/core/RunCompletion.h"
 #include "converter/core/RunProgress.h"
 #include "converter/core/TimeText.h"
 
+using converter::JobEnd;
 using converter::JobStart;
 
 namespace {
 
 void LetMessagesRun() { Application->ProcessMessages(); }
+
+// A file's size and last write time, to tell whether a job wrote it.
+struct FileStamp {
+  bool Exists = false;
+  long long Bytes = -1;
+  FILETIME Written{};
+
+  explicit FileStamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      return;
+    Exists = true;
+    Bytes = static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+    Written = data.ftLastWriteTime;
+  }
+  bool operator==(const FileStamp& o) const {
+    return Exists == o.Exists && Bytes == o.Bytes && CompareFileTime(&Written, &o.Written) == 0;
+  }
+};
+
+// Removes what a failed row's jobs wrote; a file they left alone (an older output that the
+// encoder failed before replacing) stays.
+void RemoveIfWritten(const std::string& path, const FileStamp& before) {
+  const FileStamp now(path);
+  if (now.Exists && !(now == before)) DeleteFileA(path.c_str());
+}
 
 std::string PercentText(int percent) { return std::to_string(percent) + "%"; }
 
@@ -103,9 +132,9 @@ void TMainForm::ShowRunProgress(int currentPercent, int totalPercent) {
 }
 
 void TMainForm::MakeThumbnail(const std::string& inputPath, const std::string& outputPath) {
-  const JobStart started = FEncoder->Run(converter::ThumbnailCommandLine(inputPath, outputPath),
-                                         [](const std::string&) {}, LetMessagesRun);
-  if (started == JobStart::ProcessFailed) ShowMessage(converter::JobStartMessage(started));
+  const JobEnd end = FEncoder->Run(converter::ThumbnailCommandLine(inputPath, outputPath),
+                                    [](const std::string&) {}, LetMessagesRun);
+  if (end.Start == JobStart::ProcessFailed) ShowMessage(converter::JobStartMessage(end.Start));
 }
 
 void TMainForm::EndRun() {
@@ -145,17 +174,21 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
   const converter::OutputSettings naming{converter::AddBackslash(edtOutputdir->Text()), profileExt,
                                          preferences.Overwrite, FileExists};
 
+  int failed = 0;
   for (int i = 0; i < count; ++i) {
     LetMessagesRun();
     const converter::ltvItemData row = GetTaskData(i);
     SetRowStatus(i, converter::kStatusConverting);
     labConvertingFile->SetCaption(converter::FileNameOf(row.Caption));
     const std::string output = converter::OutputPath(row, i, naming);
+    const std::string thumbnail = converter::ThumbnailPath(output);
+    const FileStamp outputBefore(output), thumbnailBefore(thumbnail);
     // A stop that came before a job starts leaves the row unconverted.
     if (FRunState == 1) MakeThumbnail(row.Caption, output);
+    bool converted = false;
     if (FRunState == 1) {
       progress.StartRow(row.Seconds(converter::siConvertLength));
-      const JobStart started = FEncoder->Run(
+      const JobEnd end = FEncoder->Run(
           converter::ConversionCommandLine(row.Caption, options + converter::TrimOptions(row),
                                            output),
           [&](const std::string& chunk) {
@@ -163,36 +196,53 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
             ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
           },
           LetMessagesRun);
-      if (started != JobStart::Started) {
-        ShowMessage(converter::JobStartMessage(started));
+      if (end.Start != JobStart::Started) {
+        ShowMessage(converter::JobStartMessage(end.Start));
         EndRun();
         return;
       }
+      converted = converter::ConversionSucceeded(end.ExitCode, FileStamp(output).Bytes);
     }
     if (FRunState == 2) {
       EndStoppedRun(i);
       return;
     }
     progress.FinishRow();
-    SetRowStatus(i, converter::kStatusComplete);
+    if (converted) {
+      SetRowStatus(i, converter::kStatusComplete);
+    } else {
+      // No broken video may wait beside the good ones to be transferred.
+      ++failed;
+      SetRowStatus(i, converter::kStatusFailed);
+      RemoveIfWritten(output, outputBefore);
+      RemoveIfWritten(thumbnail, thumbnailBefore);
+    }
     if (i != count - 1) ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
   }
 
   timerTime->SetEnabled(false);
   FRunState = 0;
   FEncoder.reset();
-  if (preferences.AutoTurnOff) {
-    converter::TurnOffComputer();
-    Close();
-  } else if (preferences.AutoExit) {
-    Close();
-  } else {
-    if (Application->MessageBox(
-            "The coversion is completed successfully. Would you like to transfer them to PSP now?",
-            "Complete", MB_ICONINFORMATION | MB_YESNO) == IDYES)
-      StartManager();
-    if (preferences.AutoOpenDir) converter::OpenWithShell(edtOutputdir->Text());
-    panBottomLeft->SetVisible(false);
-    panBottomCenter->SetVisible(true);
+  const converter::RunCompletion completion =
+      converter::CompleteRun(failed, count, preferences.AutoTurnOff, preferences.AutoExit);
+  switch (completion.Action) {
+    case converter::RunCompletion::TurnOff:
+      converter::TurnOffComputer();
+      Close();
+      return;
+    case converter::RunCompletion::Exit:
+      Close();
+      return;
+    case converter::RunCompletion::NothingConverted:
+      Application->MessageBox(completion.Text, completion.Caption, MB_ICONINFORMATION);
+      break;
+    case converter::RunCompletion::AskToTransfer:
+      if (Application->MessageBox(completion.Text, completion.Caption,
+                                  MB_ICONINFORMATION | MB_YESNO) == IDYES)
+        StartManager();
+      if (preferences.AutoOpenDir) converter::OpenWithShell(edtOutputdir->Text());
+      break;
   }
+  panBottomLeft->SetVisible(false);
+  panBottomCenter->SetVisible(true);
 }

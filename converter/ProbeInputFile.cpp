@@ -5,10 +5,13 @@
 
 namespace converter {
 
-ProbeResult ProbeInputFile(const std::string& encoderPath, const std::string& inputPath) {
+ProbeResult ProbeInputFile(const std::string& encoderPath, const std::string& inputPath,
+                           DWORD silenceLimitMs) {
   std::string output;
-  EncoderJob(encoderPath).Run(ProbeCommandLine(inputPath),
-                              [&output](const std::string& chunk) { output += chunk; });
+  const JobEnd end = EncoderJob(encoderPath).Run(
+      ProbeCommandLine(inputPath), [&output](const std::string& chunk) { output += chunk; },
+      nullptr, silenceLimitMs);
+  if (end.Terminated) return {};
   return ParseProbeReport(output, inputPath);
 }
 

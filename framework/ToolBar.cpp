@@ -167,7 +167,17 @@ void TToolBar::ApplyButtonSize() {
   if (!HandleAllocated()) return;
   SendMessageA(FHandle, TB_SETBUTTONSIZE, 0, MAKELPARAM(FButtonWidth, FButtonHeight));
   SendMessageA(FHandle, TB_AUTOSIZE, 0, 0);
+  HoldButtons();
   Invalidate();
+}
+
+// The platform makes the buttons as tall as picture and caption need, whatever was asked, once
+// it lays them out: the bar grows to hold them whole.
+void TToolBar::HoldButtons() {
+  RECT first{};
+  if (!FButtons.empty() && SendMessageA(FHandle, TB_GETITEMRECT, 0, (LPARAM)&first) &&
+      first.bottom > ClientHeight())
+    SetHeight(Height() + first.bottom - ClientHeight());
 }
 
 static void Relink(TComponent* self, TImageList*& field, TImageList* value) {
@@ -250,6 +260,11 @@ LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& cd) {
 }
 
 void TToolBar::WndProc(TMessage& m) {
+  if (m.Msg == WM_SIZE) {
+    TWinControl::WndProc(m);
+    HoldButtons();
+    return;
+  }
   if (m.Msg == CN_COMMAND) {
     if (TToolButton* b = FindButton(m.WParamLo())) b->Click();
     return;

@@ -12,7 +12,7 @@ namespace converter {
 enum TaskSubItem {
   siLength,         // duration as the encoder printed it
   siSize,           // frame size with its leading blank
-  siStatus,         // kStatusOK, kStatusConverting, kStatusComplete or kStatusStop
+  siStatus,         // kStatusOK, kStatusConverting, kStatusComplete, kStatusFailed or kStatusStop
   siOutputName,     // output file name without extension
   siOutputExt,      // the row's own output extension with its dot; may be empty
   siInitialStart,   // "00:00:00.0"
@@ -27,6 +27,7 @@ enum TaskSubItem {
 inline constexpr const char* kStatusOK = "OK";
 inline constexpr const char* kStatusConverting = "Converting";
 inline constexpr const char* kStatusComplete = "Complete";
+inline constexpr const char* kStatusFailed = "Failed";
 inline constexpr const char* kStatusStop = "Stop";
 
 // One row of the task list: its caption (the input path) and its sub-items, all text as the

@@ -32,6 +32,16 @@ TEST_F(ProbeInputFileTest, AnUnreadableFileGetsNoneOfThePreviousFilesValues) {
   EXPECT_EQ(probe.Size, "");
 }
 
+// The old behaviour waited for such a probe for ever, with the window frozen.
+TEST_F(ProbeInputFileTest, AProbeSilentForTooLongIsEndedAndGivesEmptyValues) {
+  Script("[probe]\nsay   Duration: 00:01:02.34, start: 0.000000, bitrate: 1000 kb/s\nhang\n");
+  const DWORD begin = GetTickCount();
+  const ProbeResult probe = ProbeInputFile(Encoder(), Path("stalled.avi"), 500);
+  EXPECT_LT(GetTickCount() - begin, 10000u);
+  EXPECT_EQ(probe.Duration, "");
+  EXPECT_EQ(RunningEncoderId(), 0u);
+}
+
 TEST_F(ProbeInputFileTest, AMissingEncoderGivesEmptyValuesAndNoWait) {
   const ProbeResult probe = ProbeInputFile(Path("absent.dll"), Path("clip.avi"));
   EXPECT_EQ(probe.Duration, "");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <memory>
 #include <string>
@@ -30,6 +31,18 @@ inline std::string RunPreferences(const std::string& outputFolder, bool overwrit
   return "[Main]\r\nOverwrite=" + std::string(overwrite ? "1" : "0") +
          "\r\nAuto Turn Off=0\r\nAuto Exit=0\r\nAuto Open Dir=" + (openFolder ? "1" : "0") +
          "\r\nSyn Mode=0\r\nOutput Path=" + outputFolder + "\r\nProfile=0\r\n";
+}
+
+// Whether an encoder that the process started still runs.
+inline bool EncoderRunsUnder(DWORD parent) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry{sizeof entry};
+  bool found = false;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    found = found || (entry.th32ParentProcessID == parent &&
+                      lstrcmpiA(entry.szExeFile, "vodivi.dll") == 0);
+  CloseHandle(snapshot);
+  return found;
 }
 
 class ConverterTask : public ::testing::Test {

@@ -45,6 +45,11 @@ TEST_F(ConverterRows, AListFileFirstNamesTheInputsInsteadOfTheArguments) {
 // user chose them.
 TEST_F(ConverterRows, OpenDialogFilesAreAddedSecondToLastThenFirst) {
   for (const char* name : {"A.avi", "B.avi", "C.xyz"}) WriteFile(name);
+  // The dialog opens where an earlier test's dialog was left, unless no folder is remembered.
+  for (const char* remembered : {"LastVisitedMRU", "LastVisitedPidlMRU"})
+    RegDeleteKeyA(HKEY_CURRENT_USER,
+                  ("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\" +
+                   std::string(remembered)).c_str());
   ASSERT_TRUE(Start());
   Converter().Press(e2e::kAddFiles);
   const HWND dialog = Converter().WaitForForm("Add Video Files", "#32770");
@@ -56,7 +61,7 @@ TEST_F(ConverterRows, OpenDialogFilesAreAddedSecondToLastThenFirst) {
   driver::WindowQuery edit;
   edit.className = "Edit";
   if (HWND inner = driver::FindChild(name, edit)) name = inner;
-  // The dialog opens in the current folder, the program folder.
+  // With nothing remembered, the dialog opens in the current folder, the program folder.
   const std::string files = "\"A.avi\" \"B.avi\" \"C.xyz\"";
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(files.c_str()));
   ASSERT_TRUE(driver::PressDialogButton(dialog, IDOK));

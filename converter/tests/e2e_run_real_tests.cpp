@@ -67,4 +67,28 @@ TEST_F(ConverterRealRun, ATrimmedRowGivesAnOutputOfTheTrimmedLength) {
   EXPECT_TRUE(Converter().Close());
 }
 
+// The old behaviour marked the text file "Complete" and said the conversion had succeeded.
+TEST_F(ConverterRealRun, ATextFileNamedAsAVideoFailsAndTheClipBesideItConverts) {
+  WriteFile("bad.avi", "not a video at all\r\n");
+  Generate("good.avi", 3);
+  ASSERT_TRUE(Start("bad.avi good.avi"));
+  Converter().Press(e2e::kStart);
+  const HWND box = driver::WaitForMessageBox("Complete", kConversionTimeoutMs, ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box),
+            "1 of 2 files could not be converted. Would you like to transfer them to PSP now?");
+  const auto rows = Rows();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].at(3), "Failed");
+  EXPECT_EQ(rows[1].at(3), "Complete");
+  EXPECT_TRUE(driver::PressDialogButton(box, IDNO));
+  EXPECT_FALSE(driver::FileExists(Out() + "bad.mp4"));
+  EXPECT_FALSE(driver::FileExists(Out() + "bad.THM"));
+  const driver::ClipInfo output = Output("good.mp4");
+  EXPECT_EQ(output.videoCodec, "h264") << output.report;
+  EXPECT_EQ(output.width, 480);
+  EXPECT_EQ(output.height, 272);
+  EXPECT_TRUE(Converter().Close());
+}
+
 }  // namespace

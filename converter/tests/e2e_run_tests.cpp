@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 
@@ -19,8 +18,7 @@ constexpr DWORD kTimeoutMs = 20000;
 const char* const kCompleteQuestion =
     "The coversion is completed successfully. Would you like to transfer them to PSP now?";
 
-// Script lines that keep printing progress without a time for about the seconds given: the
-// converter reads between the encoder's prints, so it answers only while the encoder prints.
+// Script lines that keep printing progress without a time for about the seconds given.
 std::string Busy(int seconds) {
   std::string lines;
   for (int i = 0; i < seconds * 10; ++i) lines += "say frame= 1 time=N/A bitrate=1\npause 100\n";
@@ -145,18 +143,6 @@ TEST_F(ConverterRun, StopWhileTheThumbnailIsWrittenSkipsTheConversion) {
   EXPECT_TRUE(Converter().Close());
 }
 
-// The encoder's children of the process, still running.
-bool EncoderRunsUnder(DWORD parent) {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32 entry{sizeof entry};
-  bool found = false;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-    found = found || (entry.th32ParentProcessID == parent &&
-                      lstrcmpiA(entry.szExeFile, "vodivi.dll") == 0);
-  CloseHandle(snapshot);
-  return found;
-}
-
 // The old behaviour kept converting behind a closed window.
 TEST_F(ConverterRun, ClosingTheWindowDuringARunEndsTheEncoderAndTheProgram) {
   Script("[convert]\n" + Busy(60));
@@ -166,10 +152,10 @@ TEST_F(ConverterRun, ClosingTheWindowDuringARunEndsTheEncoderAndTheProgram) {
   Converter().Press(e2e::kStart);
   ASSERT_TRUE(driver::WaitUntil([&] { return Conversions().size() == 1; }, kTimeoutMs));
   const DWORD converter = ProcessId();
-  ASSERT_TRUE(EncoderRunsUnder(converter));
+  ASSERT_TRUE(e2e::EncoderRunsUnder(converter));
   Converter().RequestClose();
   EXPECT_TRUE(Converter().WaitForExit());
-  EXPECT_FALSE(EncoderRunsUnder(converter));
+  EXPECT_FALSE(e2e::EncoderRunsUnder(converter));
 }
 
 // Each row is 62.34 seconds long. Had the second chunk counted, the row's highest time would be

@@ -422,19 +422,23 @@ PALETTED = {"ScrollButtonImage", "SideChannelHandleImage"}
 RESOURCES = {"KIVSKIN_MENU_CHECKED": menu_checked_image}
 
 
-def main():
-    """Writes the bitmaps; with --check, only reports those that differ from their drawing."""
-    folder = Path(__file__).resolve().parent
+def write_bitmaps(folder, bitmaps):
+    """Writes each BMP file of name to data; with --check, only reports those that differ."""
     stale = []
-    for name, draw in {**BITMAPS, **RESOURCES}.items():
+    for name, data in bitmaps.items():
         path = folder / f"{name}.bmp"
-        data = bmp(draw(), 4 if name in RESOURCES else 8 if name in PALETTED else 24)
         if "--check" not in sys.argv[1:]:
             path.write_bytes(data)
         elif not path.exists() or path.read_bytes() != data:
             stale.append(path.name)
     if stale:
         sys.exit("not as drawn: " + " ".join(stale))
+
+
+def main():
+    write_bitmaps(Path(__file__).resolve().parent,
+                  {name: bmp(draw(), 4 if name in RESOURCES else 8 if name in PALETTED else 24)
+                   for name, draw in {**BITMAPS, **RESOURCES}.items()})
 
 
 if __name__ == "__main__":

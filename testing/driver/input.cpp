@@ -1,15 +1,35 @@
 #include "testing/driver/input.h"
 
-namespace driver {
+#include "testing/driver/wait.h"
 
-bool ClickButton(HWND button) { return PostMessageA(button, BM_CLICK, 0, 0) != 0; }
+namespace driver {
+namespace {
+
+constexpr DWORD kReadyTimeoutMs = 20000;
+
+bool TakesInput(HWND window) {
+  return IsWindowVisible(window) && IsWindowEnabled(window) &&
+         IsWindowEnabled(GetAncestor(window, GA_ROOT));
+}
+
+bool WaitUntilTakesInput(HWND window) {
+  return window && WaitUntil([&] { return TakesInput(window); }, kReadyTimeoutMs);
+}
+
+}  // namespace
+
+bool ClickButton(HWND button) {
+  return WaitUntilTakesInput(button) && PostMessageA(button, BM_CLICK, 0, 0);
+}
 
 bool PostCommand(HWND window, int id, HWND control) {
-  return PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(control)) != 0;
+  return WaitUntilTakesInput(window) &&
+         PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(control));
 }
 
 bool ClickAt(HWND window, POINT client) {
+  if (!PointAt(window, client)) return false;
   HWND target = window;
   POINT point = client;
   for (;;) {
@@ -19,9 +39,24 @@ bool ClickAt(HWND window, POINT client) {
     target = child;
   }
   const LPARAM at = MAKELPARAM(point.x, point.y);
-  return PostMessageA(target, WM_MOUSEMOVE, 0, at) &&
+  return WaitUntilTakesInput(target) && PostMessageA(target, WM_MOUSEMOVE, 0, at) &&
          PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
          PostMessageA(target, WM_LBUTTONUP, 0, at);
+}
+
+bool PointAt(HWND window, POINT client) {
+  POINT screen = client;
+  return WaitUntilTakesInput(window) && ClientToScreen(window, &screen) &&
+         SetCursorPos(screen.x, screen.y);
+}
+
+bool ClickScreen(POINT screen) {
+  if (!SetCursorPos(screen.x, screen.y)) return false;
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
 }  // namespace driver

@@ -1,5 +1,7 @@
 #include "testing/driver/screenshot.h"
 
+#include <utility>
+
 #include "testing/driver/files.h"
 #include "testing/driver/wait.h"
 
@@ -42,6 +44,19 @@ bool TakeScreenshot(const std::string& pngPath, DWORD timeoutMs) {
   if (info.hProcess) CloseHandle(info.hProcess);
   if (info.hThread) CloseHandle(info.hThread);
   return WaitUntil([&] { return FileExists(pngPath); }, timeoutMs);
+}
+
+bool TakeSettledScreenshot(const std::string& path, DWORD timeoutMs) {
+  std::string previous;
+  return WaitUntil(
+      [&] {
+        if (!TakeScreenshot(path)) return false;
+        std::string picture = ReadWholeFile(path);
+        const bool settled = !picture.empty() && picture == previous;
+        previous = std::move(picture);
+        return settled;
+      },
+      timeoutMs, 200);
 }
 
 }  // namespace driver

@@ -31,8 +31,8 @@ int main() {
   const Job job = ReadJob(commandLine);
   const std::string script = Environment("VODIVI_SCRIPT");
   std::vector<std::string> lines;
-  if (!script.empty()) lines = ScriptLines(ReadFileText(script), job.kind);
-  if (lines.empty()) lines = ScriptLines(kBuiltInScript, job.kind);
+  if (!script.empty()) lines = ScriptLines(ReadFileText(script), job);
+  if (lines.empty()) lines = ScriptLines(kBuiltInScript, job);
 
   const int code = RunScript(lines, job);
   if (code != 0 || job.output.empty()) return code;

@@ -13,7 +13,18 @@ static const char* SectionHeader(JobKind kind) {
   return "";
 }
 
-std::vector<std::string> ScriptLines(const std::string& script, JobKind kind) {
+// Whether a section header names the job: its kind, and the input's file name when it gives one.
+static bool HeaderNames(const std::string& header, const Job& job) {
+  const std::string kind = SectionHeader(job.kind);
+  if (header == kind) return true;
+  const std::string named = kind.substr(0, kind.size() - 1) + " ";
+  if (header.compare(0, named.size(), named) != 0) return false;
+  const std::string name = header.substr(named.size(), header.size() - named.size() - 1);
+  const size_t slash = job.input.find_last_of("\\/");
+  return job.input.substr(slash == std::string::npos ? 0 : slash + 1) == name;
+}
+
+std::vector<std::string> ScriptLines(const std::string& script, const Job& job) {
   std::vector<std::string> lines;
   std::istringstream in(script);
   std::string line;
@@ -22,7 +33,7 @@ std::vector<std::string> ScriptLines(const std::string& script, JobKind kind) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     if (line[0] == '[') {
-      mine = line == SectionHeader(kind);
+      mine = HeaderNames(line, job);
     } else if (mine) {
       lines.push_back(line);
     }
@@ -61,6 +72,8 @@ int RunScript(const std::vector<std::string>& lines, const Job& job) {
       while (GetFileAttributesA(argument.c_str()) == INVALID_FILE_ATTRIBUTES) Sleep(20);
     } else if (command == "exit") {
       return std::stoi(argument);
+    } else if (command == "hang") {
+      for (;;) Sleep(INFINITE);
     }
   }
   Write(pending);

@@ -1,5 +1,6 @@
 // Page control, bars, tool bar, up-down and date-time picker driven by platform messages.
 #include "framework/ComCtrls.h"
+#include "framework/ImgList.h"
 #include "framework/tests/forms_testing.h"
 
 using namespace forms_testing;
@@ -155,6 +156,51 @@ TEST_F(ComCtrlsTest, ToolButtonsClickAndFollowTheirEnabledState) {
   EXPECT_STREQ(text, "Go");
   delete stop;
   EXPECT_EQ(SendMessageA(wnd, TB_BUTTONCOUNT, 0, 0), 1);
+}
+
+// The old behaviour kept the bar at the height asked, which cut the captions off.
+TEST_F(ComCtrlsTest, ToolButtonsShowTheirPictureAboveTheCaptionGreyedWhenDisabled) {
+  auto list = [this](TColor color) {
+    auto* images = new TImageList(form);
+    images->SetWidth(48);
+    images->SetHeight(48);
+    TBitmap picture;
+    picture.SetSize(48, 48);
+    picture.Canvas()->Brush()->SetColor(color);
+    picture.Canvas()->FillRect(TRect(0, 0, 48, 48));
+    images->AddMasked(&picture, clFuchsia);
+    return images;
+  };
+  auto* bar = new TToolBar(form);
+  bar->SetAlign(alTop);
+  bar->SetFlat(true);
+  bar->SetShowCaptions(true);
+  bar->SetImages(list(clRed));
+  bar->SetDisabledImages(list(clBlue));
+  bar->SetButtonWidth(55);
+  bar->SetButtonHeight(54);
+  bar->SetHeight(58);
+  TToolButton* buttons[2];
+  for (TToolButton*& b : buttons) {
+    b = new TToolButton(form);
+    b->SetCaption("Start");
+    b->SetImageIndex(0);
+    b->SetToolBar(bar);
+  }
+  buttons[1]->SetEnabled(false);
+  bar->SetParent(form);
+  Pump();
+  const TRect r = buttons[0]->BoundsRect();
+  EXPECT_GT(r.Height(), 54);  // the caption's row below the picture
+  EXPECT_EQ(bar->ClientHeight(), r.bottom);
+  RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = GetDC(bar->Handle());
+  for (int i = 0; i < 2; ++i) {
+    const TRect b = buttons[i]->BoundsRect();
+    EXPECT_EQ(GetPixel(dc, (b.left + b.right) / 2, b.top + 24), i == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255))
+        << "button " << i;
+  }
+  ReleaseDC(bar->Handle(), dc);
 }
 
 TEST_F(ComCtrlsTest, ToolButtonHintsAreTheTooltipTexts) {

@@ -1,0 +1,151 @@
+// The conversion run when the encoder fails or falls silent: failed rows, the closing words,
+// and a window that stays alive around a silent encoder.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "converter/tests/e2e_rows_fixture.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 20000;
+// A damaged input: the encoder says so and ends with an error, writing nothing.
+const char* const kBadInput =
+    "[convert bad.avi]\nsay {input}: Invalid data found when processing input\nexit 1\n";
+// A conversion that prints its report and one progress line, then nothing more.
+const char* const kSilentAfterOneLine =
+    "[convert]\nsay Input #0\npause 200\nsay Output #0\npause 200\n"
+    "say frame= 1 time=00:00:01.00 bitrate=1\nhang\n";
+
+class ConverterFailures : public e2e::ConverterTask {
+ protected:
+  std::string Status(int row) const { return driver::ListViewItemText(TaskList(), row, 3); }
+  HWND Bar(int bar) const {
+    driver::WindowQuery query;
+    query.className = "TProgressBar";
+    const auto bars = driver::FindChildren(Main(), query);
+    return bar < static_cast<int>(bars.size()) ? bars[bar] : nullptr;
+  }
+  int BarPosition(int bar) const {
+    DWORD_PTR position = 0;
+    SendMessageTimeoutA(Bar(bar), PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position);
+    return static_cast<int>(position);
+  }
+  // Starts a run of one row whose encoder falls silent; false when its conversion did not start.
+  bool StartSilentRun() {
+    Script(kSilentAfterOneLine);
+    WriteFile("clip.avi");
+    CreateDirectoryA(Path("out").c_str(), nullptr);
+    WritePreferences(e2e::RunPreferences(Path("out") + "\\"));
+    if (!Start("clip.avi")) return false;
+    Converter().Press(e2e::kStart);
+    return driver::WaitUntil(
+        [&] {
+          for (const std::string& line : Logged())
+            if (line.find(".mp4\"") != std::string::npos) return true;
+          return false;
+        },
+        kTimeoutMs);
+  }
+  // The screen's pixels where the elapsed time stands: right of the total bar's caption
+  // column, on the current bar's line.
+  std::vector<DWORD> ElapsedTimePixels() const {
+    RECT bar;
+    GetWindowRect(Bar(0), &bar);
+    const int left = bar.left + 390, top = bar.top, width = 60, height = 15;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+  }
+};
+
+// The old behaviour marked such rows "Complete" and said the conversion had succeeded.
+TEST_F(ConverterFailures, AFailedConversionReadsFailedAndLeavesNothingToTransfer) {
+  struct Case {
+    const char* inputs;
+    std::vector<std::string> statuses;
+    const char* caption;
+    const char* text;
+    bool olderOutput;  // an output of an earlier run under the failed row's name
+  };
+  const Case cases[] = {
+      {"bad.avi", {"Failed"}, "Failed", "No file could be converted.", false},
+      // The total bar counts the failed row as done.
+      {"bad.avi good.avi", {"Failed", "Complete"}, "Complete",
+       "1 of 2 files could not be converted. Would you like to transfer them to PSP now?", true},
+  };
+  Script(kBadInput);
+  WriteFile("bad.avi", "not a video");
+  WriteFile("good.avi");
+  int k = 0;
+  for (const Case& c : cases) {
+    const std::string out = Path("out" + std::to_string(++k)) + "\\";
+    CreateDirectoryA(out.c_str(), nullptr);
+    if (c.olderOutput) WriteFile("out" + std::to_string(k) + "\\bad.mp4", "older");
+    WritePreferences(e2e::RunPreferences(out));
+    ASSERT_TRUE(Start(c.inputs)) << c.inputs;
+    Converter().Press(e2e::kStart);
+    const HWND box = driver::WaitForMessageBox(c.caption, kTimeoutMs, ProcessId());
+    ASSERT_NE(box, nullptr) << c.inputs;
+    EXPECT_EQ(driver::MessageBoxText(box), c.text) << c.inputs;
+    for (size_t row = 0; row < c.statuses.size(); ++row)
+      EXPECT_EQ(Status(static_cast<int>(row)), c.statuses[row]) << c.inputs << " row " << row;
+    if (c.statuses.size() == 2) EXPECT_EQ(BarPosition(1), 100) << c.inputs;
+    EXPECT_EQ(driver::ReadWholeFile(out + "bad.mp4"), c.olderOutput ? "older" : "") << c.inputs;
+    EXPECT_FALSE(driver::FileExists(out + "bad.THM")) << c.inputs;
+    EXPECT_EQ(driver::FileExists(out + "good.mp4"), c.statuses.size() == 2) << c.inputs;
+    EXPECT_EQ(driver::FileExists(out + "good.THM"), c.statuses.size() == 2) << c.inputs;
+    EXPECT_EQ(driver::DialogButtonTexts(box).size(), c.statuses.size()) << c.inputs;  // OK; Yes, No
+    EXPECT_TRUE(driver::PressDialogButton(box, c.statuses.size() == 2 ? IDNO : IDOK));
+    EXPECT_TRUE(Converter().Close()) << c.inputs;
+  }
+}
+
+// The old behaviour waited in a read of the pipe: no repaint, no clock, no Stop.
+TEST_F(ConverterFailures, ASilentEncoderLeavesTheClockTickingAndStopEndsItAtOnce) {
+  ASSERT_TRUE(StartSilentRun());
+  const std::vector<DWORD> before = ElapsedTimePixels();
+  EXPECT_TRUE(driver::WaitUntil([&] { return ElapsedTimePixels() != before; }, kTimeoutMs))
+      << "the elapsed time did not change";
+
+  const DWORD pressed = GetTickCount();
+  Converter().Press(e2e::kStop);
+  EXPECT_TRUE(driver::WaitUntil([&] { return Status(0) == "Stop"; }, kTimeoutMs));
+  EXPECT_LT(GetTickCount() - pressed, 1000u) << "Stop took that long";
+  const HWND box = driver::WaitForMessageBox("Cancel", kTimeoutMs, ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box), "The Coversion is canceled.");
+  EXPECT_FALSE(e2e::EncoderRunsUnder(ProcessId()));
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_TRUE(Converter().Close());
+}
+
+TEST_F(ConverterFailures, ClosingTheWindowEndsASilentEncoderAndTheProgram) {
+  ASSERT_TRUE(StartSilentRun());
+  const DWORD converter = ProcessId();
+  ASSERT_TRUE(e2e::EncoderRunsUnder(converter));
+  const DWORD closed = GetTickCount();
+  Converter().RequestClose();
+  // Wine without a window manager waits two seconds more for the hidden window's X state
+  // whatever the program does, so the window going out of sight is the program's own end.
+  EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(Main()); }, kTimeoutMs, 10));
+  EXPECT_LT(GetTickCount() - closed, 2000u) << "closing took that long";
+  EXPECT_FALSE(e2e::EncoderRunsUnder(converter));
+  EXPECT_TRUE(Converter().WaitForExit());
+}
+
+}  // namespace
