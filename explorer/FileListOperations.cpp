@@ -11,6 +11,7 @@
 #include "explorer/WaitCursor.h"
 #include "explorer/core/FileMenu.h"
 #include "framework/Clipbrd.h"
+#include "framework/RichEdit.h"
 #include "framework/Dialogs.h"
 #include "framework/SysUtils.h"
 
@@ -140,12 +141,37 @@ void TFileListView::ShowProperties() {
 
 void TFileListView::SendTo(int n) {
   switch (n) {
+    case 0:
+      if (const std::string target = SendToFolderDialog(""); !target.empty()) CopyToFolder(target);
+      break;
+    case 1:
+      if (Selected()) CopyContents(Path(Selected()));
+      break;
     case 2:
       Clipboard()->SetAsText(FileNameLines(SelectedPaths()));
       break;
     case 3:
       if (Selected()) CreateDesktopShortcut();
       break;
+  }
+}
+
+void TFileListView::CopyContents(const std::string& path) {
+  const std::string ext = UpperExtension(path);
+  if (ext == ".WMF") {
+    Clipboard()->AssignMetafileFile(path);
+  } else if (ext == ".BMP") {
+    TPicture picture;
+    picture.LoadFromFile(path);
+    Clipboard()->Assign(picture.Bitmap());
+  } else {
+    TWaitCursor wait;
+    std::unique_ptr<TRichEdit> editor(new TRichEdit(this));
+    editor->SetVisible(false);
+    editor->SetParent(this);
+    editor->LoadFromFile(path, true);
+    editor->SelectAll();
+    editor->CopyToClipboard();
   }
 }
 

@@ -88,6 +88,8 @@ public:
   void FindFile();
   void SendTo(int n);
   void SendToShellEntry(const std::string& entry);
+  // "Clipboard as Contents": a picture for ".BMP" and ".WMF", else the file's text.
+  void CopyContents(const std::string& path);
   void CopyToFolder(const std::string& target);
   void CopyToRemovable(const std::string& target);
   void CreateDesktopShortcut();

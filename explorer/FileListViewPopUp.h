@@ -36,5 +36,7 @@ private:
 
 // The folder behind a CSIDL; empty when the system has none.
 std::string GetSpecialFolderPath(int csidl);
+// The folder typed or browsed to in "Send to any folder"; empty when cancelled.
+std::string SendToFolderDialog(const std::string& initialPath);
 // The target of a shell link; empty when it cannot be resolved.
 std::string ResolveShortcut(const std::string& linkPath);

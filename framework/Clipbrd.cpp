@@ -2,7 +2,11 @@
 
 #include <cstring>
 
+#include <fstream>
+#include <iterator>
+
 #include "framework/Forms.h"
+#include "framework/Graphics.h"
 
 namespace {
 
@@ -49,6 +53,30 @@ std::string TClipboard::AsText() {
 
 bool TClipboard::SetBitmap(HBITMAP bitmap) { return Set(CF_BITMAP, bitmap); }
 bool TClipboard::SetMetafile(HENHMETAFILE metafile) { return Set(CF_ENHMETAFILE, metafile); }
+
+bool TClipboard::Assign(TBitmap* bitmap) {
+  HBITMAP copy = static_cast<HBITMAP>(CopyImage(bitmap->Handle(), IMAGE_BITMAP, 0, 0, 0));
+  if (copy && SetBitmap(copy)) return true;
+  if (copy) DeleteObject(copy);
+  return false;
+}
+
+bool TClipboard::AssignMetafileFile(const std::string& fileName) {
+  std::ifstream file(fileName, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  // A placeable metafile begins with a 22-byte header of its own before the platform's records.
+  const DWORD kPlaceable = 0x9AC6CDD7;
+  const bool placeable = bytes.size() > 22 && *reinterpret_cast<const DWORD*>(bytes.data()) == kPlaceable;
+  const size_t skip = placeable ? 22 : 0;
+  const auto* records = reinterpret_cast<const BYTE*>(bytes.data()) + skip;
+  const UINT size = static_cast<UINT>(bytes.size() - skip);
+  HENHMETAFILE metafile = bytes.size() > skip ? SetEnhMetaFileBits(size, records) : nullptr;
+  if (!metafile && bytes.size() > skip) metafile = SetWinMetaFileBits(size, records, nullptr, nullptr);
+  if (!metafile) throw EInvalidGraphic("Invalid metafile " + fileName);
+  if (SetMetafile(metafile)) return true;
+  DeleteEnhMetaFile(metafile);
+  return false;
+}
 
 TClipboard* Clipboard() {
   static TClipboard clipboard;

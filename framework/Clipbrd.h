@@ -4,6 +4,8 @@
 
 #include <string>
 
+class TBitmap;
+
 class TClipboard {
 public:
   // Replaces what the clipboard holds; false when another program keeps it open.
@@ -14,6 +16,11 @@ public:
   // which owns it afterwards.
   bool SetBitmap(HBITMAP bitmap);
   bool SetMetafile(HENHMETAFILE metafile);
+  // A copy of the bitmap's picture.
+  bool Assign(TBitmap* bitmap);
+  // The picture of a ".WMF" (placeable or not) or enhanced metafile; EInvalidGraphic when the
+  // file holds none.
+  bool AssignMetafileFile(const std::string& fileName);
 private:
   bool Set(UINT format, HANDLE data);
 };

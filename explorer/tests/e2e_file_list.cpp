@@ -2,6 +2,7 @@
 // sorting, navigation by keys, renames, moves and deletes through the shell.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -245,6 +246,58 @@ TEST_F(FileListEndToEnd, DeleteGoesAfterTheShellsPrompts) {
   EXPECT_TRUE(driver::WaitUntil([&] { return !driver::FileExists(folder + "\\e.dat"); }, kTimeoutMs));
   EXPECT_TRUE(WaitForCaptions([](const std::vector<std::string>& c) { return c.size() == 7 && c[6] == "f.dat"; }))
       << ::testing::PrintToString(Captions());
+}
+
+// A shortcut in the user's SendTo folder; removed again when the test ends.
+class SendToShortcut {
+public:
+  explicit SendToShortcut(const std::string& target) {
+    char folder[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_SENDTO, TRUE)) return;
+    FPath = std::string(folder) + "\\Fixture Target.lnk";
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    const std::wstring wide(FPath.begin(), FPath.end());
+    FMade = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                       reinterpret_cast<void**>(&link))) &&
+            SUCCEEDED(link->SetPath(target.c_str())) &&
+            SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+            SUCCEEDED(file->Save(wide.c_str(), TRUE));
+    if (file) file->Release();
+    if (link) link->Release();
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA((std::string(folder) + "\\*.lnk").c_str(), &data);
+    if (search != INVALID_HANDLE_VALUE) {
+      do ++FCount; while (FindNextFileA(search, &data));
+      FindClose(search);
+    }
+  }
+  ~SendToShortcut() {
+    if (!FPath.empty()) DeleteFileA(FPath.c_str());
+  }
+  bool Made() const { return FMade; }
+  int Count() const { return FCount; }
+private:
+  std::string FPath;
+  bool FMade = false;
+  int FCount = 0;
+};
+
+TEST_F(FileListEndToEnd, ASendToShortcutToAFolderCopiesThere) {
+  const std::string target = driver::MakeScratchFolder("sendto");
+  SendToShortcut shortcut(target);
+  ASSERT_TRUE(shortcut.Made());
+  ASSERT_EQ(shortcut.Count(), 1) << "the menu's first shortcut entry must be ours";
+  Start(folder);
+  Select("b.txt");
+  Select("f.dat", true);
+  // "Se&nd To", past its four fixed entries to the first shortcut.
+  Menu({'n', VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+  EXPECT_TRUE(driver::WaitUntil(
+      [&] { return driver::FileExists(target + "\\b.txt") && driver::FileExists(target + "\\f.dat"); }, kTimeoutMs));
+  EXPECT_EQ(driver::ReadWholeFile(target + "\\f.dat").size(), 5000u);
+  EXPECT_TRUE(driver::FileExists(folder + "\\b.txt"));  // copied, not moved
 }
 
 TEST_F(FileListEndToEnd, ClipboardAsFileNameGivesOneLinePerSelectedRow) {
