@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "skin/SkinButtons.h"
 #include "skin/SkinDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinPlatform.h"
@@ -13,8 +14,6 @@
 namespace {
 
 constexpr unsigned kHoverInterval = 138;  // ms
-// A focused button's dotted frame, in from each edge.
-constexpr int kFocusInset = 5;
 constexpr int kMinBoxWidth = 14;
 
 TColor SkinColor(TkivSkinEngine* engine, const char* name) { return TColor(engine->GetSkinInt(name)); }
@@ -142,26 +141,12 @@ void TkivSkinWndButton::HoverTimer(TObject*) {
 }
 
 void TkivSkinWndButton::Paint() {
-  const TRect client(0, 0, WindowWidth(), WindowHeight());
   TBitmap face;
-  face.SetSize(client.Width(), client.Height());
-  skin::FillRectColor(face.Canvas(), client, FEngine->GetFormColor());
-  TBitmap frame;
-  FEngine->GetSkinBitmap("ButtonImage", &frame, 3, State().Down ? 3 : State().Hot ? 2 : 1);
-  const bool transparent = FEngine->GetSkinBool("ButtonTransparentBool");
-  frame.SetTransparent(transparent);
-  skin::StretchSkinBitmap(&frame, face.Canvas(), client, transparent);
-  if (::GetFocus() == GetHandle()) {
-    TRect focus = client;
-    InflateRect(&focus, -kFocusInset, -kFocusInset);
-    if (State().Down)
-      OffsetRect(&focus, 1, 1);
-    face.Canvas()->Brush()->SetStyle(bsSolid);
-    DrawFocusRect(face.Canvas()->Handle(), &focus);
-  }
+  face.SetSize(WindowWidth(), WindowHeight());
+  DrawButtonFace(FEngine, &face, State(), ::GetFocus() == GetHandle());
   TFont font;
   skin::SetMenuFont(&font);
-  DrawBitmapAndText(&face, WindowText(), client, &font);
+  DrawBitmapAndText(&face, WindowText(), TRect(0, 0, face.Width(), face.Height()), &font);
 }
 
 // ------------------------------------------------------------------ check and radio boxes

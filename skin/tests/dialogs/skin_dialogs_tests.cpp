@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -63,15 +64,24 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
   gStepDone = gStep(box);
 }
 
-int RunBox(UINT type, std::function<bool(HWND)> step) {
+template <class TResult>
+TResult RunModal(const std::function<TResult()>& open, std::function<bool(HWND)> step) {
   gStep = std::move(step);
   gStepDone = false;
   gDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunStep);
-  const int result = MessageBoxA(Form()->Handle(), "A question that is long enough to wrap "
-                                 "over more than one line in the box?", "Skinned box", type);
+  const TResult result = open();
   KillTimer(nullptr, timer);
   return result;
+}
+
+int RunBox(UINT type, std::function<bool(HWND)> step) {
+  return RunModal<int>(
+      [type] {
+        return MessageBoxA(Form()->Handle(), "A question that is long enough to wrap over "
+                           "more than one line in the box?", "Skinned box", type);
+      },
+      std::move(step));
 }
 
 struct BoxLook {
@@ -149,6 +159,188 @@ TEST(SkinDialogs, AltF4EndsEvenAYesNoBoxAsCancel) {
               return true;
             }),
             IDCANCEL);
+}
+
+void MoveMouse(POINT to) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = to.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = to.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+void Click() {
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof in[0]);
+}
+
+POINT CentreOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Every BN_CLICKED of the OK button, whether posted or sent, and the Space keys let go.
+HWND gOkButton = nullptr;
+int gClicks = 0, gSpaceUps = 0;
+
+void Count(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && HWND(lParam) == gOkButton && gOkButton)
+    ++gClicks;
+  if (msg == WM_KEYUP && wParam == VK_SPACE)
+    ++gSpaceUps;
+}
+
+LRESULT CALLBACK CountPosted(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* msg = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE)
+    Count(msg->message, msg->wParam, msg->lParam);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CountSent(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT* msg = reinterpret_cast<CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION)
+    Count(msg->message, msg->wParam, msg->lParam);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(SkinDialogs, ASkinnedPushButtonClicksOncePerPressNotForSpaceAndLosesItsHoverLook) {
+  const HHOOK posted = SetWindowsHookExA(WH_GETMESSAGE, CountPosted, nullptr, GetCurrentThreadId());
+  const HHOOK sent = SetWindowsHookExA(WH_CALLWNDPROC, CountSent, nullptr, GetCurrentThreadId());
+  gClicks = gSpaceUps = 0;
+  enum Step { kFocus, kSpace, kHover, kLeave, kGone, kClick, kDone } step = kFocus;
+  std::chrono::steady_clock::time_point left;
+  long long hoverGoneMs = -1;
+  TkivSkinControl* skinner = nullptr;
+  const int result = RunBox(MB_OKCANCEL, [&](HWND box) {
+    if (!IsSkinned(box))
+      return false;
+    if (GetForegroundWindow() != box) {
+      SetForegroundWindow(box);
+      return false;
+    }
+    gOkButton = GetDlgItem(box, IDOK);
+    skinner = static_cast<TkivSkinWindowWnd*>(Form()->Engine->FindSkinWindow(box))->SkinnerOf(gOkButton);
+    if (!skinner) {
+      ADD_FAILURE() << "the OK button has no skinner";
+      EndDialog(box, -1);
+      return true;
+    }
+    switch (step) {
+      case kFocus:
+        SetFocus(gOkButton);
+        Keys({{VK_SPACE, false}, {VK_SPACE, true}});
+        step = kSpace;
+        break;
+      case kSpace:  // the release has been handled when the next tick comes
+        if (gSpaceUps > 0) {
+          MoveMouse(CentreOf(gOkButton));
+          step = kHover;
+        }
+        break;
+      case kHover:
+        if (skinner->State().Hot) {
+          RECT r;
+          GetWindowRect(box, &r);
+          MoveMouse({r.left + 5, r.bottom + 40});  // off the box, on the form below
+          step = kLeave;
+        }
+        break;
+      case kLeave: {
+        POINT at;
+        GetCursorPos(&at);
+        RECT r;
+        GetWindowRect(gOkButton, &r);
+        if (PtInRect(&r, at))
+          break;
+        left = std::chrono::steady_clock::now();
+        step = kGone;
+        [[fallthrough]];
+      }
+      case kGone:
+        if (skinner->State().Hot)
+          break;
+        hoverGoneMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now() - left).count();
+        MoveMouse(CentreOf(gOkButton));
+        step = kClick;
+        break;
+      case kClick:
+        if (!skinner->State().Hot)
+          break;
+        Click();
+        step = kDone;
+        return true;
+      case kDone:
+        return true;
+    }
+    return false;
+  });
+  PumpUntil([] {
+    MSG msg;
+    return !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  });
+  UnhookWindowsHookEx(posted);
+  UnhookWindowsHookEx(sent);
+  gOkButton = nullptr;
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(gClicks, 1) << "BN_CLICKED of OK, Space included";
+  EXPECT_GE(hoverGoneMs, 0);
+  EXPECT_LE(hoverGoneMs, 200) << "the hover look stayed after the mouse left";
+}
+
+TEST(SkinDialogs, TheFolderPickerIsSkinnedAndWorksEachOfTenTimes) {
+  for (int i = 0; i < 10; ++i) {
+    bool skinned = false;
+    const bool picked = RunModal<bool>(
+        [] {
+          BROWSEINFOA info{};
+          info.hwndOwner = Form()->Handle();
+          info.lpszTitle = "Pick a folder";
+          LPITEMIDLIST item = SHBrowseForFolderA(&info);
+          if (item)
+            CoTaskMemFree(item);
+          return item != nullptr;
+        },
+        [&](HWND picker) {
+          if (!IsSkinned(picker))
+            return false;
+          skinned = true;
+          PostMessageA(GetDlgItem(picker, IDOK), BM_CLICK, 0, 0);
+          return true;
+        });
+    EXPECT_TRUE(skinned) << "time " << i;
+    EXPECT_TRUE(picked) << "time " << i;
+    EXPECT_EQ(Form()->Engine->SkinWindowCount(), 1) << "time " << i;
+  }
+}
+
+int gDialogDestroys = 0;
+INT_PTR CALLBACK CountDestroy(HWND, UINT msg, WPARAM, LPARAM) {
+  if (msg == WM_DESTROY)
+    ++gDialogDestroys;
+  return msg == WM_INITDIALOG;
+}
+
+TEST(SkinDialogs, ASkinnedDialogStillGetsItsOwnDestroyAndLeavesTheEngine) {
+  struct {
+    DLGTEMPLATE Template;
+    WORD Menu, Class, Title;
+  } dialog{{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 0, 10, 10, 200, 100}, 0, 0, 0};
+  const HWND window =
+      CreateDialogIndirectA(nullptr, &dialog.Template, Form()->Handle(), CountDestroy);
+  ASSERT_TRUE(window);
+  Form()->Engine->SkinWindow(window, true);
+  ASSERT_TRUE(IsSkinned(window));
+  gDialogDestroys = 0;
+  DestroyWindow(window);
+  EXPECT_EQ(gDialogDestroys, 1);
+  EXPECT_EQ(Form()->Engine->SkinWindowCount(), 1);
 }
 
 // Children of one plain window, and the skinner each gets.
