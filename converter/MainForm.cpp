@@ -48,12 +48,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   SetClientSize(772, 540);
 
   // The skin is the one built into the program.
-  kivSkinEngine1 = new TkivSkinEngine(this);
-  kivSkinEngine1->SetName("kivSkinEngine1");
-  kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
-  kivSkinEngine1->SetBuiltIn(true);
-  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-  kivSkinEngine1->SetActive(true);
+  kivSkinEngine1 = skin::NewBuiltInSkinEngine(this, kUnskinnedTag);
 
   BuildToolbar();
   BuildBottomBars();

@@ -30,6 +30,8 @@ enum TShiftStateFlag : unsigned {
 using TShiftState = unsigned;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Reading order of texts (menus, controls).
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 struct TPoint : POINT {
   TPoint() { x = 0; y = 0; }

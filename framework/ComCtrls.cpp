@@ -40,6 +40,14 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   CreateSubClass(params, WC_TABCONTROLA);
   params.Style |= WS_CLIPCHILDREN | TCS_TABS | (FTabWidth > 0 ? TCS_FIXEDWIDTH : 0);
+  static const DWORD positionStyles[] = {0, TCS_BOTTOM, TCS_VERTICAL | TCS_MULTILINE,
+                                         TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE};
+  params.Style |= positionStyles[FTabPosition];
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition p) {
+  FTabPosition = p;
+  if (HandleAllocated()) RecreateWnd();
 }
 
 void TCustomTabControl::CreateWnd() {

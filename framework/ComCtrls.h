@@ -24,6 +24,8 @@ TCustomDrawState CustomDrawState(UINT itemState);  // from the CDIS_* bits
 using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
 
 // The platform's tab control: a row of tabs; the pages are the descendants' business.
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+
 class TCustomTabControl : public TWinControl {
 public:
   explicit TCustomTabControl(TComponent* AOwner);
@@ -35,6 +37,9 @@ public:
   void SetTabWidth(int w);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
+  // Tabs on the left or right stand in several rows, as the platform requires.
+  TTabPosition TabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition p);
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
   void WndProc(TMessage& m) override;
@@ -54,6 +59,7 @@ private:
   TImageList* FImages = nullptr;
   int FTabHeight = 0;
   int FTabWidth = 0;
+  TTabPosition FTabPosition = tpTop;
 };
 
 class TPageControl;

@@ -50,6 +50,12 @@ using TBorderStyle = TFormBorderStyle;  // controls use bsNone and bsSingle
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
+// Dragging: manual drags start with BeginDrag; automatic ones where the control kind's
+// platform says a drag begins (a list view on its begin-drag notification).
+enum TDragMode { dmManual, dmAutomatic };
+// Where a drag stands over a target: just entered, left, moving within it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
 // Cursor numbers; negative ones are the platform's cursors.
 using TCursor = int;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
@@ -87,6 +93,12 @@ using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState S
 using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
 using TConstrainedResizeEvent =
     std::function<void(TObject* Sender, int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)>;
+// Source is the dragged control; Accept starts true and says whether a drop here would be taken.
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+// Target is the control dropped on, null when the drag ended without a drop.
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 
@@ -217,6 +229,15 @@ public:
   void SetCursor(TCursor c);
   int HelpContext() const { return FHelpContext; }
   void SetHelpContext(int c) { FHelpContext = c; }
+  // The reading order, kept for those who draw the control's text; windows are not mirrored.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode m) { FBiDiMode = m; }
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  // flags with DT_RTLREADING when the text reads from the right.
+  UINT DrawTextBiDiModeFlags(UINT flags) const {
+    return UseRightToLeftReading() ? flags | DT_RTLREADING : flags;
+  }
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle s) { FControlStyle = s; }
@@ -238,6 +259,29 @@ public:
   virtual void Click();
   virtual void DblClick();
 
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode m) { FDragMode = m; }
+  // The cursor over a target that accepts the drag; crNoDrop shows elsewhere.
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor c) { FDragCursor = c; }
+  // Drags this control while the left button is down: the mouse is captured, the control
+  // under the cursor is asked (OnDragOver) and a release over one that accepts drops
+  // (OnDragDrop); Esc, the right button or a lost capture end it without a drop. Not
+  // immediate: the drag begins once the mouse has moved threshold pixels (-1: the
+  // platform's distance); a release before that is an ordinary click. Returns when the
+  // drag has ended; one drag at a time.
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Ends the running drag of this control, dropping on the target under the cursor when
+  // drop is true and it accepts.
+  void EndDrag(bool drop);
+  bool Dragging() const;
+  // The target's side of a drag (calls OnDragOver and OnDragDrop).
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
+
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
@@ -311,7 +355,10 @@ protected:
   std::string FHint;
   TPopupMenu* FPopupMenu = nullptr;
   TCursor FCursor = crDefault;
+  TDragMode FDragMode = dmManual;
+  TCursor FDragCursor = crDrag;
   int FHelpContext = 0;
+  TBiDiMode FBiDiMode = bdLeftToRight;
   TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControlState FControlState = 0;
   std::unique_ptr<TFont> FFont;

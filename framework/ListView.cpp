@@ -560,6 +560,10 @@ bool TCustomListView::HandleNotify(NMHDR& hdr, LRESULT& result) {
       result = FALSE;   // the text stays the item's, asked for by callback
       return true;
     }
+    case LVN_BEGINDRAG:
+      // The platform has seen the mouse move far enough with the button down.
+      if (DragMode() == dmAutomatic) BeginDrag(true);
+      return true;
     case NM_CLICK:
       Click();
       return true;

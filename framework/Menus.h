@@ -16,9 +16,6 @@
 class TMenu;
 class TImageList;
 
-// Reading order of a menu's texts.
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-
 using TShortCut = WORD;   // virtual key in the low byte, scShift/scCtrl/scAlt above
 constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 TShortCut ShortCut(WORD key, TShiftState shift);

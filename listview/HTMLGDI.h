@@ -3,12 +3,17 @@
 // the system image list.
 #include <windows.h>
 
+#include <map>
+#include <memory>
 #include <string>
 
 #include "framework/Graphics.h"
 #include "listview/core/HTMLCanvas.h"
 
 class TImageList;
+class THTMLPicture;
+class THTMLPictureCache;
+class TPictureContainer;
 
 class THTMLGDICanvas : public listview::THTMLCanvas {
 public:
@@ -43,22 +48,29 @@ private:
   HGDIOBJ FReplaced = nullptr;
 };
 
-// Image-list images and shell icons; this source has no picture container or cache.
+// Image-list images, shell icons, and the pictures of a container and a cache (either may be
+// missing). A cache records a source it has no picture of as a new picture loaded from it.
 class THTMLGDIImages : public listview::THTMLImages {
 public:
-  THTMLGDIImages(TCanvas* canvas, TImageList* images) : FCanvas(canvas), FImages(images) {}
+  THTMLGDIImages(TCanvas* canvas, TImageList* images, TPictureContainer* container = nullptr,
+                 THTMLPictureCache* cache = nullptr);
+  ~THTMLGDIImages() override;
   int ImageCount() override;
   listview::TSize ImageSize() override;
   void DrawImage(int index, int x, int y) override;
   void StretchImage(int index, const listview::TRect& r) override;
   listview::TSize ShellIcon(const std::string& path, bool large, int x, int y, double scale,
                             bool scaled, bool paint) override;
-  listview::THTMLPicture* PictureByName(const std::string&) override { return nullptr; }
-  listview::THTMLPicture* PictureBySource(const std::string&) override { return nullptr; }
+  listview::THTMLImageSource* PictureByName(const std::string& name) override;
+  listview::THTMLImageSource* PictureBySource(const std::string& source) override;
 
 private:
+  listview::THTMLImageSource* SourceOf(THTMLPicture* picture);
   TCanvas* FCanvas;
   TImageList* FImages;
+  TPictureContainer* FContainer;
+  THTMLPictureCache* FCache;
+  std::map<THTMLPicture*, std::unique_ptr<listview::THTMLImageSource>> FSources;
 };
 
 // The system's icon of a path (or of an icon index, or of the empty path) at (x, y), stretched

@@ -8,7 +8,55 @@
 
 #include "framework/ImgList.h"
 #include "listview/HTMLGDI.h"
+#include "listview/PictureContainer.h"
 #include "listview/core/HTMLText.h"
+
+namespace {
+// A container or cache picture as the renderer draws it on the canvas.
+class TGDIImageSource : public listview::THTMLImageSource {
+public:
+  TGDIImageSource(TCanvas* canvas, THTMLPicture* picture) : FCanvas(canvas), FPicture(picture) {}
+  bool Empty() override { return FPicture->Empty(); }
+  int Width() override { return FPicture->Width(); }
+  int Height() override { return FPicture->Height(); }
+  int FrameLeft() override { return FPicture->FrameLeft(); }
+  int FrameTop() override { return FPicture->FrameTop(); }
+  void Draw(int x, int y) override { FCanvas->Draw(x, y, FPicture); }
+  void StretchDraw(const listview::TRect& r) override {
+    FCanvas->StretchDraw({r.Left, r.Top, r.Right, r.Bottom}, FPicture);
+  }
+private:
+  TCanvas* FCanvas;
+  THTMLPicture* FPicture;
+};
+}  // namespace
+
+THTMLGDIImages::THTMLGDIImages(TCanvas* canvas, TImageList* images, TPictureContainer* container,
+                               THTMLPictureCache* cache)
+    : FCanvas(canvas), FImages(images), FContainer(container), FCache(cache) {}
+
+THTMLGDIImages::~THTMLGDIImages() = default;
+
+listview::THTMLImageSource* THTMLGDIImages::SourceOf(THTMLPicture* picture) {
+  if (!picture) return nullptr;
+  auto& source = FSources[picture];
+  if (!source) source = std::make_unique<TGDIImageSource>(FCanvas, picture);
+  return source.get();
+}
+
+listview::THTMLImageSource* THTMLGDIImages::PictureByName(const std::string& name) {
+  return FContainer ? SourceOf(FContainer->PictureByName(name)) : nullptr;
+}
+
+listview::THTMLImageSource* THTMLGDIImages::PictureBySource(const std::string& source) {
+  if (!FCache) return nullptr;
+  THTMLPicture* picture = FCache->PictureBySource(source);
+  if (!picture) {
+    picture = FCache->NewPicture();
+    picture->AssignSource(source);
+  }
+  return SourceOf(picture);
+}
 
 int THTMLGDIImages::ImageCount() { return FImages ? FImages->Count() : 0; }
 

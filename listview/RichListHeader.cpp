@@ -174,9 +174,6 @@ void TRichListView::SetColumnFormatFromAlignment(int index) {
   FormatHeaderItem(index);
 }
 
-// The sort mark's column keeps its header format; the marks themselves belong to sorting.
-void TRichListView::ApplySortGlyph(int column) { FormatHeaderItem(column); }
-
 void TRichListView::SetHeaderStyleBit(DWORD bit, bool on) {
   if (HWND header = HeaderWindow()) SetWindowStyleBit(header, bit, on);
 }
@@ -337,14 +334,14 @@ void TRichListView::HeaderNotifyAfter(NMHDR& hdr) {
       return;
     case listview::HeaderNotice::EndTrack: {
       FColumnTracking = false;
-      ApplySortGlyph(FSortColumn);
+      ShowSortMark(FSortColumn);
       SetHeaderOwnerDraw(FHeaderOwnerDraw);
       const int k = item;
-      if (FSortColumn != -2 && k - 1 == FSortColumn) ApplySortGlyph(k);
+      if (FSortColumn != -2 && k - 1 == FSortColumn) ShowSortMark(k);
       else SetColumnFormatFromAlignment(k);
       if (OnColumnSized) OnColumnSized(this, k);
       SetHeaderOwnerDraw(FHeaderOwnerDraw);
-      ApplySortGlyph(FSortColumn);
+      ShowSortMark(FSortColumn);
       SetColumnFormatFromAlignment(k);
       return;
     }
@@ -355,7 +352,7 @@ void TRichListView::HeaderNotifyAfter(NMHDR& hdr) {
       FlagScope tracking(FColumnTracking);
       FormatHeaderItems();
       if (FDetailView->Visible()) Invalidate();
-      ApplySortGlyph(FSortColumn);
+      ShowSortMark(FSortColumn);
       return;
     }
     case listview::HeaderNotice::FilterChange:

@@ -4,6 +4,7 @@
 
 #include "framework/Forms.h"
 #include "framework/IniFiles.h"
+#include "listview/RichListUtil.h"
 #include "listview/core/ColumnSizing.h"
 #include "listview/core/PictureSources.h"
 
@@ -29,6 +30,7 @@ TRichListView::TRichListView(TComponent* AOwner) : TListView(AOwner) {
   FHeaderFont->OnChange = [this](TObject*) { ApplyHeaderFont(); };
   if (HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(crURLcursor)))
     Screen->SetCursors(crURLcursor, hand);
+  FComCtlVersion = ComCtlVersion("comctl32.dll");
 }
 
 TRichListView::~TRichListView() {
@@ -226,14 +228,50 @@ void TRichListView::WndProc(TMessage& m) {
       break;
     case WM_DESTROY:
       KillScrollTimer();
+      FreeRichEdit();
       break;
+    case CN_DRAWITEM:
+      CellDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam));
+      m.Result = 1;
+      return;
+    case CN_NOTIFY:
+      if (ListNotify(m)) return;
+      break;
+    case WM_LBUTTONDOWN:
+      LeftButtonDown(m);
+      return;
+    case WM_LBUTTONUP:
+      LeftButtonUp(m);
+      return;
+    case CM_MOUSELEAVE:
+      TListView::WndProc(m);
+      FDragItem = -1;
+      return;
+    case CM_HINTSHOW: {
+      TListView::WndProc(m);
+      bool canShow = true;
+      auto& info = *reinterpret_cast<THintInfo*>(m.LParam);
+      GetHintText(info.HintStr, canShow, info);
+      m.Result = canShow ? 0 : 1;
+      return;
+    }
+    case WM_KEYDOWN:
+      if (KeyDownHandled((WORD)m.WParam)) return;
+      break;
+    case WM_SIZE: {
+      const int sorted = FSortColumn;
+      TListView::WndProc(m);
+      ShowSortMark(sorted);
+      StretchLastColumn();
+      return;
+    }
     case CN_MEASUREITEM:
       TListView::WndProc(m);
       if (FItemHeight > 0) reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->itemHeight = FItemHeight;
       return;
   }
   TListView::WndProc(m);
-  if (m.Msg == WM_SIZE) StretchLastColumn();
   if (m.Msg == WM_VSCROLL && !FWallpaper->Empty() && FWallpaper->Height() != FItemHeight)
     InvalidateRect(Handle(), nullptr, TRUE);
+  if (m.Msg == WM_VSCROLL && FScrollHint) ScrollHintMessage(m.WParam);
 }

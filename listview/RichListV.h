@@ -12,8 +12,10 @@
 #include "listview/HeaderStrip.h"
 #include "listview/PictureContainer.h"
 #include "listview/RichListHolders.h"
+#include "listview/core/CellRules.h"
 #include "listview/core/Colors.h"
 #include "listview/core/HeaderRules.h"
+#include "listview/core/SortCompare.h"
 
 using listview::ColorFromHex;
 using listview::ColorFromName;
@@ -29,9 +31,22 @@ using listview::siRight;
 void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, bool Horizontal, const TRect& r,
                   int Steps, TColor FrameColor);
 
-enum TVAlignment { vtaCenter, vtaTop, vtaBottom };
-enum TSortStyle { ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase,
-                  ssShortDateEU, ssShortDateUS, ssCustom, ssFinancial, ssRaw };
+using listview::TVAlignment;
+using listview::vtaCenter;
+using listview::vtaTop;
+using listview::vtaBottom;
+using listview::TSortStyle;
+using listview::ssAutomatic;
+using listview::ssAlphabetic;
+using listview::ssNumeric;
+using listview::ssDate;
+using listview::ssAlphaNoCase;
+using listview::ssAlphaCase;
+using listview::ssShortDateEU;
+using listview::ssShortDateUS;
+using listview::ssCustom;
+using listview::ssFinancial;
+using listview::ssRaw;
 
 // The platform's ODS_* bits of an owner-drawn row.
 using TOwnerDrawState = unsigned;
@@ -39,6 +54,8 @@ using TOwnerDrawState = unsigned;
 constexpr TCursor crURLcursor = 8019;   // the pointing hand of link cells
 
 class TRichListView;
+class TRichEdit;
+struct THintInfo;
 using TDrawDetailProp = std::function<void(TObject* Sender, int ItemIndex, TOwnerDrawState AState,
                                            TBrush* ABrush, TFont* AFont, const std::string& ItemText)>;
 using TDrawItemProp = std::function<void(TObject* Sender, int ItemIndex, int SubitemIndex, TOwnerDrawState AState,
@@ -121,9 +138,11 @@ public:
   bool SizeWithForm() const { return FSizeWithForm; }
   void SetSizeWithForm(bool v) { FSizeWithForm = v; }
   TSortDirection SortDirection() const { return FSortDirection; }
-  void SetSortDirection(TSortDirection d) { FSortDirection = d; }
+  // Sets the direction of every list view's sorting too.
+  void SetSortDirection(TSortDirection d);
   bool SortShow() const { return FSortShow; }
-  void SetSortShow(bool v) { FSortShow = v; }
+  // Switching it off takes the sort mark away.
+  void SetSortShow(bool v);
   TSortIndicator SortIndicator() const { return FSortIndicator; }
   void SetSortIndicator(TSortIndicator s) { FSortIndicator = s; }
   TBitmap* SortUpGlyph() const { return FSortUpGlyph.get(); }
@@ -145,7 +164,7 @@ public:
   bool URLFull() const { return FURLFull; }
   void SetURLFull(bool v) { FURLFull = v; InvalidateIfShown(); }
   TVAlignment VAlignment() const { return FVAlignment; }
-  void SetVAlignment(TVAlignment v) { FVAlignment = v; }
+  void SetVAlignment(TVAlignment v);
   TBitmap* Wallpaper() const { return FWallpaper.get(); }
   void SetWallpaper(TBitmap* b) { FWallpaper->Assign(b); }   // its change applies the background
   bool WordWrap() const { return FWordWrap; }
@@ -200,12 +219,49 @@ public:
   void StretchLastColumn();
   virtual unsigned GetVersionNr();
   virtual std::string GetVersionString();
+  // The common controls library's version as read when the list was made; -1 unknown.
+  int CommonControlsVersion() const { return FComCtlVersion; }
+
+  // Cells: column 0 is the caption. A cell that does not exist reads as empty; writing beyond
+  // the columns or rows does nothing, and a row gets empty sub-items up to the written one.
+  bool GetCellAt(int x, int y, int& column, int& row);
+  std::string GetCellTextAt(int x, int y);
+  TRect GetCellRect(int row, int column);
+  std::string GetCellText(int column, int row);   // row -1: the column's caption
+  void SetCellText(int column, int row, const std::string& text);
+  // Selects the focused row again so that it repaints; its index, or 0.
+  int ReselectFocused();
+  // Moves row from onto row to (-1: below the last), keeping its selection and check box.
+  void MoveRow(int from, int to);
+  void CopySelectionToClipboard(bool selectedOnly);
+  void CutToClipboard();
+  void PasteFromClipboard();
+  void DeleteSelectedRows();
+  // With AutoHint: the text of the cell under the hint's cursor, shown only when it is clipped.
+  void GetHintText(std::string& hint, bool& canShow, THintInfo& info);
+
+  // Sorting: by a column with its sort mark; the platform's compare callback.
+  void DoSort(int column);
+  void SortItems();
+  void ShowSortMark(int column);
+  void SetColumnSortImage(int column, int image);   // -1 clears
+  static int CALLBACK CompareListItems(LPARAM item1, LPARAM item2, LPARAM data);
+
+  // Owner-drawn cells.
+  int GetSubItemImage(int item, int subItem);
+  int GetItemIndent(int item);
+  void DrawRTFCell(int item, int subItem, const TRect& r, TCanvas* canvas);
+  void LoadRTFCell(int item, int subItem, TRichEdit* edit);
+  // The hidden rich edit of rich-text cells, made on first use.
+  TRichEdit* GetRichEdit();
 
 protected:
   void CreateWnd() override;
   void DestroyWnd() override;
   void ColumnChanged(int index) override;
-  virtual void DrawItem(int /*index*/, const TRect& /*r*/, TOwnerDrawState /*state*/) {}
+  virtual void DrawItem(int index, const TRect& r, TOwnerDrawState state);
+  void ColClick(TListColumn* column) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
   virtual void ItemSelected(int /*index*/) {}
   virtual void LeftClickCell(int item, int subItem);
   virtual void RightClickCell(int item, int subItem);
@@ -214,6 +270,22 @@ protected:
 
 private:
   void InvalidateIfShown();
+  // The caption (subItem -1) or a sub-item of a row; empty when it does not exist.
+  std::string ItemCell(int item, int subItem);
+  void CellDrawItem(const DRAWITEMSTRUCT& d);
+  void DrawCheckBox(TCanvas* canvas, RECT box, bool checked, bool glyphs);
+  void DrawDetailLine(int index, TOwnerDrawState state, const TRect& r0, int right);
+  void DrawMarkup(TCanvas* canvas, const std::string& text, const TRect& r);
+  void FreeRichEdit();
+  bool ListNotify(TMessage& m);
+  void BeginCellEdit(LRESULT& result);
+  void EndCellEdit(const NMLVDISPINFOA& info);
+  void LeftButtonDown(TMessage& m);
+  void LeftButtonUp(TMessage& m);
+  std::string MarkupLinkAt(const std::string& text, const TRect& r, int x, int y);
+  void OpenLink(int row, const std::string& link);
+  bool KeyDownHandled(WORD key);
+  void ScrollHintMessage(WPARAM w);
   void ApplyBackground();
   void NudgeHeight();
   void KillScrollTimer();
@@ -229,7 +301,6 @@ private:
   void ApplyHeaderHeight();
   void ApplyHeaderFont();
   void ApplyFilterBar();
-  void ApplySortGlyph(int column);
   void SetHeaderStyleBit(DWORD bit, bool on);
   listview::HeaderLook HeaderLookNow();
   // Wine's header paints the area right of its last item after the items: the subclass fills
@@ -288,6 +359,7 @@ private:
   std::unique_ptr<TFont> FHeaderHeightFont;
   std::unique_ptr<TCanvas> FItemCanvas;   // on the DC of the item being drawn
   std::unique_ptr<TFont> FPlainFont;
+  TRichEdit* FRichEdit = nullptr;   // owned as a component
   int FEditCol = 0, FEditRow = 0;
   std::string FEditOrgCaption;
   bool FEditing = false;
@@ -302,4 +374,5 @@ private:
   THTMLPictureCache FPictureCache;
   std::unique_ptr<THeaderStrip> FHeaderStrip;
   int FHoverTime = -1;
+  int FComCtlVersion = -1;
 };

@@ -45,12 +45,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientSize(760, 578);
 
   // The skin is the one built into the program.
-  kivSkinEngine1 = new TkivSkinEngine(this);
-  kivSkinEngine1->SetName("kivSkinEngine1");
-  kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
-  kivSkinEngine1->SetBuiltIn(true);
-  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-  kivSkinEngine1->SetActive(true);
+  kivSkinEngine1 = skin::NewBuiltInSkinEngine(this, kUnskinnedTag);
 
   imlPC = MakeImageList(this, "imlPC", kThumbnailWidth, kThumbnailHeight);
   imlPSP = MakeImageList(this, "imlPSP", kThumbnailWidth, kThumbnailHeight);
@@ -62,10 +57,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     banner.LoadFromResourceName(GetModuleHandleA(nullptr), "BANNER" + std::to_string(i));
     imladv->Add(&banner, nullptr);
   }
-  PopupMenu1 = new TPopupMenu(this);
-  PopupMenu1->SetName("PopupMenu1");
-  PopupMenu2 = new TPopupMenu(this);
-  PopupMenu2->SetName("PopupMenu2");
+  BuildPopupMenus();
 
   BuildStatusBar();
   BuildTopPanel();
@@ -153,6 +145,7 @@ TListView* TMainForm::BuildVideoList(TWinControl* parent, const char* name, TIma
   list->SetSmallImages(images);
   list->Columns()->Add()->SetWidth(220);
   list->SetPopupMenu(menu);
+  list->SetDragMode(dmAutomatic);
   list->OnClick = Handler(this, click);
   return list;
 }
@@ -161,6 +154,9 @@ void TMainForm::BuildComputerGroup() {
   gpbPC = Place<TGroupBox>(this, this, "gpbPC", "Videos in the Computer", 8, 142, 290, 408);
   ltvPC = BuildVideoList(gpbPC, "ltvPC", imlPC, PopupMenu1, &TMainForm::ltvPCClick);
   ltvPC->SetBounds(10, 22, 270, 350);
+  ltvPC->OnDblClick = Handler(this, &TMainForm::ltvPCDblClick);
+  ltvPC->OnDragOver = Handler(this, &TMainForm::ltvPCDragOver);
+  ltvPC->OnDragDrop = Handler(this, &TMainForm::ltvPCDragDrop);
   labPCNumCaption = PlaceLabel(this, gpbPC, "labPCNumCaption", "Video Num:", 10, 382);
   labPCNum = PlaceLabel(this, gpbPC, "labPCNum", "0", 72, 382);
 }
@@ -176,6 +172,9 @@ void TMainForm::BuildConsoleGroup() {
   cmbType->OnChange = Handler(this, &TMainForm::cmbTypeChange);
   ltvPSP = BuildVideoList(gpbPSP, "ltvPSP", imlPSP, PopupMenu2, &TMainForm::ltvPSPClick);
   ltvPSP->SetBounds(10, 50, 276, 322);
+  ltvPSP->OnDblClick = Handler(this, &TMainForm::ltvPSPDblClick);
+  ltvPSP->OnDragOver = Handler(this, &TMainForm::ltvPSPDragOver);
+  ltvPSP->OnDragDrop = Handler(this, &TMainForm::ltvPSPDragDrop);
   labPSPNumCaption = PlaceLabel(this, gpbPSP, "labPSPNumCaption", "Video Num:", 10, 382);
   labPSPNum = PlaceLabel(this, gpbPSP, "labPSPNum", "0", 72, 382);
 }
@@ -186,14 +185,18 @@ void TMainForm::BuildCommandButtons() {
     const char* name;
     const char* caption;
     int top;
+    void (TMainForm::*click)(TObject*);
   };
-  for (const Command& c : {Command{btnMovePSP, "btnMovePSP", "&Move to PSP -->", 200},
-                           Command{btnCopyPSP, "btnCopyPSP", "&Copy to PSP -->", 232},
-                           Command{btnMovePC, "btnMovePC", "<-- M&ove to PC", 290},
-                           Command{btnCopyPC, "btnCopyPC", "<-- Co&py to PC", 322},
-                           Command{btnRename, "btnRename", "&Rename (PSP Video)", 390},
-                           Command{btnDelete, "btnDelete", "&Delete (PSP Video)", 422}})
+  for (const Command& c : {
+           Command{btnMovePSP, "btnMovePSP", "&Move to PSP -->", 200, &TMainForm::btnMovePSPClick},
+           Command{btnCopyPSP, "btnCopyPSP", "&Copy to PSP -->", 232, &TMainForm::btnCopyPSPClick},
+           Command{btnMovePC, "btnMovePC", "<-- M&ove to PC", 290, &TMainForm::btnMovePCClick},
+           Command{btnCopyPC, "btnCopyPC", "<-- Co&py to PC", 322, &TMainForm::btnCopyPCClick},
+           Command{btnRename, "btnRename", "&Rename (PSP Video)", 390, &TMainForm::btnRenameClick},
+           Command{btnDelete, "btnDelete", "&Delete (PSP Video)", 422, &TMainForm::btnDeleteClick}}) {
     c.button = Place<TButton>(this, this, c.name, c.caption, 308, c.top, 140, 26);
+    c.button->OnClick = Handler(this, c.click);
+  }
 }
 
 void TMainForm::BuildStatusBar() {

@@ -10,6 +10,7 @@
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
+#include "manager/core/TransferPlan.h"
 #include "skin/SkinEngine.h"
 
 class TMainForm : public TForm {
@@ -53,7 +54,19 @@ public:
   TImageList* imladv;
   TTimer* Timer1;
   TPopupMenu* PopupMenu1;
+  TMenuItem* Play1;
+  TMenuItem* Openthedirectory1;
+  TMenuItem* Move1;
+  TMenuItem* Copy1;
+  TMenuItem* Rename1;
+  TMenuItem* Delete1;
   TPopupMenu* PopupMenu2;
+  TMenuItem* Play2;
+  TMenuItem* Openthedirectory2;
+  TMenuItem* Move2;
+  TMenuItem* Copy2;
+  TMenuItem* Rename2;
+  TMenuItem* Delete2;
   TkivSkinEngine* kivSkinEngine1;
 
   void FormCreate(TObject* Sender);
@@ -70,6 +83,34 @@ public:
   void Image2Click(TObject* Sender);
   void labWebsiteClick(TObject* Sender);
   void labAboutClick(TObject* Sender);
+  // Transfers: the buttons, their popup entries and the drops.
+  void btnMovePSPClick(TObject* Sender);
+  void btnCopyPSPClick(TObject* Sender);
+  void btnMovePCClick(TObject* Sender);
+  void btnCopyPCClick(TObject* Sender);
+  void Move1Click(TObject* Sender);
+  void Copy1Click(TObject* Sender);
+  void Move2Click(TObject* Sender);
+  void Copy2Click(TObject* Sender);
+  void ltvPCDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State,
+                     bool& Accept);
+  void ltvPSPDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State,
+                      bool& Accept);
+  void ltvPCDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+  void ltvPSPDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+  // One video's commands on either side.
+  void Play1Click(TObject* Sender);
+  void Play2Click(TObject* Sender);
+  void ltvPCDblClick(TObject* Sender);
+  void ltvPSPDblClick(TObject* Sender);
+  void Openthedirectory1Click(TObject* Sender);
+  void Openthedirectory2Click(TObject* Sender);
+  void Rename1Click(TObject* Sender);
+  void btnRenameClick(TObject* Sender);
+  void Rename2Click(TObject* Sender);
+  void Delete1Click(TObject* Sender);
+  void btnDeleteClick(TObject* Sender);
+  void Delete2Click(TObject* Sender);
 
   const std::string& Version() const { return FVersion; }
 
@@ -84,6 +125,12 @@ public:
   // Fills the list with the videos of the folder and their thumbnails. A folder that is not
   // there (or no folder) leaves the list as it is. A newer fill of the same list stops this one.
   void FillVideoList(const std::string& folder, TListView* list, TImageList* images);
+  // Copies or moves the selected videos of the kind's source list (all when none is
+  // selected) with their thumbnails, showing the transfer dialog; the main window is
+  // disabled until the final box.
+  void TransferVideos(manager::TTransferKind kind);
+  // Stop of the transfer dialog: the running transfer ends before its next video.
+  void RequestCancel() { FCancelRequested = true; }
 
 private:
   void BuildTopPanel();
@@ -94,6 +141,14 @@ private:
   void BuildConsoleGroup();
   void BuildCommandButtons();
   void BuildStatusBar();
+  void BuildPopupMenus();
+  // The console video folder of the chosen drive and type, kept in FPSPFolder.
+  const std::string& ConsoleFolder();
+  // Starts a transfer once the chosen drive is a console.
+  void StartTransfer(manager::TTransferKind kind);
+  void PlaySelected(TListView* list, const std::string& folder);
+  void StartRename(TListView* list, manager::TVideoSide side, const std::string& folder);
+  void DeleteSelected(TListView* list, const std::string& folder);
   std::string PreferencesFile() const { return FProgramFolder + "Preferences.ini"; }
   // One row a video, with the first of its thumbnails that decodes (else a blank picture).
   void AddVideoRow(TListView* list, TImageList* images, const std::string& name,
@@ -105,6 +160,7 @@ private:
   std::string FPSPRoot;
   std::string FPSPSubFolder;
   std::string FPSPFolder;
+  bool FCancelRequested = false;
   std::string FProgramFolder;
   std::string FConverterMarker;
   std::string FVersion;

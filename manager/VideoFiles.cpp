@@ -90,4 +90,30 @@ bool TPlatformDriveProbe::FolderExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool TPlatformTransferFiles::Exists(const std::string& path) {
+  TCriticalErrorsQuiet quiet;
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool TPlatformTransferFiles::Copy(const std::string& from, const std::string& to) {
+  TCriticalErrorsQuiet quiet;
+  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+bool TPlatformTransferFiles::Delete(const std::string& path) {
+  TCriticalErrorsQuiet quiet;
+  return DeleteFileA(path.c_str()) != 0;
+}
+
+bool TPlatformTransferFiles::MakeFolder(const std::string& folder) {
+  TCriticalErrorsQuiet quiet;
+  // Each level below the root in turn, the folder (which ends with "\") last; those
+  // already there refuse quietly.
+  for (std::size_t end = folder.find('\\', 3); end != std::string::npos;
+       end = folder.find('\\', end + 1))
+    CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+  TPlatformDriveProbe drives;
+  return drives.FolderExists(folder);
+}
+
 }  // namespace manager

@@ -7,6 +7,7 @@
 
 #include "framework/Graphics.h"
 #include "manager/core/ConsoleDetection.h"
+#include "manager/core/TransferPlan.h"
 #include "manager/core/VideoListing.h"
 
 namespace manager {
@@ -28,6 +29,15 @@ class TPlatformDriveProbe : public TDriveProbe {
 public:
   bool IsRemovable(const std::string& root) override;
   bool FolderExists(const std::string& path) override;
+};
+
+// The files a transfer reads and writes, on the computer's drives.
+class TPlatformTransferFiles : public TTransferFiles {
+public:
+  bool Exists(const std::string& path) override;
+  bool Copy(const std::string& from, const std::string& to) override;
+  bool Delete(const std::string& path) override;
+  bool MakeFolder(const std::string& folder) override;
 };
 
 }  // namespace manager

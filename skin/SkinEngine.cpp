@@ -8,6 +8,7 @@
 #include "skin/SkinDraw.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinForms.h"
+#include "skin/SkinRegistration.h"
 #include "skin/SkinWindowForm.h"
 #include "skin/core/hook_rules.h"
 
@@ -50,6 +51,7 @@ TkivSkinEngine::TkivSkinEngine(TComponent* owner) : TComponent(owner) {
   for (int i = 0; i < owner->ComponentCount(); ++i)
     if (owner->Components(i) != this && dynamic_cast<TkivSkinEngine*>(owner->Components(i)))
       throw Exception("One form can only catch one TkivSkinEngine!");
+  RegisterStdControlSkinners();
   FOwnReader.OnLoaded = [this](skin::TkivSkinReader&) { SkinChanged(); };
   FSystemMenu = New<TPopupMenu>(this);
   auto act = [this](void (TkivSkinWindow::*command)()) {

@@ -61,8 +61,9 @@ class BrowseForFolderTest : public ::testing::Test {
     std::thread user([this, button, selectedName] {
       const HWND dialog = WaitForFolderDialog();
       if (!selectedName.empty())
-        driver::WaitUntil([&] { return lstrcmpiA(SelectedFolderName(dialog).c_str(),
-                                                 selectedName.c_str()) == 0; }, 20000);
+        driver::WaitUntil([&] { FSelected = SelectedFolderName(dialog);
+                                return lstrcmpiA(FSelected.c_str(), selectedName.c_str()) == 0; },
+                          20000);
       FOtherWasEnabled = IsWindowEnabled(FOther);
       PostMessageA(dialog, WM_COMMAND, button, 0);
     });
@@ -73,13 +74,15 @@ class BrowseForFolderTest : public ::testing::Test {
 
   HWND FOwner = nullptr, FOther = nullptr;
   bool FOtherWasEnabled = true;
+  std::string FSelected;  // what the tree had selected when the button was pressed
 };
 
 TEST_F(BrowseForFolderTest, OpensOnTheFolderGivenAndDisablesTheOtherWindowsMeanwhile) {
   const std::string start = driver::MakeScratchFolder("converter-browse");
   std::string folder = start;
   EXPECT_TRUE(Browse(folder, IDOK, start.substr(start.rfind('\\') + 1)));
-  EXPECT_EQ(lstrcmpiA(folder.c_str(), start.c_str()), 0) << folder;
+  EXPECT_EQ(lstrcmpiA(folder.c_str(), start.c_str()), 0)
+      << folder << "; the tree had selected \"" << FSelected << "\"";
   EXPECT_FALSE(FOtherWasEnabled);
   EXPECT_TRUE(IsWindowEnabled(FOther));
   EXPECT_TRUE(IsWindowEnabled(FOwner));

@@ -2,6 +2,7 @@
 
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
+#include "testing/driver/input.h"
 #include "testing/driver/window_search.h"
 
 namespace e2e {
@@ -16,13 +17,14 @@ ConverterWindow::ConverterWindow(const std::string& name, const std::string& pre
 }
 
 ConverterWindow::ConverterWindow(const std::string& folder, ExistingFolder,
-                                 const std::string& arguments)
-    : FFolder(folder), FArguments(arguments) {
+                                 const std::string& arguments,
+                                 const driver::EnvironmentAdditions& environment)
+    : FFolder(folder), FArguments(arguments), FEnvironment(environment) {
   Start();
 }
 
 void ConverterWindow::Start() {
-  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", FArguments, FFolder);
+  FProcess = driver::StartProgram(FFolder + "\\Tessark.exe", FArguments, FFolder, FEnvironment);
   if (!FProcess.Started()) return;
   driver::WindowQuery query;
   query.className = "TMainForm";
@@ -37,8 +39,7 @@ ConverterWindow::~ConverterWindow() {
 void ConverterWindow::Press(ToolbarCommand command) const {
   driver::WindowQuery query;
   query.className = "TToolBar";
-  PostMessageA(FMain, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
-               reinterpret_cast<LPARAM>(driver::FindChild(FMain, query)));
+  driver::PostCommand(FMain, command, driver::FindChild(FMain, query));
 }
 
 HWND ConverterWindow::WaitForForm(const std::string& caption, const std::string& className) const {

@@ -17,9 +17,11 @@ class ConverterWindow {
   // with preferences as its Preferences.ini unless empty, starts Tessark.exe there and waits
   // for its main window; Main() is null when any of this failed.
   explicit ConverterWindow(const std::string& name, const std::string& preferences = "");
-  // Starts it in a program folder made by the test, with the arguments on its command line.
+  // Starts it in a program folder made by the test, with the arguments on its command line
+  // and the additions in its environment.
   enum ExistingFolder { kExistingFolder };
-  ConverterWindow(const std::string& folder, ExistingFolder, const std::string& arguments = "");
+  ConverterWindow(const std::string& folder, ExistingFolder, const std::string& arguments = "",
+                  const driver::EnvironmentAdditions& environment = {});
   ~ConverterWindow();
 
   const std::string& Folder() const { return FFolder; }  // without a final backslash
@@ -42,6 +44,7 @@ class ConverterWindow {
   void Start();
   std::string FFolder;
   std::string FArguments;
+  driver::EnvironmentAdditions FEnvironment;
   driver::Process FProcess;
   HWND FMain = nullptr;
 };

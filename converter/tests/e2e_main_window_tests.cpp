@@ -9,6 +9,7 @@
 #include "testing/driver/fixture.h"
 #include "testing/driver/message_boxes.h"
 #include "testing/driver/screenshot.h"
+#include "testing/driver/wait.h"
 #include "testing/driver/window_contents.h"
 #include "testing/driver/window_search.h"
 
@@ -86,10 +87,10 @@ TEST(ConverterMainWindow, DraggingTheSplitterResizesTheProfilePane) {
   query.caption = "<>";
   const HWND splitter = driver::FindChild(converter.Main(), query);
   ASSERT_NE(splitter, nullptr);
-  RECT splitterRect;
-  GetWindowRect(splitter, &splitterRect);
   // The profile pane is the panel right of the splitter.
   auto paneWidth = [&] {
+    RECT splitterRect;
+    GetWindowRect(splitter, &splitterRect);
     driver::WindowQuery panels;
     panels.className = "TPanel";
     for (HWND panel : driver::FindChildren(converter.Main(), panels)) {
@@ -103,15 +104,15 @@ TEST(ConverterMainWindow, DraggingTheSplitterResizesTheProfilePane) {
   ASSERT_EQ(paneWidth(), 200);
   auto drag = [&](WPARAM keys, int x) {
     PostMessageA(splitter, WM_MOUSEMOVE, keys, MAKELPARAM(x, 5));
-    driver::WindowText(splitter);  // the move is handled once the window answers
   };
   drag(MK_LBUTTON | MK_SHIFT, -40);  // with Shift held: no drag
   drag(MK_LBUTTON, 0);               // no movement
   drag(0, -40);                      // no button
   EXPECT_EQ(paneWidth(), 200);
+  // Moves are handled in the order posted: the drag's width tells that the ones before it
+  // were handled too.
   drag(MK_LBUTTON, -40);
-  GetWindowRect(splitter, &splitterRect);
-  EXPECT_EQ(paneWidth(), 245);
+  EXPECT_TRUE(driver::WaitUntil([&] { return paneWidth() == 245; }, 10000)) << paneWidth();
   EXPECT_TRUE(converter.Close());
 }
 
@@ -135,9 +136,8 @@ TEST(ConverterStartUp, OpenDialogListsTheSupportedTypes) {
 TEST(ConverterStartUp, MainWindowScreenshot) {
   e2e::ConverterWindow converter("converter_screenshot");
   ASSERT_NE(converter.Main(), nullptr);
-  Sleep(1000);  // painted
   const std::string picture = converter.Folder() + "\\main_window.png";
-  ASSERT_TRUE(driver::TakeScreenshot(picture));
+  ASSERT_TRUE(driver::TakeSettledScreenshot(picture));
   std::cout << "main window: " << picture << "\n";
   EXPECT_TRUE(converter.Close());
 }

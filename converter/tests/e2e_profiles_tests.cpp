@@ -102,13 +102,20 @@ HWND InplaceEditor(HWND editor) {
 // Presses the value cell of the row; its in-place editor, or null.
 HWND PressValue(HWND editor, int keyWidth, int row) {
   driver::ClickAt(editor, POINT{keyWidth + 10, row * kRowPitch + 8});
-  driver::WindowText(editor);  // the press is handled once the editor answers
   return InplaceEditor(editor);
 }
 
-std::string ShownValue(HWND editor, int keyWidth, int row) {
+// Presses the value cell and waits for its in-place editor to show the text: an editor shown
+// by an earlier press may still hold the text from before this one is handled.
+::testing::AssertionResult ShowsValue(HWND editor, int keyWidth, int row,
+                                      const std::string& expected) {
   const HWND inplace = PressValue(editor, keyWidth, row);
-  return inplace ? driver::WindowText(inplace) : "<no editor>";
+  if (!inplace) return ::testing::AssertionFailure() << "no in-place editor shows";
+  std::string shown;
+  if (driver::WaitUntil([&] { return (shown = driver::WindowText(inplace)) == expected; },
+                        kTimeoutMs))
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the in-place editor shows \"" << shown << "\"";
 }
 
 // Picks a choice in a drop-down list the way the user's selection reports it.
@@ -145,13 +152,13 @@ TEST(ConverterProfiles, ChoosingAProfileFillsTheEditors) {
 
   // Alpha, chosen in the preferences, is loaded when the window shows: rows x 18 pixels.
   EXPECT_TRUE(HeightsBecome(editors, {2 * 18, 18, 18}));
-  EXPECT_EQ(ShownValue(editors[0], kMainKeyWidth, 0), "320x240");
-  EXPECT_EQ(ShownValue(editors[1], kMainKeyWidth, 0), "24000 Hz");
-  EXPECT_EQ(ShownValue(editors[2], kMainKeyWidth, 0), "My Video");
+  EXPECT_TRUE(ShowsValue(editors[0], kMainKeyWidth, 0, "320x240"));
+  EXPECT_TRUE(ShowsValue(editors[1], kMainKeyWidth, 0, "24000 Hz"));
+  EXPECT_TRUE(ShowsValue(editors[2], kMainKeyWidth, 0, "My Video"));
 
   Pick(ChildOfClass(converter.Main(), "TComboBox"), 1);
   EXPECT_TRUE(HeightsBecome(editors, {3 * 18, 2 * 18, 2 * 18}));
-  EXPECT_EQ(ShownValue(editors[0], kMainKeyWidth, 0), "15 fps");
+  EXPECT_TRUE(ShowsValue(editors[0], kMainKeyWidth, 0, "15 fps"));
 
   // The video group's button folds the editor and unfolds it to its rows and grid lines.
   driver::WindowQuery folds;
@@ -179,10 +186,26 @@ TEST(ConverterProfiles, TheOutputEditorWithoutATaskRowTipsInsteadOfEditing) {
   driver::WindowQuery tips;
   tips.className = "tooltips_class32";
   tips.processId = converter.ProcessId();
-  ASSERT_TRUE(driver::FindTopWindows(tips).empty());
+  tips.visibleOnly = false;
+  auto tipTexts = [&] {
+    std::vector<std::string> texts;
+    for (HWND tip : driver::FindTopWindows(tips)) texts.push_back(driver::TooltipText(tip));
+    return texts;
+  };
+  const std::string kTip = "Please select a file in Task List.";
+  ASSERT_THAT(tipTexts(), ::testing::Not(::testing::Contains(kTip)));
 
+  // The tip is made for the window under the pointer; it shows once the pointer moves on it,
+  // which is the system's part.
   driver::ClickAt(output, POINT{kMainKeyWidth + 10, 8});
-  EXPECT_NE(driver::WaitForWindow(tips, kTimeoutMs), nullptr);
+  std::vector<std::string> seen;
+  EXPECT_TRUE(driver::WaitUntil(
+      [&] {
+        seen = tipTexts();
+        return std::count(seen.begin(), seen.end(), kTip) == 1;
+      },
+      kTimeoutMs))
+      << ::testing::PrintToString(seen);
   bool editing = false;
   for (HWND child = GetWindow(output, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     editing = editing || IsWindowVisible(child);
@@ -234,7 +257,7 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
   EXPECT_TRUE(EnabledSoon(converter.Main(), true));
   // "640x480" is no choice: the list shows none selected.
-  EXPECT_EQ(ShownValue(video, kMainKeyWidth, 0), "");
+  EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, ""));
 
   // The texts stay for the next showing; Cancel leaves no custom size behind.
   ASSERT_EQ(chooseCustomSize(), dialog);
@@ -243,7 +266,7 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   driver::ClickButton(converter.Button(dialog, "&Cancel"));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
   EXPECT_TRUE(EnabledSoon(converter.Main(), true));
-  EXPECT_EQ(ShownValue(video, kMainKeyWidth, 0), "Original Size");
+  EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, "Original Size"));
   EXPECT_TRUE(converter.Close());
 }
 
@@ -284,10 +307,15 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
     SetText(FileNameBox(save), copy);
     driver::PressDialogButton(save, IDOK);
     ASSERT_TRUE(driver::WaitUntil([&] { return driver::FileExists(copy); }, kTimeoutMs));
-    // The copy has the picked rate; the source keeps its own.
-    EXPECT_TRUE(driver::WaitForFileLine(copy, "Index=0", kTimeoutMs));
-    const std::vector<std::string> copyLines = driver::FileLines(copy);
-    EXPECT_EQ(std::count(copyLines.begin(), copyLines.end(), "Index=0"), 2);
+    // The copy has the picked rate; the source keeps its own. The copy is made first and given
+    // the editors' values after: its size's "Index=0" is there before the rate's.
+    EXPECT_TRUE(driver::WaitUntil(
+        [&] {
+          const std::vector<std::string> lines = driver::FileLines(copy);
+          return std::count(lines.begin(), lines.end(), "Index=0") == 2;
+        },
+        kTimeoutMs))
+        << driver::ReadWholeFile(copy);
     EXPECT_EQ(driver::ReadWholeFile(folder + "\\Profiles\\Alpha.ovx"), kAlpha);
 
     driver::ClickButton(converter.Button(settings, "&Cancel"));
@@ -328,7 +356,7 @@ TEST(ConverterProfiles, SettingsOkSavesTheProfileAndTheMainWindowShowsIt) {
   const std::string title = "[Title]\r\n";
   saved.insert(saved.find(title) + title.size(), "Value=My Video\r\n");
   EXPECT_EQ(driver::ReadWholeFile(folder + "\\Profiles\\Alpha.ovx"), saved);
-  EXPECT_EQ(ShownValue(Editor(converter.Main(), 2), kMainKeyWidth, 0), "48000 Hz");
+  EXPECT_TRUE(ShowsValue(Editor(converter.Main(), 2), kMainKeyWidth, 0, "48000 Hz"));
   EXPECT_TRUE(converter.Close());
 }
 

@@ -140,7 +140,7 @@ TSize THTMLLayout::PlaceImage(TPass& p, std::string source, int width, int heigh
                                         P.PrintScaling, p.Painting);
     size = {MulDiv(icon.Width, ppiX, 96), MulDiv(icon.Height, ppiY, 96)};
   }
-  THTMLPicture* picture = PictureOf(source);
+  THTMLImageSource* picture = PictureOf(source);
   if (picture && !picture->Empty()) {
     const bool natural = width < 1 || height < 1;
     if (p.Painting && natural)
@@ -154,15 +154,15 @@ TSize THTMLLayout::PlaceImage(TPass& p, std::string source, int width, int heigh
 }
 
 // A name without ":" is a container picture; a source with "://" the cache's.
-THTMLPicture* THTMLLayout::PictureOf(const std::string& source) {
-  THTMLPicture* picture = nullptr;
+THTMLImageSource* THTMLLayout::PictureOf(const std::string& source) {
+  THTMLImageSource* picture = nullptr;
   if (source.find(':') == std::string::npos) picture = P.Images->PictureByName(source);
   if (source.find("://") != std::string::npos) picture = P.Images->PictureBySource(source);
   return picture;
 }
 
 void THTMLLayout::TileBackground(const std::string& source) {
-  THTMLPicture* picture = P.Images ? PictureOf(source) : nullptr;
+  THTMLImageSource* picture = P.Images ? PictureOf(source) : nullptr;
   if (!picture || picture->Empty() || picture->Width() <= 0 || picture->Height() <= 0) return;
   C.SetClipRect(P.Rect);
   for (int y = P.Rect.Top; y < P.Rect.Bottom; y += picture->Height())

@@ -74,9 +74,9 @@ public:
 };
 
 // A picture from the container or the cache; sizes in pixels at 96 per inch.
-class THTMLPicture {
+class THTMLImageSource {
 public:
-  virtual ~THTMLPicture() = default;
+  virtual ~THTMLImageSource() = default;
   virtual bool Empty() = 0;
   virtual int Width() = 0;
   virtual int Height() = 0;
@@ -100,10 +100,10 @@ public:
   virtual TSize ShellIcon(const std::string& path, bool large, int x, int y, double scale,
                           bool scaled, bool paint) = 0;
   // None when there is no container or no picture of that name (any case).
-  virtual THTMLPicture* PictureByName(const std::string& name) = 0;
+  virtual THTMLImageSource* PictureByName(const std::string& name) = 0;
   // None when there is no cache; otherwise the cache's picture of this exact source, recorded
   // (empty) when it had none.
-  virtual THTMLPicture* PictureBySource(const std::string& source) = 0;
+  virtual THTMLImageSource* PictureBySource(const std::string& source) = 0;
 };
 
 }  // namespace listview

@@ -67,7 +67,7 @@ private:
   void EndFocusedLine(TPass& p);
   void ImageTag(TPass& p, const std::string& tag);
   TSize PlaceImage(TPass& p, std::string source, int width, int height);
-  THTMLPicture* PictureOf(const std::string& source);
+  THTMLImageSource* PictureOf(const std::string& source);
   void TileBackground(const std::string& source);
   TColor ColorValue(const std::string& value);
   bool FocusedAnchorOpen() const { return FInAnchor && FAnchors - 1 == P.FocusAnchorIndex; }

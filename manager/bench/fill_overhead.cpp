@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/Jpeg.h"
+#include "manager/bench/bench_timing.h"
 #include "manager/tests/e2e_manager_window.h"
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
@@ -16,27 +17,9 @@
 #include "testing/driver/wait.h"
 #include "testing/driver/window_contents.h"
 
-namespace {
-
-double SecondsSince(const LARGE_INTEGER& start) {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now;
-}
-
-int Fail(const char* what) {
-  std::fprintf(stderr, "benchmark failed: %s\n", what);
-  return 1;
-}
-
-}  // namespace
+using bench::Fail;
+using bench::Now;
+using bench::SecondsSince;
 
 int main(int argc, char** argv) {
   const int videos = argc > 1 ? std::atoi(argv[1]) : 500;

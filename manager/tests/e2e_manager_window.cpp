@@ -125,6 +125,32 @@ std::vector<std::string> ManagerWindow::WaitForStatusText(int panel,
   return texts;
 }
 
+HWND ManagerWindow::WaitForForm(const std::string& className) const {
+  driver::WindowQuery query;
+  query.className = className;
+  query.processId = FProcess.Id();
+  return driver::WaitForWindow(query, kWindowTimeoutMs);
+}
+
+bool ManagerWindow::ChooseFromPopup(HWND list, int downs) const {
+  POINT at{20, 10};
+  ClientToScreen(list, &at);
+  if (!PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y)))
+    return false;
+  // The menu runs its own loop on the program's thread: keys posted to any of its windows
+  // reach it.
+  driver::WindowQuery menu;
+  menu.className = "#32768";
+  menu.processId = FProcess.Id();
+  if (!driver::WaitForWindow(menu, kWindowTimeoutMs)) return false;
+  for (int i = 0; i <= downs; ++i) {
+    const WORD key = i < downs ? VK_DOWN : VK_RETURN;
+    PostMessageA(FMain, WM_KEYDOWN, key, 0);
+    PostMessageA(FMain, WM_KEYUP, key, 0xC0000000);
+  }
+  return driver::WaitForWindowGone(menu, kWindowTimeoutMs);
+}
+
 bool ManagerWindow::Close() {
   PostMessageA(FMain, WM_CLOSE, 0, 0);
   return FProcess.WaitForExit(kWindowTimeoutMs) && FProcess.ExitCode() == 0;

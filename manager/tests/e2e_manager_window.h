@@ -67,6 +67,11 @@ class ManagerWindow {
   // the time limit otherwise.
   std::vector<std::vector<std::string>> WaitForRows(HWND list, int count) const;
   std::vector<std::string> WaitForStatusText(int panel, const std::string& text) const;
+  // A shown top-level form of the program by its class ("TRenameForm").
+  HWND WaitForForm(const std::string& className) const;
+  // Opens the list's popup menu at its first row and chooses the entry that is the given
+  // number of Down presses away (separators are skipped); true when the menu showed.
+  bool ChooseFromPopup(HWND list, int downs) const;
 
   // Closes the main window the way the user does; true when the program ends with exit code 0.
   bool Close();

@@ -21,6 +21,13 @@ struct Rect {
   }
 };
 
+// A line as the platform draws it: To is not drawn.
+struct Line {
+  Point From;
+  Point To;
+  bool operator==(const Line& o) const { return From == o.From && To == o.To; }
+};
+
 // Hit tests of the title buttons count the right and bottom edges as inside.
 inline bool CoordInRect(int x, int y, const Rect& r) {
   return r.Left <= x && x <= r.Right && r.Top <= y && y <= r.Bottom;

@@ -3,17 +3,40 @@
 #include <string>
 
 #include "testing/driver/linux_shell.h"
+#include "testing/driver/wait.h"
 
 namespace driver {
+namespace {
 
-bool ClickButton(HWND button) { return PostMessageA(button, BM_CLICK, 0, 0) != 0; }
+constexpr DWORD kReadyTimeoutMs = 20000;
+
+std::string MoveTo(POINT screen) {
+  return " mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " sleep 0.05";
+}
+
+bool TakesInput(HWND window) {
+  return IsWindowVisible(window) && IsWindowEnabled(window) &&
+         IsWindowEnabled(GetAncestor(window, GA_ROOT));
+}
+
+bool WaitUntilTakesInput(HWND window) {
+  return window && WaitUntil([&] { return TakesInput(window); }, kReadyTimeoutMs);
+}
+
+}  // namespace
+
+bool ClickButton(HWND button) {
+  return WaitUntilTakesInput(button) && PostMessageA(button, BM_CLICK, 0, 0);
+}
 
 bool PostCommand(HWND window, int id, HWND control) {
-  return PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(control)) != 0;
+  return WaitUntilTakesInput(window) &&
+         PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(control));
 }
 
 bool ClickAt(HWND window, POINT client) {
+  if (!PointAt(window, client)) return false;
   HWND target = window;
   POINT point = client;
   for (;;) {
@@ -23,16 +46,25 @@ bool ClickAt(HWND window, POINT client) {
     target = child;
   }
   const LPARAM at = MAKELPARAM(point.x, point.y);
-  return PostMessageA(target, WM_MOUSEMOVE, 0, at) &&
+  return WaitUntilTakesInput(target) && PostMessageA(target, WM_MOUSEMOVE, 0, at) &&
          PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
          PostMessageA(target, WM_LBUTTONUP, 0, at);
 }
 
-static std::string MoveTo(POINT screen) {
-  return " mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " sleep 0.05";
+bool PointAt(HWND window, POINT client) {
+  POINT screen = client;
+  return WaitUntilTakesInput(window) && ClientToScreen(window, &screen) &&
+         SetCursorPos(screen.x, screen.y);
 }
 
-bool MouseClick(POINT screen) { return RunLinuxShell("xdotool" + MoveTo(screen) + " click 1"); }
+bool ClickScreen(POINT screen) {
+  if (!SetCursorPos(screen.x, screen.y)) return false;
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
 
 bool MouseDrag(POINT from, POINT to) {
   std::string moves = "xdotool" + MoveTo(from) + " mousedown 1";

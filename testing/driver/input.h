@@ -4,21 +4,28 @@
 namespace driver {
 
 // Input is posted, never sent, so that a handler that opens a modal box does not block the
-// test. Each returns whether the messages could be posted.
+// test. It goes only to a window that can take it, as the user's would: shown and enabled,
+// in a top-level window that is enabled too; each waits for that (a window that a busy
+// machine shows late) and returns whether the messages were posted.
 
 // BM_CLICK: the button presses itself and notifies its parent.
 bool ClickButton(HWND button);
 // WM_COMMAND with the id and BN_CLICKED, as a control or menu item would send it.
 bool PostCommand(HWND window, int id, HWND control = nullptr);
 // A left click at a client point of the window, delivered to the deepest visible child
-// there, in that child's client coordinates.
+// there, in that child's client coordinates. The pointer is moved there first, so that a
+// program that asks where the pointer is finds it where the user's click would have been.
 bool ClickAt(HWND window, POINT client);
+// Moves the pointer to a client point of the window through the system's input, as the
+// user's hand would: the window under it gets a mouse move (a tooltip shows on one).
+bool PointAt(HWND window, POINT client);
+// A real left click at a screen point: the cursor goes there and the button goes down and up
+// through the platform's input queue, so the window under the point hit-tests it as a user's.
+bool ClickScreen(POINT screen);
 
-// The X server's real pointer (xdotool), as a user moves it: the input goes to the window
-// on top at those screen points, through the platform's whole input path. Each returns once
-// the X server has taken the events, not once the program has handled them.
-bool MouseClick(POINT screen);
-// Presses the left button at from, moves to to in steps and lets go there.
+// A real drag with the left button, by the X server's own pointer (xdotool): pressed at
+// from, moved to to in steps and let go there, through the platform's whole input path.
+// Returns once the X server has taken the events, not once the program has handled them.
 bool MouseDrag(POINT from, POINT to);
 
 }  // namespace driver

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <thread>
 
+#include "testing/driver/window_report.h"
+
 namespace driver {
 
 Process::Process(Process&& other) noexcept : FInfo(other.FInfo) { other.FInfo = {}; }
@@ -77,8 +79,10 @@ Process StartProgram(const std::string& program, const std::string& arguments,
                      const std::string& folder, const EnvironmentAdditions& additions) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  return Start(program, "\"" + program + "\" " + arguments, folder.empty() ? nullptr : folder.c_str(),
-               additions, startup, FALSE);
+  Process process = Start(program, "\"" + program + "\" " + arguments,
+                          folder.empty() ? nullptr : folder.c_str(), additions, startup, FALSE);
+  if (process.Started()) ReportWindowsOnFailure(process.Id());
+  return process;
 }
 
 std::string CapturedRun::Text() const {

@@ -34,7 +34,7 @@ using EnvironmentAdditions = std::map<std::string, std::string>;
 
 // Starts the program with the arguments (the command line is the quoted program path, a
 // blank and the arguments) in the folder ("" for ours), with our environment plus the
-// additions. Check Started().
+// additions. Check Started(). A test that fails while it runs prints its windows.
 Process StartProgram(const std::string& program, const std::string& arguments,
                      const std::string& folder = "", const EnvironmentAdditions& additions = {});
 

@@ -10,6 +10,9 @@ namespace driver {
 // to read pixels from. The Linux program that takes it is started through Wine; the file
 // appears complete or not at all. The path may not contain a single quote.
 bool TakeScreenshot(const std::string& pngPath, DWORD timeoutMs = 15000);
+// The same once the screen has settled: takes pictures until two in a row are the same, so a
+// window that a busy machine paints late is on it.
+bool TakeSettledScreenshot(const std::string& path, DWORD timeoutMs = 30000);
 
 // A binary PPM picture as ImageMagick writes it: "P6", width, height, 255, then RGB rows.
 // One that cannot be read has no pixels.

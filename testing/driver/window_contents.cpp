@@ -77,6 +77,25 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView) {
   return rows;
 }
 
+std::string TooltipText(HWND tooltip) {
+  const size_t kTextSize = 1024;
+  RemoteBlock block(tooltip, sizeof(TOOLINFOA) + kTextSize);
+  if (!block.Ready()) return "";
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.lpszText = block.Address(sizeof tool);
+  if (!block.Write(&tool, sizeof tool) ||
+      Ask(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(block.Address())) <= 0 ||
+      !block.Read(&tool, sizeof tool))
+    return "";
+  // The enumeration names the tool; asked for by name, the text is copied into the buffer.
+  tool.lpszText = block.Address(sizeof tool);
+  if (!block.Write(&tool, sizeof tool) ||
+      Ask(tooltip, TTM_GETTEXTA, kTextSize, reinterpret_cast<LPARAM>(block.Address())) < 0)
+    return "";
+  return block.ReadText(sizeof tool);
+}
+
 static std::string Narrow(const std::wstring& text) {
   const int length = static_cast<int>(text.size());
   std::string narrow(WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr),

@@ -27,4 +27,7 @@ struct TreeViewItem {
 };
 std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView);
 
+// The text of the tooltip window's first tool, whether the tip is shown or not.
+std::string TooltipText(HWND tooltip);
+
 }  // namespace driver

@@ -115,7 +115,7 @@ private:
 };
 
 // Draws are logged as "NAME@left,top-right,bottom".
-struct TFakePicture : THTMLPicture {
+struct TFakePicture : THTMLImageSource {
   TFakePicture(std::vector<std::string>* log, std::string name, int width, int height,
                int frameLeft = 0, int frameTop = 0)
       : Log(log), Name(std::move(name)), W(width), H(height), FL(frameLeft), FT(frameTop) {}
@@ -153,11 +153,11 @@ public:
                       std::to_string(y));
     return large ? TSize{32, 32} : TSize{16, 16};
   }
-  THTMLPicture* PictureByName(const std::string& name) override {
+  THTMLImageSource* PictureByName(const std::string& name) override {
     auto it = Named.find(UpperName(name));
     return it == Named.end() ? nullptr : &it->second;
   }
-  THTMLPicture* PictureBySource(const std::string& source) override {
+  THTMLImageSource* PictureBySource(const std::string& source) override {
     for (auto& cached : Cache)
       if (cached.first == source) return &cached.second;
     Cache.push_back({source, TFakePicture(&Drawn, source, 0, 0)});

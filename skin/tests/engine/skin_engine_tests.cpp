@@ -4,30 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 
 #include "framework/ExtCtrls.h"
 #include "framework/StdCtrls.h"
 #include "skin/BuiltInSkin.h"
 #include "skin/SkinWindowForm.h"
+#include "skin/tests/pump.h"
 
 namespace {
 
 constexpr int kTitle = 28, kBorder = 4;
-
-// Handles messages the way the program's loop does (application events included) until
-// done() holds or ten seconds pass; returns done().
-bool PumpUntil(const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end)
-      return false;
-    Application->ProcessMessages();
-    Sleep(5);
-  }
-  return true;
-}
 
 bool IsSkinned(HWND window) { return SendMessageA(window, KM_ISSKINNED, 0, 0) == 1; }
 

@@ -1,0 +1,180 @@
+// The list view host driven from outside with the X server's own input (xdotool): cell and
+// link clicks, header clicks that sort, keys that edit and copy; read back through the list's
+// rows, the clipboard, the host's event log and the screen's pixels.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "testing/driver/files.h"
+#include "testing/driver/process.h"
+#include "testing/driver/remote_block.h"
+#include "testing/driver/screenshot.h"
+#include "testing/driver/wait.h"
+#include "testing/driver/window_contents.h"
+#include "testing/driver/window_search.h"
+
+using namespace driver;
+
+namespace {
+
+constexpr DWORD kLimit = 20000;
+
+// Runs xdotool with the arguments on the X screen and waits until it has finished.
+bool XInput(const std::string& arguments) {
+  static int runs = 0;
+  const std::string done = "/tmp/listview-host-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(++runs);
+  std::string commandLine = "sh -c \"xdotool " + arguments + " ; touch '" + done + "'\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA("Z:\\bin\\sh", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return false;
+  CloseHandle(info.hProcess);
+  CloseHandle(info.hThread);
+  std::string windowsDone = "Z:" + done;
+  std::replace(windowsDone.begin(), windowsDone.end(), '/', '\\');
+  return WaitUntil([&] { return FileExists(windowsDone); }, kLimit);
+}
+
+// The screen colour at a point of a binary PPM picture of the whole screen.
+COLORREF PixelOf(const std::string& ppm, POINT p) {
+  int width = 0, height = 0, maximum = 0, header = 0;
+  if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &width, &height, &maximum, &header) != 3) return CLR_INVALID;
+  const size_t at = header + 1 + (static_cast<size_t>(p.y) * width + p.x) * 3;
+  if (at + 3 > ppm.size()) return CLR_INVALID;
+  return RGB((unsigned char)ppm[at], (unsigned char)ppm[at + 1], (unsigned char)ppm[at + 2]);
+}
+
+class HostInputTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder = MakeScratchFolder("listview-host");
+    log = folder + "\\events.log";
+    WriteWholeFile(folder + "\\rows.txt",
+                   "Name\tProgress\tLink\tMarkup\r\n"
+                   "gamma\t{|40\thttp://example.org/a\t<a href=\"http://example.org/m\">go</a>\r\n"
+                   "alpha\t{|80\tmailto:me@example.org\t<b>bold</b>\n"
+                   "beta\t{|0\tnone\tplain\r\n");
+    host = StartProgram(LISTVIEW_HOST, "\"" + folder + "\\rows.txt\" OwnerDraw urlshow SORTSHOW SubItemEdit "
+                                       "ClipboardEnable MultiSelect",
+                        "", {{"LISTVIEW_HOST_LOG", log}});
+    ASSERT_TRUE(host.Started());
+    form = WaitForWindow({"List View Host", "", {}, host.Id()}, kLimit);
+    ASSERT_NE(form, nullptr);
+    list = FindChild(form, {"", "TRichListView"});
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(list) && IsWindowEnabled(list); }, kLimit));
+  }
+  void TearDown() override { host.Kill(); }
+
+  // A cell's rectangle on the screen.
+  RECT CellOnScreen(int row, int column) {
+    RemoteBlock block(list, sizeof(RECT));
+    RECT r{LVIR_LABEL, column, 0, 0};
+    block.Write(&r, sizeof r);
+    Ask(list, LVM_GETSUBITEMRECT, row, (LPARAM)block.Address());
+    block.Read(&r, sizeof r);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  bool Click(POINT p) { return XInput("mousemove --sync " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1"); }
+  bool ClickCell(int row, int column, int dx = 12) {
+    const RECT r = CellOnScreen(row, column);
+    return Click({r.left + dx, (r.top + r.bottom) / 2});
+  }
+  std::string Names() {
+    std::string names;
+    for (const auto& row : ListViewRows(list)) names += row.at(0) + " ";
+    return names;
+  }
+  int SelectedRow() { return (int)Ask(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
+  bool Logged(const std::string& line) { return WaitForFileLine(log, line, kLimit); }
+  std::string Log() { return ReadWholeFile(log); }
+
+  std::string folder, log;
+  Process host;
+  HWND form = nullptr, list = nullptr;
+};
+
+TEST_F(HostInputTest, CellAndLinkClicksAreReportedAndLinksAreNotOpened) {
+  ASSERT_TRUE(ClickCell(1, 2));
+  EXPECT_TRUE(Logged("OnLeftClickCell\t1\t2")) << Log();
+  EXPECT_TRUE(Logged("OnURLClick\t1\tmailto:me@example.org\t0")) << Log();
+  EXPECT_EQ(SelectedRow(), 1);
+  ASSERT_TRUE(ClickCell(0, 3, 8));   // the mark-up link "go"
+  EXPECT_TRUE(Logged("OnURLClick\t0\thttp://example.org/m\t0")) << Log();
+  ASSERT_TRUE(ClickCell(2, 1));
+  EXPECT_TRUE(Logged("OnLeftClickCell\t2\t1")) << Log();
+  EXPECT_EQ(Log().find("OnURLClick\t2"), std::string::npos) << "a progress cell is no link";
+}
+
+TEST_F(HostInputTest, HeaderClicksSortUpThenDown) {
+  EXPECT_EQ(Names(), "gamma alpha beta ");
+  RECT header{};
+  GetWindowRect((HWND)Ask(list, LVM_GETHEADER, 0, 0), &header);
+  const POINT name{header.left + 40, (header.top + header.bottom) / 2};
+  ASSERT_TRUE(Click(name));
+  EXPECT_TRUE(WaitUntil([&] { return Names() == "alpha beta gamma "; }, kLimit)) << Names();
+  EXPECT_TRUE(Logged("OnSortDone\t0")) << Log();
+  ASSERT_TRUE(Click(name));
+  EXPECT_TRUE(WaitUntil([&] { return Names() == "gamma beta alpha "; }, kLimit)) << Names();
+  EXPECT_NE(Log().find("OnGetFormat\t-1\t1\t\t"), std::string::npos) << "the caption column is -1: " << Log();
+}
+
+TEST_F(HostInputTest, KeysEditACellAndCopyTheRow) {
+  ASSERT_TRUE(ClickCell(2, 0));
+  ASSERT_TRUE(WaitUntil([&] { return SelectedRow() == 2; }, kLimit));
+  ASSERT_TRUE(XInput("key ctrl+c"));
+  std::string copied;
+  WaitUntil([&] {
+    if (!OpenClipboard(nullptr)) return false;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) copied = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
+    CloseClipboard();
+    return !copied.empty();
+  }, kLimit);
+  EXPECT_EQ(copied, "beta") << "with cells editable, the current cell";
+
+  ASSERT_TRUE(XInput("key Right F2"));
+  EXPECT_TRUE(Logged("OnCanEditCell\t2\t1\t1")) << Log();
+  HWND editor = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (editor = (HWND)Ask(list, LVM_GETEDITCONTROL, 0, 0)) != nullptr; }, kLimit));
+  GUITHREADINFO focus{sizeof focus};
+  ASSERT_TRUE(WaitUntil([&] {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(list, nullptr), &focus) && focus.hwndFocus == editor;
+  }, kLimit)) << "the editor never took the keyboard";
+  // Over the selected old text; two different keys, as one key twice in a row may come as one.
+  ASSERT_TRUE(XInput("type 57"));
+  ASSERT_TRUE(XInput("key Return"));
+  EXPECT_TRUE(WaitUntil([&] { return ListViewItemText(list, 2, 1) == "57"; }, kLimit))
+      << ListViewItemText(list, 2, 1);
+  EXPECT_EQ(ListViewItemText(list, 2, 0), "beta") << "the caption stays";
+}
+
+TEST_F(HostInputTest, ProgressLinkAndMarkupCellsShowOnScreen) {
+  const std::string shot = folder + "\\screen.ppm";
+  ASSERT_TRUE(TakeScreenshot(shot));
+  const std::string ppm = ReadWholeFile(shot);
+  const RECT progress = CellOnScreen(0, 1);   // 40 % of the inner width is done
+  const int y = (progress.top + progress.bottom) / 2;
+  EXPECT_EQ(PixelOf(ppm, {progress.left + 6, y}), RGB(0xC0, 0xC0, 0xC0)) << "done part in silver";
+  EXPECT_EQ(PixelOf(ppm, {progress.right - 6, y}), RGB(0xFF, 0xFF, 0xFF)) << "the rest in white";
+  // Owner-drawn cells start 2 pixels right of the label; the frame is 1 pixel inside.
+  EXPECT_EQ(PixelOf(ppm, {progress.left + 3, y}), RGB(0x80, 0x80, 0x80)) << "the grey frame";
+  EXPECT_EQ(PixelOf(ppm, {progress.left + 8, progress.top + 1}), RGB(0x80, 0x80, 0x80)) << "the frame's top";
+  auto blueIn = [&](const RECT& r) {
+    for (int x = r.left; x < r.right; ++x)
+      for (int yy = r.top; yy < r.bottom; ++yy)
+        if (PixelOf(ppm, {x, yy}) == RGB(0, 0, 0xFF)) return true;
+    return false;
+  };
+  EXPECT_TRUE(blueIn(CellOnScreen(0, 2))) << "the link cell in the link colour";
+  EXPECT_TRUE(blueIn(CellOnScreen(0, 3))) << "the mark-up link in the link colour";
+  EXPECT_FALSE(blueIn(CellOnScreen(2, 3))) << "plain text is not blue";
+}
+
+}  // namespace

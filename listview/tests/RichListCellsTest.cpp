@@ -1,0 +1,216 @@
+// The list view's cells on a shown form: editing in place, the check-box key, rows moved and
+// copied, cell hints, sorting by header clicks, and a painted progress cell.
+#include "listview/RichListV.h"
+
+#include "framework/tests/forms_testing.h"
+#include "listview/RichListUtil.h"
+
+using namespace forms_testing;
+
+namespace {
+
+class RichListCellsTest : public FormTest {
+protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    list = new TRichListView(form);
+    list->SetBounds(10, 10, 360, 200);
+    list->SetViewStyle(vsReport);
+    list->SetParent(form);
+    for (const char* caption : {"Name", "Size", "Note"}) list->Columns()->Add()->SetCaption(caption);
+    for (const auto& row : {std::vector<std::string>{"b", "10", "x"}, {"a", "9", "y"}, {"c", "100", "z"}}) {
+      TListItem* item = list->Items()->Add();
+      item->SetCaption(row[0]);
+      item->SubItems()->Add(row[1]);
+      item->SubItems()->Add(row[2]);
+    }
+  }
+  void Key(WORD key) { SendMessageA(list->Handle(), WM_KEYDOWN, key, 0); }
+  // Keys with Ctrl held in the keyboard state.
+  void CtrlKey(WORD key) {
+    BYTE keys[256], pressed[256];
+    GetKeyboardState(keys);
+    std::copy(keys, keys + 256, pressed);
+    pressed[VK_CONTROL] = 0x80;
+    SetKeyboardState(pressed);
+    Key(key);
+    SetKeyboardState(keys);
+  }
+  std::string Rows() {
+    std::string rows;
+    for (int i = 0; i < list->Items()->Count(); ++i)
+      rows += list->GetCellText(0, i) + list->GetCellText(1, i) + list->GetCellText(2, i) +
+              (list->Items()->Item(i)->Selected() ? "*" : "") + " ";
+    return rows;
+  }
+  void Focus(int row) {
+    list->SetFocus();
+    list->Items()->Item(row)->SetSelected(true);
+    list->Items()->Item(row)->SetFocused(true);
+  }
+  HWND Editor() { return (HWND)SendMessageA(list->Handle(), LVM_GETEDITCONTROL, 0, 0); }
+  void ClickHeader(int column) {
+    NMLISTVIEW nm{};
+    nm.hdr.hwndFrom = list->Handle();
+    nm.hdr.idFrom = GetDlgCtrlID(list->Handle());
+    nm.hdr.code = LVN_COLUMNCLICK;
+    nm.iItem = -1;
+    nm.iSubItem = column;
+    SendMessageA(form->Handle(), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+  }
+  TRichListView* list = nullptr;
+};
+
+TEST_F(RichListCellsTest, F2EditsTheCurrentCellAndEscapeOrARefusalChangesNothing) {
+  list->SetSubItemEdit(true);
+  std::vector<std::string> edited;
+  list->OnEdited = [&](TObject*, TListItem*, std::string& s) { edited.push_back(s); };
+  Focus(0);
+  Key(VK_RIGHT);
+  Key(VK_RIGHT);
+  Key(VK_RIGHT);   // stops at the last column
+  Key(VK_LEFT);
+  Key(VK_F2);
+  ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; })) << "no editor";
+  char text[64] = {};
+  GetWindowTextA(Editor(), text, sizeof text);
+  EXPECT_STREQ(text, "10") << "the editor holds the current cell";
+  RECT before{}, after{};
+  GetWindowRect(Editor(), &before);
+  SetWindowPos(Editor(), nullptr, 0, 0, 5, 5, SWP_NOZORDER);
+  GetWindowRect(Editor(), &after);
+  EXPECT_TRUE(EqualRect(&before, &after)) << "moved to " << after.left << "," << after.top;
+  SetWindowTextA(Editor(), "12");
+  SendMessageA(Editor(), WM_KEYDOWN, VK_RETURN, 0);
+  PumpUntil([&] { return Editor() == nullptr; });
+  EXPECT_EQ(Rows(), "b12x* a9y c100z ") << "the caption stays";
+  EXPECT_EQ(edited, std::vector<std::string>{"12"});
+
+  Key(VK_F2);
+  ASSERT_TRUE(PumpUntil([&] { return Editor() != nullptr; }));
+  SetWindowTextA(Editor(), "gone");
+  SendMessageA(Editor(), WM_KEYDOWN, VK_ESCAPE, 0);
+  PumpUntil([&] { return Editor() == nullptr; });
+  EXPECT_EQ(Rows(), "b12x* a9y c100z ") << "Escape";
+  EXPECT_EQ(edited.size(), 1u) << "no OnEdited on a cancel";
+
+  list->OnCanEditCell = [](TObject*, int, int, bool& allow) { allow = false; };
+  Key(VK_F2);
+  Pump(100);
+  EXPECT_EQ(Editor(), nullptr) << "refused";
+}
+
+TEST_F(RichListCellsTest, SpaceTogglesTheCurrentCheckBoxOnlyWithACurrentRow) {
+  list->SetCheckboxes(true);
+  std::vector<std::pair<int, bool>> clicks;
+  list->OnCheckboxClick = [&](TObject*, int item, bool state) { clicks.push_back({item, state}); };
+  list->SetFocus();
+  Key(VK_SPACE);
+  EXPECT_TRUE(clicks.empty()) << "no current row";
+  Focus(2);
+  Key(VK_SPACE);
+  EXPECT_EQ(clicks, (std::vector<std::pair<int, bool>>{{2, true}}));
+}
+
+TEST_F(RichListCellsTest, RowsMoveOntoARowOrBelowTheLastAndCopyAndPasteAsText) {
+  list->Items()->Item(0)->SetSelected(true);
+  list->MoveRow(0, 2);
+  EXPECT_EQ(Rows(), "a9y c100z b10x* ") << "onto the last row";
+  list->MoveRow(0, -1);
+  EXPECT_EQ(Rows(), "c100z b10x* a9y ") << "below the last";
+  list->MoveRow(-1, 0);
+  list->MoveRow(1, 1);
+  EXPECT_EQ(Rows(), "c100z b10x* a9y ") << "nothing moves";
+
+  list->SetClipboardEnable(true);
+  list->SetMultiSelect(true);
+  list->Items()->Item(2)->SetSelected(true);
+  CtrlKey('C');
+  list->ClearSelection();
+  CtrlKey('V');
+  EXPECT_EQ(Rows(), "c100z b10x a9y b10x* a9y* ") << "pasted at the end, selected";
+  list->SetCellText(2, 0, "");
+  list->Items()->Item(0)->SubItems()->Clear();
+  list->SetCellText(2, 0, "far");
+  EXPECT_EQ(list->Items()->Item(0)->SubItems()->Count(), 2) << "padded up to the column";
+  EXPECT_EQ(Rows().substr(0, 5), "cfar ");
+}
+
+TEST_F(RichListCellsTest, AutoHintShowsOnlyClippedCells) {
+  list->SetAutoHint(true);
+  list->Items()->Item(1)->SubItems()->Put(1, std::string(80, 'w'));
+  struct Case { int row, column; bool shows; std::string hint; };
+  for (const Case& c : {Case{1, 2, true, std::string(80, 'w')}, Case{1, 1, false, "9"}}) {
+    TRect r = list->GetCellRect(c.row, c.column);
+    THintInfo info;
+    info.HintControl = list;
+    info.CursorPos = TPoint(r.left + 3, r.top + 3);
+    std::string hint;
+    bool canShow = true;
+    list->GetHintText(hint, canShow, info);
+    EXPECT_EQ(canShow, c.shows) << c.column;
+    EXPECT_EQ(hint, c.hint) << c.column;
+  }
+}
+
+TEST_F(RichListCellsTest, HeaderClicksSortAscendingThenDescendingWithTheGlyph) {
+  ClickHeader(1);
+  EXPECT_EQ(Rows(), "b10x a9y c100z ") << "SortShow off sorts nothing";
+  TBitmap up, down;
+  up.SetSize(8, 8);
+  down.SetSize(8, 8);
+  list->SetSortUpGlyph(&up);
+  list->SetSortDownGlyph(&down);
+  list->SetSortShow(true);
+  int sorted = -1;
+  list->OnGetFormat = [](TObject*, int col, TSortStyle& style, std::string&, std::string&) {
+    if (col == 0) style = ssNumeric;
+  };
+  list->OnSortDone = [&](TObject*, int column) { sorted = column; };
+  auto glyph = [&] {
+    HDITEMA item{};
+    item.mask = HDI_BITMAP;
+    SendMessageA(list->HeaderWindow(), HDM_GETITEMA, 1, (LPARAM)&item);
+    return item.hbm;
+  };
+  ClickHeader(1);
+  EXPECT_EQ(Rows(), "a9y b10x c100z ") << "numbers ascending";
+  EXPECT_EQ(sorted, 1);
+  EXPECT_EQ(glyph(), list->SortUpGlyph()->Handle());
+  ClickHeader(1);
+  EXPECT_EQ(Rows(), "c100z b10x a9y ") << "descending on the second click";
+  EXPECT_EQ(glyph(), list->SortDownGlyph()->Handle());
+  ClickHeader(0);
+  EXPECT_EQ(Rows(), "c100z b10x a9y ") << "another column keeps the direction";
+  list->SetSortDirection(sdAscending);
+}
+
+TEST_F(RichListCellsTest, AProgressCellPaintsItsBarInTheProgressColours) {
+  list->SetOwnerDraw(true);
+  list->Items()->Item(0)->SubItems()->Put(0, "{|50");
+  list->Columns()->Items(1)->SetWidth(104);
+  list->ProgressSettings()->SetColorFrom(0x0000FF);
+  list->ProgressSettings()->SetColorTo(0x00FF00);
+  list->Invalidate();
+  list->Update();
+  const TRect cell = list->GetCellRect(0, 1);
+  ASSERT_GT(cell.Width(), 20);
+  HDC dc = GetDC(list->Handle());
+  const int y = cell.top + cell.Height() / 2;
+  // The cell's left edge as drawn: 2 pixels right of the header's column.
+  auto at = [&](int x) { return GetPixel(dc, x, y) & 0xFFFFFF; };
+  bool painted = PumpUntil([&] { return at(cell.left + 6) == 0x0000FF; });
+  EXPECT_TRUE(painted) << std::hex << at(cell.left + 6);
+  EXPECT_EQ(at(cell.right - 6), 0x00FF00u) << "the rest";
+  ReleaseDC(list->Handle(), dc);
+}
+
+TEST(ComCtlVersionTest, MinusOneWithoutVersionData) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  EXPECT_EQ(ComCtlVersion(self), -1) << "a program without version data";
+  EXPECT_EQ(ComCtlVersion("no such library.dll"), -1);
+  EXPECT_GT(ComCtlVersion("comctl32.dll"), 0) << "whatever the version, it is read";
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// The main window's commands on single videos: the popup menus, Play, "Open the directory",
+// Rename and Delete on either side.
+#include <windows.h>
+
+#include "converter/ShellOpen.h"
+#include "manager/MainForm.h"
+#include "manager/Rename.h"
+#include "manager/core/ConsoleNames.h"
+#include "manager/core/ConsolePaths.h"
+
+using manager::TVideoSide;
+
+void TMainForm::BuildPopupMenus() {
+  struct Entry {
+    TMenuItem** item;  // null for a separator
+    const char* name;
+    const char* caption;
+    void (TMainForm::*click)(TObject*);
+  };
+  const auto build = [this](TPopupMenu*& menu, const char* name, std::initializer_list<Entry> entries) {
+    menu = new TPopupMenu(this);
+    menu->SetName(name);
+    for (const Entry& e : entries) {
+      TMenuItem* item = new TMenuItem(this);
+      item->SetName(e.name);
+      item->SetCaption(e.item ? e.caption : "-");
+      if (e.item) {
+        item->OnClick = Handler(this, e.click);
+        *e.item = item;
+      }
+      menu->Items()->Add(item);
+    }
+  };
+  build(PopupMenu1, "PopupMenu1",
+        {{&Play1, "Play1", "Play", &TMainForm::Play1Click},
+         {&Openthedirectory1, "Openthedirectory1", "Open the directory",
+          &TMainForm::Openthedirectory1Click},
+         {nullptr, "N1", nullptr, nullptr},
+         {&Move1, "Move1", "Move to PSP", &TMainForm::Move1Click},
+         {&Copy1, "Copy1", "Copy to PSP", &TMainForm::Copy1Click},
+         {nullptr, "N2", nullptr, nullptr},
+         {&Rename1, "Rename1", "Rename", &TMainForm::Rename1Click},
+         {&Delete1, "Delete1", "Delete", &TMainForm::Delete1Click}});
+  build(PopupMenu2, "PopupMenu2",
+        {{&Play2, "Play2", "Play", &TMainForm::Play2Click},
+         {&Openthedirectory2, "Openthedirectory2", "Open the directory",
+          &TMainForm::Openthedirectory2Click},
+         {nullptr, "N3", nullptr, nullptr},
+         {&Move2, "Move2", "Move to PC", &TMainForm::Move2Click},
+         {&Copy2, "Copy2", "Copy to PC", &TMainForm::Copy2Click},
+         {nullptr, "N4", nullptr, nullptr},
+         {&Rename2, "Rename2", "Rename", &TMainForm::Rename2Click},
+         {&Delete2, "Delete2", "Delete", &TMainForm::Delete2Click}});
+}
+
+const std::string& TMainForm::ConsoleFolder() {
+  return FPSPFolder = manager::AddBackslash(FPSPRoot + FPSPSubFolder);
+}
+
+void TMainForm::PlaySelected(TListView* list, const std::string& folder) {
+  if (TListItem* row = list->Selected()) converter::OpenWithShell(folder + row->Caption());
+}
+
+void TMainForm::Play1Click(TObject*) {
+  if (!ltvPC->Selected()) return;
+  FPCFolder = manager::AddBackslash(FPCFolder);
+  PlaySelected(ltvPC, FPCFolder);
+}
+
+void TMainForm::Play2Click(TObject*) {
+  if (ltvPSP->Selected()) PlaySelected(ltvPSP, ConsoleFolder());
+}
+
+void TMainForm::ltvPCDblClick(TObject*) { Play1->Click(); }
+
+void TMainForm::ltvPSPDblClick(TObject*) { Play2->Click(); }
+
+void TMainForm::Openthedirectory1Click(TObject*) { converter::OpenWithShell(FPCFolder); }
+
+void TMainForm::Openthedirectory2Click(TObject*) { converter::OpenWithShell(ConsoleFolder()); }
+
+void TMainForm::StartRename(TListView* list, TVideoSide side, const std::string& folder) {
+  if (TListItem* row = list->Selected()) RenameForm->StartRename(side, folder + row->Caption());
+}
+
+void TMainForm::Rename1Click(TObject*) {
+  StartRename(ltvPC, TVideoSide::PC, manager::AddBackslash(FPCFolder));
+}
+
+void TMainForm::btnRenameClick(TObject*) {
+  StartRename(ltvPSP, TVideoSide::PSP, ConsoleFolder());
+}
+
+void TMainForm::Rename2Click(TObject*) { btnRename->Click(); }
+
+// Each selected video with its thumbnail, without a question; what cannot be deleted stays
+// and the refreshed list shows it.
+void TMainForm::DeleteSelected(TListView* list, const std::string& folder) {
+  for (int i = 0; i < list->Items()->Count(); ++i) {
+    TListItem* row = list->Items()->Item(i);
+    if (!row->Selected()) continue;
+    const std::string video = folder + row->Caption();
+    DeleteFileA(video.c_str());
+    DeleteFileA(manager::ThumbnailOf(video).c_str());
+  }
+}
+
+void TMainForm::Delete1Click(TObject*) {
+  FPCFolder = manager::AddBackslash(FPCFolder);
+  DeleteSelected(ltvPC, FPCFolder);
+  btnRefreshPC->Click();
+  StatusBar1->Panels()->Items(0)->SetText("");
+}
+
+void TMainForm::btnDeleteClick(TObject*) {
+  DeleteSelected(ltvPSP, ConsoleFolder());
+  btnRefreshPSP->Click();
+  StatusBar1->Panels()->Items(2)->SetText("");
+}
+
+void TMainForm::Delete2Click(TObject*) { btnDelete->Click(); }

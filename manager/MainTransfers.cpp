@@ -1,0 +1,131 @@
+// The main window's transfers: the four kinds, their starters and the drops between the lists.
+#include <windows.h>
+
+#include "manager/MainForm.h"
+#include "manager/Transfer.h"
+#include "manager/VideoFiles.h"
+#include "manager/core/ConsolePaths.h"
+
+using manager::TTransferKind;
+using manager::TVideoSide;
+
+namespace {
+
+// The transfer as the user sees it: the dialog, the lists, the questions.
+class TWindowTransferUser : public manager::TTransferUser {
+public:
+  TWindowTransferUser(TMainForm* form, TListView* source, const bool& cancelRequested)
+      : FForm(form), FSource(source), FCancelRequested(cancelRequested) {}
+
+  void SelectAll() override {
+    for (int i = 0; i < FSource->Items()->Count(); ++i) FSource->Items()->Item(i)->SetSelected(true);
+  }
+  // A Stop clicked while a file was copied is waiting in the queue.
+  bool StopRequested() override {
+    Application->ProcessMessages();
+    return FCancelRequested || Application->Terminated();
+  }
+  void ShowStep(const std::string& source, const std::string& destination) override {
+    TransferForm->labSource->SetCaption(source);
+    TransferForm->labDestination->SetCaption(destination);
+    Application->ProcessMessages();
+  }
+  bool AskOverwrite() override {
+    return Application->MessageBox("The destination file is existent. Overwrite it?", "Overwrite",
+                                   MB_YESNO | MB_ICONQUESTION) == IDYES;
+  }
+  void Refresh(TVideoSide side) override {
+    (side == TVideoSide::PC ? FForm->btnRefreshPC : FForm->btnRefreshPSP)->Click();
+  }
+  std::vector<std::string> ConsoleNames() override {
+    std::vector<std::string> names;
+    for (int i = 0; i < FForm->ltvPSP->Items()->Count(); ++i)
+      names.push_back(FForm->ltvPSP->Items()->Item(i)->Caption());
+    return names;
+  }
+  void Progress(int percent) override { TransferForm->pgb1->SetPosition(percent); }
+
+private:
+  TMainForm* FForm;
+  TListView* FSource;
+  const bool& FCancelRequested;
+};
+
+// The transfer dialog is shown, and the main window disabled, while this lives; whatever
+// ends the transfer gives the main window back.
+class TTransferDialogShown {
+public:
+  explicit TTransferDialogShown(TMainForm* form) : FForm(form) { TransferForm->Show(); }
+  ~TTransferDialogShown() {
+    TransferForm->Hide();
+    FForm->SetEnabled(true);
+  }
+
+private:
+  TMainForm* FForm;
+};
+
+bool FromPC(TTransferKind kind) {
+  return kind == TTransferKind::MoveToPSP || kind == TTransferKind::CopyToPSP;
+}
+
+}  // namespace
+
+void TMainForm::TransferVideos(TTransferKind kind) {
+  FCancelRequested = false;
+  manager::TTransferResult result;
+  {
+    TTransferDialogShown dialog(this);
+    FPSPSubFolder = manager::ConsoleVideoFolder(cmbType->ItemIndex());
+    FPCFolder = manager::AddBackslash(FPCFolder);
+    FPSPFolder = manager::AddBackslash(FPSPRoot + FPSPSubFolder);
+
+    TListView* source = FromPC(kind) ? ltvPC : ltvPSP;
+    manager::TTransferRequest request;
+    request.Kind = kind;
+    request.PCFolder = FPCFolder;
+    request.PSPFolder = FPSPFolder;
+    request.TypeIndex = cmbType->ItemIndex();
+    request.DefaultThumbnail = FProgramFolder + "DefaultPreview.THM";
+    for (int i = 0; i < source->Items()->Count(); ++i) {
+      TListItem* row = source->Items()->Item(i);
+      request.Rows.push_back({row->Caption(), row->Selected()});
+    }
+    manager::TPlatformTransferFiles files;
+    TWindowTransferUser user(this, source, FCancelRequested);
+    result = manager::TransferVideos(request, files, user);
+  }
+  if (result.Canceled)
+    Application->MessageBox("Transfer is canceled", "Canceled", MB_ICONINFORMATION);
+  else
+    Application->MessageBox(manager::CompletedMessage(result.Failed), "Mission Accomplished",
+                            MB_ICONINFORMATION);
+  TransferForm->pgb1->SetPosition(0);
+}
+
+void TMainForm::StartTransfer(TTransferKind kind) {
+  if (CheckPSPConnection()) TransferVideos(kind);
+}
+
+void TMainForm::btnMovePSPClick(TObject*) { StartTransfer(TTransferKind::MoveToPSP); }
+void TMainForm::btnCopyPSPClick(TObject*) { StartTransfer(TTransferKind::CopyToPSP); }
+void TMainForm::btnMovePCClick(TObject*) { StartTransfer(TTransferKind::MoveToPC); }
+void TMainForm::btnCopyPCClick(TObject*) { StartTransfer(TTransferKind::CopyToPC); }
+
+void TMainForm::Move1Click(TObject*) { btnMovePSP->Click(); }
+void TMainForm::Copy1Click(TObject*) { btnCopyPSP->Click(); }
+void TMainForm::Move2Click(TObject*) { btnMovePC->Click(); }
+void TMainForm::Copy2Click(TObject*) { btnCopyPC->Click(); }
+
+// Rows go only across, and a drop copies: a drag within one list does nothing.
+void TMainForm::ltvPCDragOver(TObject*, TObject* Source, int, int, TDragState, bool& Accept) {
+  Accept = Source == ltvPSP;
+}
+
+void TMainForm::ltvPSPDragOver(TObject*, TObject* Source, int, int, TDragState, bool& Accept) {
+  Accept = Source == ltvPC;
+}
+
+void TMainForm::ltvPCDragDrop(TObject*, TObject*, int, int) { btnCopyPC->Click(); }
+
+void TMainForm::ltvPSPDragDrop(TObject*, TObject*, int, int) { btnCopyPSP->Click(); }

@@ -1,0 +1,152 @@
+#include "manager/core/TransferPlan.h"
+
+#include <cmath>
+
+#include "converter/core/TextCase.h"
+#include "manager/core/ConsoleNames.h"
+#include "manager/core/ConsolePaths.h"
+
+namespace manager {
+
+namespace {
+
+bool ToConsole(TTransferKind kind) {
+  return kind == TTransferKind::MoveToPSP || kind == TTransferKind::CopyToPSP;
+}
+
+bool IsMove(TTransferKind kind) {
+  return kind == TTransferKind::MoveToPSP || kind == TTransferKind::MoveToPC;
+}
+
+class TTransfer {
+public:
+  TTransfer(const TTransferRequest& request, TTransferFiles& files, TTransferUser& user)
+      : FRequest(request), FFiles(files), FUser(user) {}
+
+  TTransferResult Run();
+
+private:
+  // Where the video goes; empty when it cannot go anywhere.
+  std::string Destination(const std::string& caption);
+  bool Taken(const std::string& path) {
+    return FFiles.Exists(path) || FFiles.Exists(ThumbnailOf(path));
+  }
+  // Thumbnail first, so that a listed video always has its own; a failed video copy takes
+  // its new thumbnail away again.
+  bool CopyVideo(const std::string& source, const std::string& destination);
+  void RefreshAfterVideo();
+  void RefreshAtEnd();
+
+  const TTransferRequest& FRequest;
+  TTransferFiles& FFiles;
+  TTransferUser& FUser;
+  const std::string& FSourceFolder =
+      ToConsole(FRequest.Kind) ? FRequest.PCFolder : FRequest.PSPFolder;
+  const std::string& FDestinationFolder =
+      ToConsole(FRequest.Kind) ? FRequest.PSPFolder : FRequest.PCFolder;
+};
+
+TTransferResult TTransfer::Run() {
+  bool anySelected = false;
+  for (const TSourceRow& row : FRequest.Rows) anySelected = anySelected || row.Selected;
+  if (!anySelected) FUser.SelectAll();
+  int count = 0;
+  for (const TSourceRow& row : FRequest.Rows) count += !anySelected || row.Selected;
+
+  // A relative folder would be read against the current directory.
+  const bool folderReady =
+      IsAbsolutePath(FSourceFolder) && IsAbsolutePath(FDestinationFolder) &&
+      FFiles.MakeFolder(FDestinationFolder);
+  TTransferResult result;
+  int done = 0;
+  for (const TSourceRow& row : FRequest.Rows) {
+    if (anySelected && !row.Selected) continue;
+    if (FUser.StopRequested()) {
+      result.Canceled = true;
+      FUser.Refresh(TVideoSide::PC);
+      FUser.Refresh(TVideoSide::PSP);
+      return result;
+    }
+    const std::string source = FSourceFolder + row.Caption;
+    const std::string destination = folderReady ? Destination(row.Caption) : "";
+    const bool copied = !destination.empty() && CopyVideo(source, destination);
+    RefreshAfterVideo();
+    if (copied && IsMove(FRequest.Kind)) {
+      FFiles.Delete(source);
+      FFiles.Delete(ThumbnailOf(source));
+    }
+    result.Failed += !copied;
+    FUser.Progress(static_cast<int>(std::lround(++done * 100.0 / count)));
+  }
+  RefreshAtEnd();
+  return result;
+}
+
+std::string TTransfer::Destination(const std::string& caption) {
+  if (ToConsole(FRequest.Kind)) {
+    const std::optional<std::string> name = NextFreePSPName(
+        FRequest.TypeIndex, FUser.ConsoleNames(),
+        [&](const std::string& candidate) { return Taken(FDestinationFolder + candidate); });
+    return name ? FDestinationFolder + *name : "";
+  }
+  const std::string source = FSourceFolder + caption;
+  std::string destination = FDestinationFolder + caption;
+  // Overwriting the source with itself would lose it.
+  if (converter::SameText(source, destination)) return "";
+  if (Taken(destination)) {
+    if (FUser.AskOverwrite()) {
+      FFiles.Delete(destination);
+      FFiles.Delete(ThumbnailOf(destination));
+    } else {
+      destination = FreeCopyPath(FDestinationFolder, caption,
+                                 [&](const std::string& path) { return Taken(path); });
+    }
+  }
+  return destination;
+}
+
+bool TTransfer::CopyVideo(const std::string& source, const std::string& destination) {
+  FUser.ShowStep(source, destination);
+  const std::string ownThumbnail = ThumbnailOf(source);
+  const std::string thumbnail = FFiles.Exists(ownThumbnail) ? ownThumbnail : FRequest.DefaultThumbnail;
+  const bool thumbnailCopied = FFiles.Copy(thumbnail, ThumbnailOf(destination));
+  if (FFiles.Copy(source, destination)) return true;
+  if (thumbnailCopied) FFiles.Delete(ThumbnailOf(destination));
+  return false;
+}
+
+void TTransfer::RefreshAfterVideo() {
+  switch (FRequest.Kind) {
+    case TTransferKind::MoveToPSP:
+    case TTransferKind::CopyToPSP:
+      // The next video's console name is chosen against what is on the console now.
+      FUser.Refresh(TVideoSide::PSP);
+      break;
+    case TTransferKind::MoveToPC:
+      FUser.Refresh(TVideoSide::PC);
+      break;
+    case TTransferKind::CopyToPC:
+      break;
+  }
+}
+
+void TTransfer::RefreshAtEnd() {
+  const bool pc = FRequest.Kind == TTransferKind::MoveToPSP || FRequest.Kind == TTransferKind::CopyToPC;
+  FUser.Refresh(pc ? TVideoSide::PC : TVideoSide::PSP);
+}
+
+}  // namespace
+
+TTransferResult TransferVideos(const TTransferRequest& request, TTransferFiles& files,
+                               TTransferUser& user) {
+  return TTransfer(request, files, user).Run();
+}
+
+std::string CompletedMessage(int failed) {
+  const std::string completed = "The transfer is completed.";
+  if (failed == 0) return completed;
+  return completed + "\r\n" + std::to_string(failed) + (failed == 1 ? " video" : " videos") +
+         " could not be transferred.";
+}
+
+}  // namespace manager

@@ -1,0 +1,236 @@
+#include "manager/core/TransferPlan.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "converter/core/TextCase.h"
+
+namespace manager {
+namespace {
+
+constexpr const char* kPC = "C:\\Videos\\";
+constexpr const char* kPSP = "P:\\MP_ROOT\\100MNV01\\";
+constexpr const char* kDefault = "C:\\Program\\DefaultPreview.THM";
+
+// Files by path without regard to case, each with its content.
+class TFakeFiles : public TTransferFiles {
+public:
+  std::map<std::string, std::string> Content;
+  std::set<std::string> Unreadable;  // copies from these fail
+  std::set<std::string> Folders{"C:\\Videos\\", "P:\\MP_ROOT\\"};
+
+  bool Exists(const std::string& path) override { return Content.count(Key(path)) > 0; }
+  bool Copy(const std::string& from, const std::string& to) override {
+    if (!Exists(from) || Unreadable.count(Key(from))) return false;
+    Content[Key(to)] = Content[Key(from)];
+    return true;
+  }
+  bool Delete(const std::string& path) override { return Content.erase(Key(path)) > 0; }
+  bool MakeFolder(const std::string& folder) override {
+    Folders.insert(Key(folder));
+    return true;
+  }
+  static std::string Key(const std::string& path) { return converter::UpperCase(path); }
+};
+
+// Records what the transfer asked of the window, in order.
+class TFakeUser : public TTransferUser {
+public:
+  explicit TFakeUser(TFakeFiles& files) : FFiles(files) {}
+  // A new transfer with these answers to the overwrite questions.
+  void Reset(std::vector<bool> answers = {}) {
+    Log.clear();
+    Answers = std::move(answers);
+    FVideo = 0;
+    FAnswer = 0;
+  }
+  std::vector<std::string> Log;
+  std::vector<bool> Answers;   // to the overwrite questions, in turn
+  int StopBeforeVideo = 0;     // 1-based; 0 never
+
+  void SelectAll() override { Log.push_back("select all"); }
+  bool StopRequested() override { return ++FVideo == StopBeforeVideo; }
+  void ShowStep(const std::string& source, const std::string& destination) override {
+    Log.push_back(source + " -> " + destination);
+  }
+  bool AskOverwrite() override {
+    Log.push_back("overwrite?");
+    return Answers.at(FAnswer++);
+  }
+  void Refresh(TVideoSide side) override { Log.push_back(side == TVideoSide::PC ? "PC" : "PSP"); }
+  // The console list shows the console folder's videos as a refresh left them.
+  std::vector<std::string> ConsoleNames() override {
+    std::vector<std::string> names;
+    for (const auto& [path, content] : FFiles.Content)
+      if (path.rfind(kPSP, 0) == 0 && path.size() > 4 && path.substr(path.size() - 4) == ".MP4")
+        names.push_back(path.substr(std::string(kPSP).size()));
+    return names;
+  }
+  void Progress(int percent) override { Log.push_back(std::to_string(percent) + "%"); }
+
+private:
+  TFakeFiles& FFiles;
+  int FVideo = 0;
+  std::size_t FAnswer = 0;
+};
+
+class TransferPlanTest : public ::testing::Test {
+protected:
+  void SetUp() override { FFiles.Content[TFakeFiles::Key(kDefault)] = "default thumbnail"; }
+
+  void AddVideo(const std::string& folder, const std::string& name, bool withThumbnail = true) {
+    FFiles.Content[TFakeFiles::Key(folder + name)] = "video " + name;
+    if (withThumbnail)
+      FFiles.Content[TFakeFiles::Key(folder + name.substr(0, name.rfind('.')) + ".THM")] =
+          "thumbnail " + name;
+  }
+  std::string At(const std::string& path) {
+    const auto found = FFiles.Content.find(TFakeFiles::Key(path));
+    return found == FFiles.Content.end() ? "missing" : found->second;
+  }
+  TTransferResult Run(TTransferKind kind, std::vector<TSourceRow> rows) {
+    TTransferRequest request;
+    request.Kind = kind;
+    request.PCFolder = kPC;
+    request.PSPFolder = kPSP;
+    request.DefaultThumbnail = kDefault;
+    request.Rows = std::move(rows);
+    return TransferVideos(request, FFiles, FUser);
+  }
+
+  TFakeFiles FFiles;
+  TFakeUser FUser{FFiles};
+};
+
+TEST_F(TransferPlanTest, NothingSelectedCopiesEveryRowUnderFreeConsoleNames) {
+  AddVideo(kPC, "a.mp4");
+  AddVideo(kPC, "b.mp4", false);
+  AddVideo(kPSP, "M4V00001.MP4");
+  const TTransferResult result = Run(TTransferKind::CopyToPSP, {{"a.mp4"}, {"b.mp4"}});
+  EXPECT_FALSE(result.Canceled);
+  EXPECT_EQ(result.Failed, 0);
+  EXPECT_EQ(FUser.Log, (std::vector<std::string>{
+                           "select all",
+                           "C:\\Videos\\a.mp4 -> P:\\MP_ROOT\\100MNV01\\M4V00002.MP4", "PSP", "50%",
+                           "C:\\Videos\\b.mp4 -> P:\\MP_ROOT\\100MNV01\\M4V00003.MP4", "PSP",
+                           "100%", "PSP"}));
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00002.MP4"), "video a.mp4");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00002.THM"), "thumbnail a.mp4");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00003.THM"), "default thumbnail");
+  EXPECT_EQ(At(std::string(kPC) + "a.mp4"), "video a.mp4");  // a copy keeps its source
+}
+
+TEST_F(TransferPlanTest, EachKindRefreshesItsListsInOrder) {
+  struct Case {
+    TTransferKind kind;
+    std::vector<std::string> refreshes;  // after each of two videos, then at the end
+  };
+  for (const Case& c : {
+           Case{TTransferKind::MoveToPSP, {"PSP", "PSP", "PC"}},
+           Case{TTransferKind::CopyToPSP, {"PSP", "PSP", "PSP"}},
+           Case{TTransferKind::MoveToPC, {"PC", "PC", "PSP"}},
+           Case{TTransferKind::CopyToPC, {"PC"}},
+       }) {
+    FFiles.Content.clear();
+    FUser.Reset();
+    const bool toConsole = c.kind == TTransferKind::MoveToPSP || c.kind == TTransferKind::CopyToPSP;
+    const char* from = toConsole ? kPC : kPSP;
+    AddVideo(from, "M4V00001.MP4");
+    AddVideo(from, "M4V00002.MP4");
+    Run(c.kind, {{"M4V00001.MP4", true}, {"M4V00002.MP4", true}});
+    std::vector<std::string> refreshes;
+    for (const std::string& entry : FUser.Log)
+      if (entry == "PC" || entry == "PSP") refreshes.push_back(entry);
+    EXPECT_EQ(refreshes, c.refreshes) << static_cast<int>(c.kind);
+    const bool move = c.kind == TTransferKind::MoveToPSP || c.kind == TTransferKind::MoveToPC;
+    EXPECT_EQ(At(from + std::string("M4V00002.MP4")) == "missing", move) << static_cast<int>(c.kind);
+    EXPECT_EQ(At(from + std::string("M4V00002.THM")) == "missing", move) << static_cast<int>(c.kind);
+  }
+}
+
+TEST_F(TransferPlanTest, ProgressCountsTheSelectedRowsOnly) {
+  std::vector<TSourceRow> rows;
+  for (int i = 0; i < 10; ++i) {
+    rows.push_back({"v" + std::to_string(i) + ".mp4", i == 3 || i == 9});
+    AddVideo(kPC, rows.back().Caption);
+  }
+  Run(TTransferKind::CopyToPSP, rows);
+  std::vector<std::string> progress;
+  for (const std::string& entry : FUser.Log)
+    if (entry.back() == '%') progress.push_back(entry);
+  EXPECT_EQ(progress, (std::vector<std::string>{"50%", "100%"}));
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00002.MP4"), "video v9.mp4");
+}
+
+TEST_F(TransferPlanTest, StopBeforeTheSecondOfThreeRefreshesBothLists) {
+  for (const char* name : {"a.mp4", "b.mp4", "c.mp4"}) AddVideo(kPC, name);
+  FUser.StopBeforeVideo = 2;
+  const TTransferResult result = Run(TTransferKind::MoveToPSP, {{"a.mp4"}, {"b.mp4"}, {"c.mp4"}});
+  EXPECT_TRUE(result.Canceled);
+  EXPECT_EQ(std::vector<std::string>(FUser.Log.end() - 3, FUser.Log.end()),
+            (std::vector<std::string>{"33%" /* 1 of 3 */, "PC", "PSP"}));
+  EXPECT_EQ(At(std::string(kPC) + "a.mp4"), "missing");
+  EXPECT_EQ(At(std::string(kPC) + "b.mp4"), "video b.mp4");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00002.MP4"), "missing");
+}
+
+TEST_F(TransferPlanTest, ATakenNameOnThePCIsOverwrittenOrCopiedBesideIt) {
+  AddVideo(kPSP, "M4V00001.MP4");
+  AddVideo(kPC, "M4V00001.MP4");
+  FFiles.Content[TFakeFiles::Key(std::string(kPC) + "M4V00001_New.THM")] = "someone's";
+  struct Case {
+    bool answer;
+    const char* destination;
+  };
+  for (const Case& c : {
+           Case{false, "M4V00001_New2.MP4"},  // "_New" has a thumbnail already
+           Case{true, "M4V00001.MP4"},
+       }) {
+    FFiles.Content[TFakeFiles::Key(std::string(kPC) + "M4V00001.MP4")] = "the PC's own";
+    FUser.Reset({c.answer});
+    EXPECT_EQ(Run(TTransferKind::CopyToPC, {{"M4V00001.MP4", true}}).Failed, 0);
+    EXPECT_EQ(FUser.Log.at(0), "overwrite?");
+    EXPECT_EQ(At(kPC + std::string(c.destination)), "video M4V00001.MP4") << c.answer;
+    EXPECT_EQ(At(std::string(kPC) + "M4V00001_New.THM"), "someone's") << c.answer;
+    EXPECT_EQ(At(std::string(kPC) + "M4V00001.MP4") == "the PC's own", !c.answer);
+  }
+  EXPECT_EQ(At(std::string(kPC) + "M4V00001_New2.MP4"), "video M4V00001.MP4");
+}
+
+TEST_F(TransferPlanTest, AVideoThatDidNotArriveIsKept) {
+  struct Case {
+    const char* note;
+    std::string pcFolder;
+    bool unreadable;
+  };
+  for (const Case& c : {
+           Case{"the copy fails", kPC, true},
+           Case{"the PC folder is the console folder", kPSP, false},
+       }) {
+    FFiles.Content.clear();
+    FFiles.Unreadable.clear();
+    AddVideo(kPSP, "M4V00001.MP4");
+    if (c.unreadable) FFiles.Unreadable.insert(TFakeFiles::Key(std::string(kPSP) + "M4V00001.MP4"));
+    FUser.Reset({true});
+    TTransferRequest request;
+    request.Kind = TTransferKind::MoveToPC;
+    request.PCFolder = c.pcFolder;
+    request.PSPFolder = kPSP;
+    request.Rows = {{"M4V00001.MP4", true}};
+    EXPECT_EQ(TransferVideos(request, FFiles, FUser).Failed, 1) << c.note;
+    EXPECT_EQ(At(std::string(kPSP) + "M4V00001.MP4"), "video M4V00001.MP4") << c.note;
+    EXPECT_EQ(At(std::string(kPSP) + "M4V00001.THM"), "thumbnail M4V00001.MP4") << c.note;
+    EXPECT_EQ(At(std::string(kPC) + "M4V00001.THM"), "missing") << c.note;
+  }
+}
+
+TEST_F(TransferPlanTest, TheFinalBoxTellsHowManyFailed) {
+  EXPECT_EQ(CompletedMessage(0), "The transfer is completed.");
+  EXPECT_EQ(CompletedMessage(1), "The transfer is completed.\r\n1 video could not be transferred.");
+  EXPECT_EQ(CompletedMessage(3), "The transfer is completed.\r\n3 videos could not be transferred.");
+}
+
+}  // namespace
+}  // namespace manager

@@ -1,0 +1,225 @@
+// Hollimer end to end: videos to the console under its names with their thumbnails, back to
+// the PC with the overwrite question, Stop, a failed copy, and a drag between the lists.
+#include <gtest/gtest.h>
+
+#include "manager/tests/e2e_manager_window.h"
+#include "testing/driver/common_controls.h"
+#include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
+#include "testing/driver/input.h"
+#include "testing/driver/message_boxes.h"
+#include "testing/driver/wait.h"
+#include "testing/driver/window_contents.h"
+#include "testing/driver/window_search.h"
+
+using namespace e2e;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+const std::string kVideos = ConsoleDrive::PathOf("MP_ROOT\\100MNV01\\");
+
+class ManagerTransfers : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_FALSE(FPC.empty()); }
+
+  void Start() {
+    ASSERT_TRUE(FManager.Ready() && FManager.Start());
+    ASSERT_NE(FManager.WaitForMain(), nullptr);
+  }
+  std::string PC(const std::string& name) const { return FPC + "\\" + name; }
+  // Presses the button and answers the overwrite questions in turn; the final box's caption
+  // and text.
+  std::pair<std::string, std::string> Transfer(const std::string& button,
+                                               const std::vector<std::string>& answers = {}) {
+    EXPECT_TRUE(driver::ClickButton(FManager.Button(button))) << button;
+    for (const std::string& answer : answers) {
+      const HWND question = FManager.WaitForBox("Overwrite");
+      if (!question) return {"no question", ""};
+      EXPECT_EQ(driver::MessageBoxText(question), "The destination file is existent. Overwrite it?");
+      driver::PressDialogButton(question, answer);
+    }
+    return FinalBox();
+  }
+  std::pair<std::string, std::string> FinalBox() {
+    std::pair<std::string, std::string> shown{"no final box", ""};
+    HWND box = nullptr;
+    driver::WaitUntil(
+        [&] {
+          for (const char* caption : {"Mission Accomplished", "Canceled"}) {
+            driver::WindowQuery query;
+            query.caption = caption;
+            query.className = "#32770";
+            query.processId = FManager.ProcessId();
+            const std::vector<HWND> found = driver::FindTopWindows(query);
+            if (found.empty()) continue;
+            box = found[0];
+            shown = {caption, driver::MessageBoxText(box)};
+            return true;
+          }
+          return false;
+        },
+        kWindowTimeoutMs);
+    if (box) driver::PressDialogButton(box, IDOK);
+    return shown;
+  }
+  // The captions of the list once it holds count rows.
+  std::vector<std::string> Captions(HWND list, int count) const {
+    std::vector<std::string> captions;
+    for (const std::vector<std::string>& row : FManager.WaitForRows(list, count))
+      captions.push_back(row[0]);
+    return captions;
+  }
+  static std::string Bytes(const std::string& path) { return driver::ReadWholeFile(path); }
+
+  ConsoleDrive FConsole{{"MP_ROOT\\100MNV01"}};
+  std::string FPC = driver::MakeScratchFolder("pc-transfers");
+  ManagerWindow FManager{"transfers", "[Main]\r\nOutput Path=" + FPC + "\r\n"};
+  const std::string FDefault = driver::DistDir() + "\\DefaultPreview.THM";
+};
+
+TEST_F(ManagerTransfers, CopyToTheConsoleNamesEveryVideoWithItsThumbnail) {
+  ASSERT_TRUE(driver::WriteWholeFile(PC("a.mp4"), "video a"));
+  ASSERT_TRUE(CopyFileA(FDefault.c_str(), PC("a.THM").c_str(), FALSE));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("a.THM"), Bytes(PC("a.THM")) + "own"));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("b.mp4"), "video b"));  // no thumbnail
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "on the console"));
+  // A thumbnail without its video: the list does not show it, and it is kept.
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00002.THM", "a thumbnail left alone"));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 2).size(), 2u);
+
+  EXPECT_EQ(Transfer("&Copy to PSP -->"),
+            std::make_pair(std::string("Mission Accomplished"),
+                           std::string("The transfer is completed.")));
+  EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "on the console");
+  EXPECT_EQ(Bytes(kVideos + "M4V00002.THM"), "a thumbnail left alone");
+  EXPECT_EQ(Bytes(kVideos + "M4V00003.MP4"), "video a");
+  EXPECT_EQ(Bytes(kVideos + "M4V00003.THM"), Bytes(PC("a.THM")));
+  EXPECT_EQ(Bytes(kVideos + "M4V00004.MP4"), "video b");
+  EXPECT_EQ(Bytes(kVideos + "M4V00004.THM"), Bytes(FDefault));
+  EXPECT_EQ(Captions(FManager.PSPList(), 3),
+            (Names{"M4V00001.MP4", "M4V00003.MP4", "M4V00004.MP4"}));
+  EXPECT_TRUE(driver::FileExists(PC("a.mp4")) && driver::FileExists(PC("b.mp4")));
+
+  // The other type's folder is made by its first copy; a move takes the video off the PC.
+  FManager.PickType(1);
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PCList(), 1));
+  EXPECT_EQ(Transfer("&Move to PSP -->").second, "The transfer is completed.");
+  const std::string avc = ConsoleDrive::PathOf("MP_ROOT\\101ANV01\\");
+  EXPECT_EQ(Bytes(avc + "MAQ00001.MP4"), "video b");
+  EXPECT_EQ(Bytes(avc + "MAQ00001.THM"), Bytes(FDefault));
+  EXPECT_FALSE(driver::FileExists(PC("b.mp4")));
+  EXPECT_EQ(Captions(FManager.PCList(), 1), (Names{"a.mp4"}));
+  EXPECT_EQ(Captions(FManager.PSPList(), 1), (Names{"MAQ00001.MP4"}));
+}
+
+TEST_F(ManagerTransfers, ATakenNameOnThePCIsAskedAboutAndMoveBringsTheVideoBack) {
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "console video"));
+  ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + "M4V00001.THM").c_str(), FALSE));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("M4V00001.MP4"), "PC video"));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
+
+  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}).second, "The transfer is completed.");
+  EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "PC video");
+  EXPECT_EQ(Bytes(PC("M4V00001_New.MP4")), "console video");
+  EXPECT_EQ(Bytes(PC("M4V00001_New.THM")), Bytes(FDefault));
+  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}).second, "The transfer is completed.");
+  EXPECT_EQ(Bytes(PC("M4V00001_New2.MP4")), "console video");  // "_New" is taken now
+
+  EXPECT_EQ(Transfer("<-- M&ove to PC", {"Yes"}).second, "The transfer is completed.");
+  EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "console video");
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00001.MP4"));
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00001.THM"));
+  EXPECT_EQ(Captions(FManager.PSPList(), 0), Names{});
+  EXPECT_EQ(Captions(FManager.PCList(), 3),
+            (Names{"M4V00001.MP4", "M4V00001_New.MP4", "M4V00001_New2.MP4"}));
+}
+
+TEST_F(ManagerTransfers, AVideoThatCannotBeReadStaysOnTheConsoleAndIsCounted) {
+  for (const char* name : {"M4V00001", "M4V00002"}) {
+    ASSERT_TRUE(driver::WriteWholeFile(kVideos + name + ".MP4", name));
+    ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + name + ".THM").c_str(), FALSE));
+  }
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 2).size(), 2u);
+  // Held open without sharing: no copy can read it.
+  const HANDLE held = CreateFileA((kVideos + "M4V00001.MP4").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const auto [caption, text] = Transfer("<-- M&ove to PC");
+  CloseHandle(held);
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.");
+  EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "M4V00001");
+  EXPECT_TRUE(driver::FileExists(kVideos + "M4V00001.THM"));
+  EXPECT_FALSE(driver::FileExists(PC("M4V00001.MP4")));
+  EXPECT_FALSE(driver::FileExists(PC("M4V00001.THM")));
+  EXPECT_EQ(Bytes(PC("M4V00002.MP4")), "M4V00002");
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00002.MP4"));
+}
+
+TEST_F(ManagerTransfers, StopDuringTheFirstOfThreeLargeVideosLeavesTheThirdUncopied) {
+  constexpr size_t kLarge = 150 * 1000 * 1000;
+  for (const char* name : {"1.mp4", "2.mp4", "3.mp4"}) ASSERT_TRUE(WriteSizedFile(PC(name), kLarge));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 3).size(), 3u);
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("&Copy to PSP -->")));
+  const HWND dialog = FManager.WaitForForm("TTransferForm");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(driver::WindowText(dialog), "Transfering...");
+  EXPECT_FALSE(IsWindowEnabled(FManager.Main()));
+  // The first copy has begun.
+  EXPECT_TRUE(driver::WaitUntil([&] { return driver::FileExists(kVideos + "M4V00001.MP4"); },
+                                kWindowTimeoutMs));
+  driver::WindowQuery stop;
+  stop.caption = "&Stop";
+  ASSERT_TRUE(driver::ClickButton(driver::FindChild(dialog, stop)));
+  const HWND canceled = FManager.WaitForBox("Canceled");
+  ASSERT_NE(canceled, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(canceled), "Transfer is canceled");
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00003.MP4"));
+  // Whatever arrived is whole, and the console list shows it.
+  int arrived = 0;
+  for (const char* name : {"M4V00001.MP4", "M4V00002.MP4"}) {
+    if (!driver::FileExists(kVideos + name)) continue;
+    ++arrived;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExA((kVideos + name).c_str(), GetFileExInfoStandard, &data);
+    EXPECT_EQ(data.nFileSizeLow, kLarge) << name;
+  }
+  EXPECT_EQ(FManager.WaitForRows(FManager.PSPList(), arrived).size(), static_cast<size_t>(arrived));
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  driver::PressDialogButton(canceled, IDOK);
+  EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(FManager.Main()) != 0; },
+                                kWindowTimeoutMs));
+}
+
+TEST_F(ManagerTransfers, ADragFromThePCListOntoTheConsoleListCopies) {
+  ASSERT_TRUE(driver::WriteWholeFile(PC("a.mp4"), "video a"));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("b.mp4"), "video b"));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 2).size(), 2u);
+  const HWND from = FManager.PCList();
+  const HWND to = FManager.PSPList();
+  // The second row from the left of its picture, first onto the PC list itself, which does
+  // nothing, then onto the console list.
+  for (HWND target : {from, to}) {
+    const POINT start{40, 90};
+    POINT over{60, 40};
+    MapWindowPoints(target, from, &over, 1);
+    PostMessageA(from, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
+    for (int step = 1; step <= 4; ++step)
+      PostMessageA(from, WM_MOUSEMOVE, MK_LBUTTON,
+                   MAKELPARAM(start.x + (over.x - start.x) * step / 4,
+                              start.y + (over.y - start.y) * step / 4));
+    PostMessageA(from, WM_LBUTTONUP, 0, MAKELPARAM(over.x, over.y));
+  }
+  EXPECT_EQ(FinalBox().second, "The transfer is completed.");
+  EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "video b");
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00002.MP4"));
+  EXPECT_TRUE(driver::FileExists(PC("b.mp4")));  // a drop copies
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+// Hollimer end to end: renaming on either side, deleting, playing and opening the folder.
+#include <gtest/gtest.h>
+
+#include <gmock/gmock.h>
+
+#include "manager/tests/e2e_manager_window.h"
+#include "testing/driver/common_controls.h"
+#include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
+#include "testing/driver/input.h"
+#include "testing/driver/message_boxes.h"
+#include "testing/driver/wait.h"
+#include "testing/driver/window_contents.h"
+#include "testing/driver/window_search.h"
+
+using namespace e2e;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+const std::string kVideos = ConsoleDrive::PathOf("MP_ROOT\\100MNV01\\");
+
+// The default value of a key below the classes root, put back when this ends.
+class ClassesValue {
+public:
+  ClassesValue(const std::string& key, const std::string& value) : FKey(key) {
+    char old[1024];
+    LONG size = sizeof old;
+    FHad = RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), old, &size) == ERROR_SUCCESS;
+    if (FHad) FOld = old;
+    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), value.size());
+  }
+  ~ClassesValue() {
+    if (FHad)
+      RegSetValueA(HKEY_CLASSES_ROOT, FKey.c_str(), REG_SZ, FOld.c_str(), FOld.size());
+    else
+      RegDeleteKeyA(HKEY_CLASSES_ROOT, FKey.c_str());
+  }
+
+private:
+  std::string FKey;
+  bool FHad = false;
+  std::string FOld;
+};
+
+class ManagerVideoCommands : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_FALSE(FPC.empty());
+    for (const char* name : {"M4V00007", "M4V00008", "M4V00009"}) {
+      ASSERT_TRUE(driver::WriteWholeFile(kVideos + name + ".MP4", name));
+      ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + name + ".THM").c_str(), FALSE));
+    }
+    ASSERT_TRUE(driver::WriteWholeFile(PC("clip.mp4"), "clip"));
+    ASSERT_TRUE(CopyFileA(FDefault.c_str(), PC("clip.THM").c_str(), FALSE));
+  }
+  void Start() {
+    ASSERT_TRUE(FManager.Ready() && FManager.Start());
+    ASSERT_NE(FManager.WaitForMain(), nullptr);
+    ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 3).size(), 3u);
+    ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 1).size(), 1u);
+  }
+  std::string PC(const std::string& name) const { return FPC + "\\" + name; }
+  std::vector<std::string> Captions(HWND list, int count) const {
+    std::vector<std::string> captions;
+    for (const std::vector<std::string>& row : FManager.WaitForRows(list, count))
+      captions.push_back(row[0]);
+    return captions;
+  }
+  // Types the name into the rename dialog and presses OK.
+  void RenameTo(HWND dialog, const std::string& name) const {
+    driver::WindowQuery edit;
+    edit.className = "TEdit";
+    const HWND field = driver::FindChild(dialog, edit);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    driver::WindowQuery ok;
+    ok.caption = "&OK";
+    ASSERT_TRUE(driver::ClickButton(driver::FindChild(dialog, ok))) << name;
+  }
+
+  ConsoleDrive FConsole{{"MP_ROOT\\100MNV01"}};
+  std::string FPC = driver::MakeScratchFolder("pc-commands");
+  ManagerWindow FManager{"commands", "[Main]\r\nOutput Path=" + FPC + "\r\n"};
+  const std::string FDefault = driver::DistDir() + "\\DefaultPreview.THM";
+};
+
+TEST_F(ManagerVideoCommands, ConsoleNamesKeepTheirFormAndPCNamesGetTheExtension) {
+  Start();
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PSPList(), 0));
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("&Rename (PSP Video)")));
+  const HWND dialog = FManager.WaitForForm("TRenameForm");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(driver::WindowText(dialog), "Rename");
+  EXPECT_FALSE(IsWindowEnabled(FManager.Main()));
+
+  RenameTo(dialog, "m4v00123.mp4");  // the prefix's letter case counts
+  const HWND refused = FManager.WaitForBox("Not a proper format");
+  ASSERT_NE(refused, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(refused),
+            "The new filename is not capatible format for PSP. \n\r"
+            "The proper format should be M4Vxxxxx.MP4 (e.g.M4V00198.mp4)\n\r"
+            "\"xxxxx\" indicates a 5 digites number.");
+  driver::PressDialogButton(refused, IDOK);
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_TRUE(driver::FileExists(kVideos + "M4V00007.MP4"));
+
+  RenameTo(dialog, "M4V00123.MP4");
+  EXPECT_EQ(Captions(FManager.PSPList(), 3), (Names{"M4V00008.MP4", "M4V00009.MP4", "M4V00123.MP4"}));
+  EXPECT_EQ(driver::ReadWholeFile(kVideos + "M4V00123.MP4"), "M4V00007");
+  EXPECT_TRUE(driver::FileExists(kVideos + "M4V00123.THM"));
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00007.THM"));
+  EXPECT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(FManager.Main()) != 0; },
+                                kWindowTimeoutMs));
+
+  // On the PC any name is taken, a name without ".MP4" with it, one leaving the folder not.
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PCList(), 0));
+  ASSERT_TRUE(FManager.ChooseFromPopup(FManager.PCList(), 5));
+  ASSERT_EQ(FManager.WaitForForm("TRenameForm"), dialog);
+  RenameTo(dialog, "..\\away.mp4");
+  const HWND unsafe = FManager.WaitForBox("Not a proper format");
+  ASSERT_NE(unsafe, nullptr);
+  driver::PressDialogButton(unsafe, IDOK);
+  RenameTo(dialog, "holiday.avi");
+  EXPECT_EQ(Captions(FManager.PCList(), 1), (Names{"holiday.avi.MP4"}));
+  EXPECT_EQ(driver::ReadWholeFile(PC("holiday.avi.MP4")), "clip");
+  EXPECT_TRUE(driver::FileExists(PC("holiday.avi.THM")));
+  EXPECT_FALSE(driver::FileExists(FPC + "\\..\\away.mp4"));
+}
+
+TEST_F(ManagerVideoCommands, DeleteTakesTheSelectedVideosWithTheirThumbnails) {
+  Start();
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PSPList(), 0));
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PSPList(), 2, true));
+  ASSERT_EQ(FManager.WaitForStatusText(2, "2 Selected.  0.00MB Total.")[2],
+            "2 Selected.  0.00MB Total.");
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("&Delete (PSP Video)")));
+  EXPECT_EQ(Captions(FManager.PSPList(), 1), (Names{"M4V00008.MP4"}));
+  for (const char* gone : {"M4V00007.MP4", "M4V00007.THM", "M4V00009.MP4", "M4V00009.THM"})
+    EXPECT_FALSE(driver::FileExists(kVideos + gone)) << gone;
+  EXPECT_EQ(FManager.WaitForStatusText(2, "")[2], "");
+
+  // The PC side through its popup menu.
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PCList(), 0));
+  ASSERT_TRUE(FManager.ChooseFromPopup(FManager.PCList(), 6));
+  EXPECT_EQ(Captions(FManager.PCList(), 0), Names{});
+  EXPECT_FALSE(driver::FileExists(PC("clip.mp4")));
+  EXPECT_FALSE(driver::FileExists(PC("clip.THM")));
+}
+
+TEST_F(ManagerVideoCommands, PlayAndOpenTheDirectoryGoThroughTheShell) {
+  const std::string log = driver::MakeScratchFolder("manager-play") + "\\recorder.txt";
+  SetEnvironmentVariableA("RECORDER_LOG", log.c_str());
+  const std::string command = "\"" + driver::RecorderPath() + "\" \"%1\"";
+  ClassesValue type(".mp4", "HollimerTestVideo");
+  ClassesValue player("HollimerTestVideo\\shell\\open\\command", command);
+  ClassesValue folders("Folder\\shell\\open\\command", command);
+  ClassesValue directories("Directory\\shell\\open\\command", command);
+  Start();
+  SetEnvironmentVariableA("RECORDER_LOG", nullptr);
+
+  struct Step {
+    const char* note;
+    HWND list;
+    int downs;  // 0: a double click on the first row
+    std::string opened;
+  };
+  for (const Step& s : {
+           Step{"double click", FManager.PSPList(), 0, kVideos + "M4V00007.MP4"},
+           Step{"Play", FManager.PCList(), 1, PC("clip.mp4")},
+           Step{"Open the directory", FManager.PCList(), 2, FPC},
+           Step{"Open the directory", FManager.PSPList(), 2, kVideos},
+       }) {
+    ASSERT_TRUE(driver::ClickListViewRow(s.list, 0)) << s.note;
+    if (s.downs == 0) {
+      PostMessageA(s.list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 20));
+      PostMessageA(s.list, WM_LBUTTONUP, 0, MAKELPARAM(40, 20));
+    } else {
+      ASSERT_TRUE(FManager.ChooseFromPopup(s.list, s.downs)) << s.note;
+    }
+    ASSERT_TRUE(driver::WaitUntil(
+        [&] {
+          for (const std::string& line : driver::FileLines(log))
+            if (line.find(s.opened) != std::string::npos) return true;
+          return false;
+        },
+        kWindowTimeoutMs))
+        << s.note << ": " << driver::ReadWholeFile(log);
+  }
+}
+
+}  // namespace
