@@ -183,8 +183,8 @@ void TkivSkinControl::AfterMessage(TMessage& m) {
   }
 }
 
-void TkivSkinControl::DrawBitmapThenText(TBitmap* bitmap, TFont* font,
-                                         const std::function<void(HDC)>& text) {
+void TkivSkinControl::DrawBitmapAndText(TBitmap* bitmap, const std::string& text, TRect textRect,
+                                        TFont* font) {
   const HWND window = GetHandle();
   const HDC dc = window ? GetDC(window) : nullptr;
   if (!dc)
@@ -193,37 +193,18 @@ void TkivSkinControl::DrawBitmapThenText(TBitmap* bitmap, TFont* font,
   TCanvas canvas;
   canvas.SetHandle(dc);
   canvas.CopyRect(r, bitmap->Canvas(), r);
-  canvas.Brush()->SetStyle(bsClear);
-  if (font)
-    canvas.SetFont(font);
-  if (!GetEnabled())
-    canvas.Font()->SetColor(0x808080);
-  // Selects the font and the clear background before the platform call draws.
-  canvas.TextExtent("");
-  SetBkMode(dc, TRANSPARENT);
-  text(canvas.Handle());
+  if (!text.empty()) {
+    canvas.Brush()->SetStyle(bsClear);
+    if (font)
+      canvas.SetFont(font);
+    if (!GetEnabled())
+      canvas.Font()->SetColor(0x808080);
+    if (FState.Down)
+      OffsetRect(&textRect, 1, 1);
+    canvas.DrawTextEx(text, textRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  }
   canvas.SetHandle(nullptr);
   ReleaseDC(window, dc);
-}
-
-void TkivSkinControl::DrawBitmapAndText(TBitmap* bitmap, const std::string& text, TRect textRect,
-                                        TFont* font) {
-  if (FState.Down)
-    OffsetRect(&textRect, 1, 1);
-  DrawBitmapThenText(bitmap, font, [&](HDC dc) {
-    if (!text.empty())
-      DrawTextA(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-  });
-}
-
-void TkivSkinControl::DrawBitmapAndTextW(TBitmap* bitmap, const std::wstring& text,
-                                         TRect textRect, TFont* font) {
-  if (FState.Down)
-    OffsetRect(&textRect, 1, 1);
-  DrawBitmapThenText(bitmap, font, [&](HDC dc) {
-    if (!text.empty())
-      DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-  });
 }
 
 void TkivSkinControl::DrawBitmapAt(TBitmap* bitmap, TPoint at) {

@@ -71,7 +71,6 @@ protected:
   // The bitmap over the client rectangle, the text over it (grey when disabled, moved by one
   // pixel while pressed), on the control's window.
   void DrawBitmapAndText(TBitmap* bitmap, const std::string& text, TRect textRect, TFont* font);
-  void DrawBitmapAndTextW(TBitmap* bitmap, const std::wstring& text, TRect textRect, TFont* font);
   void DrawBitmapAt(TBitmap* bitmap, TPoint at);
   void SetDown(bool down) { FState.Down = down; }
 
@@ -79,7 +78,6 @@ protected:
 
 private:
   void Track(skin::StateEvent event, int key = 0);
-  void DrawBitmapThenText(TBitmap* bitmap, TFont* font, const std::function<void(HDC)>& text);
 
   skin::ControlState FState;
   bool FDetached = false;

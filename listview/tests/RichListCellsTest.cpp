@@ -139,8 +139,15 @@ TEST_F(RichListCellsTest, RowsMoveOntoARowOrBelowTheLastAndCopyAndPasteAsText) {
 TEST_F(RichListCellsTest, AutoHintShowsOnlyClippedCells) {
   list->SetAutoHint(true);
   list->Items()->Item(1)->SubItems()->Put(1, std::string(80, 'w'));
+  list->Items()->Item(0)->SubItems()->Put(0, "{\\rtf1\\ansi rich {\\b text} that is far too wide for its column}");
+  list->Items()->Item(2)->SubItems()->Put(1, "<b>mark</b>-up");
   struct Case { int row, column; bool shows; std::string hint; };
-  for (const Case& c : {Case{1, 2, true, std::string(80, 'w')}, Case{1, 1, false, "9"}}) {
+  for (const Case& c : {
+           Case{1, 2, true, std::string(80, 'w')},
+           Case{1, 1, false, "9"},
+           Case{0, 1, true, "rich text that is far too wide for its column"},   // the rich edit's plain text
+           Case{2, 2, false, "mark-up"},                                        // mark-up without tags
+       }) {
     TRect r = list->GetCellRect(c.row, c.column);
     THintInfo info;
     info.HintControl = list;
@@ -148,8 +155,8 @@ TEST_F(RichListCellsTest, AutoHintShowsOnlyClippedCells) {
     std::string hint;
     bool canShow = true;
     list->GetHintText(hint, canShow, info);
-    EXPECT_EQ(canShow, c.shows) << c.column;
-    EXPECT_EQ(hint, c.hint) << c.column;
+    EXPECT_EQ(canShow, c.shows) << c.row << "," << c.column;
+    EXPECT_EQ(hint, c.hint) << c.row << "," << c.column;
   }
 }
 

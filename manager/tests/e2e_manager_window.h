@@ -26,6 +26,11 @@ class ConsoleDrive {
   static std::string PathOf(const std::string& path);
 };
 
+// A picture of the screen once the window has handled what was posted to it, named in the
+// folder of the test prefix (where the run keeps its pictures); its path is printed for a
+// look. True when taken.
+bool Screenshot(HWND window, const std::string& name);
+
 // Removes the folder with everything in it.
 void RemoveFolderTree(const std::string& folder);
 // A file of the size, its bytes all "x"; true when written.

@@ -30,14 +30,16 @@ protected:
   }
   std::string PC(const std::string& name) const { return FPC + "\\" + name; }
   // Presses the button and answers the overwrite questions in turn; the final box's caption
-  // and text.
+  // and text. With a picture named, the screen is taken at the first question.
   std::pair<std::string, std::string> Transfer(const std::string& button,
-                                               const std::vector<std::string>& answers = {}) {
+                                               const std::vector<std::string>& answers = {},
+                                               const std::string& picture = "") {
     EXPECT_TRUE(driver::ClickButton(FManager.Button(button))) << button;
     for (const std::string& answer : answers) {
       const HWND question = FManager.WaitForBox("Overwrite");
       if (!question) return {"no question", ""};
       EXPECT_EQ(driver::MessageBoxText(question), "The destination file is existent. Overwrite it?");
+      if (!picture.empty() && answer == answers.front()) EXPECT_TRUE(Screenshot(question, picture));
       driver::PressDialogButton(question, answer);
     }
     return FinalBox();
@@ -122,7 +124,8 @@ TEST_F(ManagerTransfers, ATakenNameOnThePCIsAskedAboutAndMoveBringsTheVideoBack)
   Start();
   ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
 
-  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}).second, "The transfer is completed.");
+  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}, "hollimer-transfer.png").second,
+            "The transfer is completed.");
   EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "PC video");
   EXPECT_EQ(Bytes(PC("M4V00001_New.MP4")), "console video");
   EXPECT_EQ(Bytes(PC("M4V00001_New.THM")), Bytes(FDefault));

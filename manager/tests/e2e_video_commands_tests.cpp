@@ -93,6 +93,7 @@ TEST_F(ManagerVideoCommands, ConsoleNamesKeepTheirFormAndPCNamesGetTheExtension)
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(driver::WindowText(dialog), "Rename");
   EXPECT_FALSE(IsWindowEnabled(FManager.Main()));
+  EXPECT_TRUE(Screenshot(dialog, "hollimer-rename.png"));
 
   RenameTo(dialog, "m4v00123.mp4");  // the prefix's letter case counts
   const HWND refused = FManager.WaitForBox("Not a proper format");

@@ -23,4 +23,11 @@ bool PointAt(HWND window, POINT client);
 // through the platform's input queue, so the window under the point hit-tests it as a user's.
 bool ClickScreen(POINT screen);
 
+// The X server's real pointer (xdotool), as a user moves it: the input goes to the window
+// on top at those screen points, through the platform's whole input path. Each returns once
+// the X server has taken the events, not once the program has handled them.
+bool MouseClick(POINT screen);
+// Presses the left button at from, moves to to in steps and lets go there.
+bool MouseDrag(POINT from, POINT to);
+
 }  // namespace driver

@@ -115,6 +115,16 @@ public:
     edtEdit = place(new TEdit(this));
     memMemo = place(new TMemo(this), 100, 50);
     lvwList = place(new TListView(this), 100, 50);
+    sbnDown = place(new TSpeedButton(this));
+    sbnDown->SetGroupIndex(1);
+    sbnDown->SetDown(true);
+    chkLeft = place(new TCheckBox(this));
+    chkLeft->SetAlignment(taLeftJustify);
+    prbEmpty = place(new TProgressBar(this));
+    prbEmpty->SetMin(5);
+    prbEmpty->SetMax(5);
+    prbFull = place(new TProgressBar(this));
+    prbFull->SetPosition(100);
   }
 
   std::vector<Row> Table() const {
@@ -176,6 +186,9 @@ public:
   TEdit* edtEdit;
   TMemo* memMemo;
   TListView* lvwList;
+  TSpeedButton* sbnDown;
+  TCheckBox* chkLeft;
+  TProgressBar *prbEmpty, *prbFull;
   int FClicks = 0;
 };
 
@@ -323,6 +336,65 @@ TEST(ControlSkinners, PixelsReadBackShowTheSkin) {
   EXPECT_TRUE(PumpUntil([&] { return ClientPixel(form->cbxCombo, ax + 3, ay + 1) == TColor(0); })) << "combo arrow";
   EXPECT_TRUE(PumpUntil([&] { return ClientPixel(form->cbxCombo, b.left + 2, b.top + 2) == form->kivSkinEngine1->GetFormColor(); }))
       << "combo button";
+}
+
+// Every pixel of frame frameIndex (of count) of a skin bitmap.
+std::vector<TColor> SkinPixels(const char* name, int count = 0, int frameIndex = 0) {
+  TBitmap bitmap;
+  EXPECT_TRUE(Form()->kivSkinEngine1->GetSkinBitmap(name, &bitmap, count, frameIndex)) << name;
+  std::vector<TColor> pixels;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      pixels.push_back(bitmap.Canvas()->Pixels(x, y));
+  return pixels;
+}
+
+TEST(ControlSkinners, SpeedButtonsBoxesAndBarsPaintWhereTheirRulesSay) {
+  TControlsForm* form = Form();
+  const TColor background = form->kivSkinEngine1->GetFormColor();
+  const TColor border = SkinColor("ControlBorderColor");
+  const TColor pressed = SkinColor("ToolBarButtonDownBackgroundColor");
+  ASSERT_NE(background, border);
+  ASSERT_NE(background, pressed);
+  // A speed button's pixel, on its parent's window.
+  auto speed = [&](TSpeedButton* button, int x, int y) {
+    return ClientPixel(form, button->Left() + x, button->Top() + y);
+  };
+  TSpeedButton* flat = form->sbnSpeed;
+  const int cx = flat->Width() / 2, cy = flat->Height() / 2;
+  EXPECT_TRUE(PumpUntil([&] { return speed(flat, 0, cy) == background; })) << "flat until hovered";
+  flat->Perform(CM_MOUSEENTER);
+  EXPECT_EQ(speed(flat, 0, cy), border) << "hovered: bordered";
+  EXPECT_EQ(speed(flat, cx, cy), background) << "hovered: the form's colour inside";
+  flat->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(speed(flat, 0, cy), background) << "flat again";
+  EXPECT_TRUE(PumpUntil([&] { return speed(form->sbnDown, cx, cy) == pressed; })) << "Down looks pressed";
+
+  struct Box {
+    TCheckBox* box;
+    bool atRight;
+  };
+  const std::vector<TColor> unchecked = SkinPixels("CheckBoxImage", 4, 2);
+  TBitmap image;
+  form->kivSkinEngine1->GetSkinBitmap("CheckBoxImage", &image, 4, 2);
+  for (const Box& b : {Box{form->chkCheck, false}, Box{form->chkLeft, true}}) {
+    const int x = (b.atRight ? b.box->Width() - image.Width() - 1 : 0) + image.Width() / 2;
+    const int y = (b.box->ClientHeight() - image.Height()) / 2 + image.Height() / 2;
+    const TColor want = image.Canvas()->Pixels(image.Width() / 2, image.Height() / 2);
+    TColor seen = 0;
+    EXPECT_TRUE(PumpUntil([&] { return (seen = ClientPixel(b.box, x, y)) == want; }))
+        << (b.atRight ? "box at the right" : "box at the left") << ": saw 0x" << std::hex << seen;
+  }
+
+  const int h = form->prbEmpty->Height() / 2;
+  EXPECT_TRUE(PumpUntil([&] { return ClientPixel(form->prbEmpty, form->prbEmpty->Width() - 3, h) == background; }))
+      << "min equal to max: only the background";
+  const std::vector<TColor> bar = SkinPixels("ProgressBarImage");
+  TColor seen = 0;
+  EXPECT_TRUE(PumpUntil([&] {
+    seen = ClientPixel(form->prbFull, form->prbFull->Width() - 3, h);
+    return std::find(bar.begin(), bar.end(), seen) != bar.end();
+  })) << "at the end: filled to the right edge, saw 0x" << std::hex << seen;
 }
 
 TEST(ControlSkinners, ARealClickOnASkinnedScrollPanelScrollsTheList) {
