@@ -48,12 +48,7 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner), FInputExts(new TString
   SetClientSize(772, 540);
 
   // The skin is the one built into the program.
-  kivSkinEngine1 = new TkivSkinEngine(this);
-  kivSkinEngine1->SetName("kivSkinEngine1");
-  kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
-  kivSkinEngine1->SetBuiltIn(true);
-  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-  kivSkinEngine1->SetActive(true);
+  kivSkinEngine1 = skin::NewBuiltInSkinEngine(this, kUnskinnedTag);
 
   BuildToolbar();
   BuildBottomBars();
@@ -347,15 +342,7 @@ void TMainForm::BuildPreviewPane() {
   sbtnStop = button("sbtnStop", "Stop", "Stop", 82, &TMainForm::sbtnStopClick);
   labPreviewTime = PlaceLabel(this, panPreviewButtons, "labPreviewTime", "00:00:00", 130, 6);
 
-  TrackBar = Place<TTrackBar>(this, panPreview, "TrackBar");
-  TrackBar->SetAlign(alBottom);
-  TrackBar->SetThumbLength(10);
-  TrackBar->SetTickMarks(tmTopLeft);
-  TrackBar->SetHeight(26);
-
-  VideoWindow1 = PlacePanel(this, panPreview, "VideoWindow1", alClient);
-  VideoWindow1->SetParentColor(false);
-  VideoWindow1->SetColor(clBlack);
+  BuildPreviewComponents();
 }
 
 void TMainForm::FormCreate(TObject*) {

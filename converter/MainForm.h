@@ -22,6 +22,9 @@
 #include "framework/Timer.h"
 #include "framework/ValEdit.h"
 #include "listview/RichListV.h"
+#include "preview/DSTrackBar.h"
+#include "preview/Grefo.h"
+#include "preview/VideoWindow.h"
 #include "skin/SkinEngine.h"
 
 class TMainForm : public TForm {
@@ -103,8 +106,8 @@ public:
   TValueListEditor* vleAdvanced;
   TSplitter* Splitter1;
   TPanel* panPreview;
-  TPanel* VideoWindow1;  // the video window's place until the preview components exist
-  TTrackBar* TrackBar;
+  preview::TVideoWindow* VideoWindow1;
+  preview::TDSTrackBar* TrackBar;
   TPanel* panPreviewButtons;
   TSpeedButton* sbtnPlay;
   TSpeedButton* sbtnPause;
@@ -115,6 +118,7 @@ public:
   TOpenDialog* OpenDialog1;
   TTimer* timerTime;  // the run clock
   TkivSkinEngine* kivSkinEngine1;
+  preview::TFilterGraph* FilterGraph;  // Tag: the row last previewed, -1 before the first
 
   // Start-up, closing and the simple commands (MainForm.cpp)
   void FormCreate(TObject* Sender);
@@ -173,7 +177,10 @@ public:
   void sbtnPauseClick(TObject* Sender);
   void sbtnStopClick(TObject* Sender);
   void ltvTaskDblClick(TObject* Sender);
-  void TrackBarTimer(TObject* Sender);
+  void TrackBarTimer(TObject* Sender, uint32_t CurrentPos, uint32_t StopPos);
+  // Plays the input of the row at ItemIndex from its start; a file that cannot be rendered
+  // raises the graph's exception.
+  void PreviewSelectedTask();
 
   // The profile editors
   // Loads the profile file into the editors; a missing file leaves them as they are.
@@ -209,6 +216,8 @@ private:
   void BuildBottomBars();
   void BuildProfilePane();
   void BuildPreviewPane();
+  // The filter graph, the slider and the video window of the preview pane (MainPreview.cpp).
+  void BuildPreviewComponents();
   // Shows the Settings dialog on the page.
   void ShowSettings(int page);
   // Enables or disables the commands that need rows: up, down, remove, clear and start.

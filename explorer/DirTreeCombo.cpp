@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "explorer/FileListView.h"
 #include "explorer/ShellHelpers.h"
 #include "explorer/core/ComboGeometry.h"
 #include "explorer/core/TreeKeys.h"
@@ -308,6 +309,25 @@ void TDirTreeCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TDirTreeCombo::SetSelectedPath(const std::string& path) {
   if (!explorer::SameText(path, FTree->FSelectedPath)) FTree->FSelectedPath = path;
+  if (FFileList) FFileList->SetDirectory(path);
+}
+
+void TDirTreeCombo::SetFileList(TFileListView* list) {
+  if (list == FFileList) return;
+  if (FFileList) FFileList->RemoveFreeNotification(this);
+  FFileList = list;
+  if (!list) return;
+  list->FreeNotification(this);
+  if (list->DirTreeCombo() != this) list->SetDirTreeCombo(this);
+  if (!SelectedPath().empty()) {
+    list->SetDirectory(SelectedPath());
+    list->UpdateFileList();
+  }
+}
+
+void TDirTreeCombo::Notification(TComponent* c, TOperation op) {
+  TCustomEdit::Notification(c, op);
+  if (op == opRemove && c == FFileList) FFileList = nullptr;
 }
 
 void TDirTreeCombo::SetGlyph(TBitmap* b) {
@@ -364,6 +384,7 @@ bool TDirTreeCombo::PickSelected(TObject* sender) {
   const bool byClick = sender == FTree;
 
   FTree->FSelectedPath = path;
+  if (FFileList) FFileList->SetDirectory(path);
   if (byClick) ShowNode(text, image);
   if (OnPathChange) OnPathChange(sender, path);
   FTree->CloseUp();

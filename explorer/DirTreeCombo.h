@@ -26,6 +26,7 @@ public:
 };
 
 class TDirTreeCombo;
+class TFileListView;
 
 class TDirTreeDropView : public TCustomTreeView {
 public:
@@ -88,6 +89,10 @@ public:
   // The system image-list index of the icon shown; none when out of range.
   int ImageIndex() const { return FImageIndex; }
   TPathChangeEvent OnPathChange;
+  // The linked list shows the picked folder; linking one that has a path here fills it.
+  TFileListView* FileList() const { return FFileList; }
+  void SetFileList(TFileListView* list);
+  void Notification(TComponent* c, TOperation op) override;
 
   void ToggleDropDown();
   // Selects the node of an existing folder, expanding the way to it; a piece of the path that
@@ -121,4 +126,5 @@ private:
   int FImageIndex = -1;
   TImageList* FImages;
   std::string FAbout;
+  TFileListView* FFileList = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "framework/Buttons.h"
 
+#include "framework/Forms.h"
 #include "framework/ImgList.h"
 
 TButtonGlyphLayout CalcButtonLayout(const TRect& client, SIZE glyph, SIZE text,
@@ -110,6 +111,26 @@ TButtonGlyphLayout TButtonGlyph::Draw(TCanvas* canvas, const TRect& client, cons
 // TBitBtn
 
 TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner) {}
+
+void TBitBtn::SetKind(TBitBtnKind k) {
+  struct KindInfo {
+    const char* caption;
+    int result;
+  };
+  static const KindInfo kinds[] = {{"", 0}, {"OK", IDOK}, {"Cancel", IDCANCEL}, {"&Help", 0}};
+  FKind = k;
+  if (k == bkCustom) return;
+  SetCaption(kinds[k].caption);
+  FModalResult = kinds[k].result;
+  if (k == bkOK) FDefault = true;
+  if (k == bkCancel) FCancel = true;
+}
+
+void TBitBtn::Click() {
+  if (FModalResult != 0)
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
+  TButton::Click();
+}
 
 void TBitBtn::CreateParams(TCreateParams& params) {
   TButton::CreateParams(params);

@@ -61,16 +61,32 @@ protected:
   int FSpacing = 4;
 };
 
-// A push button that shows a glyph beside its caption.
+enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp };
+
+// A push button that shows a glyph beside its caption. A kind gives it its usual caption and
+// modal result; a click on a button with a modal result ends its form's modal loop with it.
 class TBitBtn : public TButton, public TGlyphButtonProperties {
 public:
   explicit TBitBtn(TComponent* AOwner);
+  TBitBtnKind Kind() const { return FKind; }
+  void SetKind(TBitBtnKind k);
+  int ModalResult() const { return FModalResult; }
+  void SetModalResult(int r) { FModalResult = r; }
+  // The button Enter (Default) or Esc (Cancel) stands for on a form that looks for one.
+  bool Default() const { return FDefault; }
+  void SetDefault(bool v) { FDefault = v; }
+  bool Cancel() const { return FCancel; }
+  void SetCancel(bool v) { FCancel = v; }
+  void Click() override;
   void WndProc(TMessage& m) override;
 protected:
   void CreateParams(TCreateParams& params) override;
   void GlyphChanged() override { Invalidate(); }
 private:
   void DrawItem(const DRAWITEMSTRUCT& item);
+  TBitBtnKind FKind = bkCustom;
+  int FModalResult = 0;
+  bool FDefault = false, FCancel = false;
 };
 
 // A button without a window. Buttons with the same nonzero GroupIndex on one parent stay

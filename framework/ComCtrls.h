@@ -436,6 +436,8 @@ public:
   TRect DisplayRect(TDisplayCode code) const;
   // Redraws the row.
   void Update();
+  // Starts editing the caption in place; false when the list refuses (CanEdit).
+  bool EditCaption();
 private:
   friend class TListItems;
   friend class TCustomListView;
@@ -529,6 +531,9 @@ using TLVCustomDrawItemEvent =
 using TLVCustomDrawSubItemEvent = std::function<void(TCustomListView* Sender, TListItem* Item,
                                                      int SubItem, TCustomDrawState State, bool& DefaultDraw)>;
 using TLVEditedEvent = std::function<void(TObject* Sender, TListItem* Item, std::string& S)>;
+using TLVEditingEvent = std::function<void(TObject* Sender, TListItem* Item, bool& AllowEdit)>;
+using TLVCompareEvent =
+    std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare)>;
 
 // The platform's list view. Custom draw: the handlers may change Canvas()'s font and brush
 // colour, which the row or cell is then drawn with, or draw themselves and clear DefaultDraw.
@@ -588,6 +593,13 @@ public:
   void Scroll(int dx, int dy);
   // Sorts the rows with a platform compare function; it gets the two TListItem* and data.
   bool CustomSort(PFNLVCOMPARE compare, LPARAM data);
+  // Sorts the rows once by OnCompare; false without it or without a window.
+  bool AlphaSort();
+  // A caption is being edited in place.
+  bool IsEditing() const;
+  // A bitmap right of the column's caption in the header; null takes it away. The bitmap stays
+  // the caller's.
+  void SetHeaderBitmap(int column, HBITMAP bitmap);
   void Clear() override;
   // The canvas of the custom-draw events (on the platform's drawing surface while they run).
   TCanvas* Canvas() { return &FDrawCanvas; }
@@ -602,6 +614,8 @@ public:
   TLVCustomDrawItemEvent OnCustomDrawItem;
   TLVCustomDrawSubItemEvent OnCustomDrawSubItem;
   TLVEditedEvent OnEdited;
+  TLVEditingEvent OnEditing;
+  TLVCompareEvent OnCompare;
 
   void WndProc(TMessage& m) override;
   void Notification(TComponent* c, TOperation op) override;
@@ -613,6 +627,10 @@ protected:
   virtual void ColClick(TListColumn* column);
   virtual void Change(TListItem* item, TItemChange change);
   virtual void SelectItem(TListItem* item, bool selected);
+  // Whether the caption may be edited in place: not when ReadOnly, else as OnEditing says.
+  virtual bool CanEdit(TListItem* item);
+  // The in-place edit ended with text: OnEdited may change it, then it becomes the caption.
+  virtual void Edit(TListItem* item, std::string text);
   // After column index went into the window or its caption, alignment or image changed there:
   // the platform formats the header item anew then.
   virtual void ColumnChanged(int /*index*/) {}

@@ -28,7 +28,7 @@ void TImageList::SetBkColor(TColor c) {
 
 HIMAGELIST TImageList::Handle() {
   if (!FHandle)
-    FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR24 | (FMasked ? ILC_MASK : 0), 4, 4);
+    FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR24 | (FMasked ? ILC_MASK : 0), 4, FAllocBy);
   return FHandle;
 }
 

@@ -35,6 +35,10 @@ public:
   void SetHeight(int height);
   bool Masked() const { return FMasked; }
   void SetMasked(bool masked);
+  // How many images the list makes room for whenever it is full; the platform copies all the
+  // images each time, so a list filled with many wants a large step. Read when the list is made.
+  int AllocBy() const { return FAllocBy; }
+  void SetAllocBy(int count) { FAllocBy = count > 0 ? count : 1; }
   TDrawingStyle DrawingStyle() const { return FDrawingStyle; }
   void SetDrawingStyle(TDrawingStyle style) { FDrawingStyle = style; }
   int Count();
@@ -60,5 +64,6 @@ private:
   int FWidth = 16;
   int FHeight = 16;
   bool FMasked = true;
+  int FAllocBy = 4;
   TDrawingStyle FDrawingStyle = dsNormal;
 };

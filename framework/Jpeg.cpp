@@ -64,6 +64,8 @@ void TJPEGImage::LoadFromMemory(const void* data, std::size_t size) {
     jpeg_create_decompress(&d.info);
     jpeg_mem_src(&d.info, static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&d.info, TRUE);
+    d.info.scale_num = 1;
+    d.info.scale_denom = 1u << FScale;
     jpeg_start_decompress(&d.info);
   });
   int components = d.info.output_components;

@@ -12,7 +12,12 @@ public:
   using Exception::Exception;
 };
 
-// Decoded to a 24-bit bitmap when loaded; a failed load raises EJPEG and keeps the old image.
+// How large a picture is decoded: its full size, or a half, quarter or eighth of it each way
+// (rounded up), which decodes faster than the full size shrunk afterwards.
+enum TJPEGScale { jsFullSize, jsHalf, jsQuarter, jsEighth };
+
+// Decoded to a 24-bit bitmap when loaded, at the scale set before; a failed load raises EJPEG
+// and keeps the old image.
 class TJPEGImage : public TGraphic {
 public:
   TJPEGImage();
@@ -24,6 +29,8 @@ public:
   int Height() const override { return FBitmap->Height(); }
   void SetHeight(int) override {}
   bool Empty() const override { return FBitmap->Empty(); }
+  TJPEGScale Scale() const { return FScale; }
+  void SetScale(TJPEGScale scale) { FScale = scale; }
   void LoadFromStream(std::istream& stream) override;
   void LoadFromMemory(const void* data, std::size_t size);
   std::unique_ptr<TGraphic> Clone() override;
@@ -33,4 +40,5 @@ protected:
 
 private:
   std::unique_ptr<TBitmap> FBitmap;
+  TJPEGScale FScale = jsFullSize;
 };

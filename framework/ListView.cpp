@@ -465,6 +465,57 @@ bool TCustomListView::CustomSort(PFNLVCOMPARE compare, LPARAM data) {
   return w && SendMessageA(w, LVM_SORTITEMS, data, (LPARAM)compare);
 }
 
+namespace {
+
+int CALLBACK CompareByEvent(LPARAM a, LPARAM b, LPARAM self) {
+  auto* list = reinterpret_cast<TCustomListView*>(self);
+  int compare = 0;
+  list->OnCompare(list, reinterpret_cast<TListItem*>(a), reinterpret_cast<TListItem*>(b), 0, compare);
+  return compare;
+}
+
+}  // namespace
+
+bool TCustomListView::AlphaSort() {
+  return OnCompare && CustomSort(CompareByEvent, reinterpret_cast<LPARAM>(this));
+}
+
+bool TCustomListView::IsEditing() const {
+  HWND w = ListWindow();
+  return w && SendMessageA(w, LVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
+void TCustomListView::SetHeaderBitmap(int column, HBITMAP bitmap) {
+  HWND header = HeaderWindow();
+  if (!header) return;
+  HDITEMA item{};
+  item.mask = HDI_FORMAT;
+  if (!SendMessageA(header, HDM_GETITEMA, column, (LPARAM)&item)) return;
+  item.mask = HDI_FORMAT | HDI_BITMAP;
+  item.fmt = bitmap ? item.fmt | HDF_BITMAP | HDF_BITMAP_ON_RIGHT : item.fmt & ~(HDF_BITMAP | HDF_BITMAP_ON_RIGHT);
+  item.hbm = bitmap;
+  SendMessageA(header, HDM_SETITEMA, column, (LPARAM)&item);
+}
+
+bool TListItem::EditCaption() {
+  HWND w = ListWindow();
+  if (!w) return false;
+  SetFocus(w);
+  return SendMessageA(w, LVM_EDITLABELA, Index(), 0) != 0;
+}
+
+bool TCustomListView::CanEdit(TListItem* item) {
+  if (FReadOnly) return false;
+  bool allow = true;
+  if (OnEditing) OnEditing(this, item, allow);
+  return allow;
+}
+
+void TCustomListView::Edit(TListItem* item, std::string text) {
+  if (OnEdited) OnEdited(this, item, text);
+  item->SetCaption(text);
+}
+
 void TCustomListView::Clear() { FItems->Clear(); }
 
 HWND TCustomListView::HeaderWindow() const {
@@ -546,17 +597,14 @@ bool TCustomListView::HandleNotify(NMHDR& hdr, LRESULT& result) {
       if (column >= 0 && column < FColumns->Count()) ColClick(FColumns->Items(column));
       return true;
     }
-    case LVN_BEGINLABELEDITA:
-      result = FReadOnly;
+    case LVN_BEGINLABELEDITA: {
+      TListItem* item = ItemFromIndex(reinterpret_cast<NMLVDISPINFOA&>(hdr).item.iItem);
+      result = !item || !CanEdit(item);
       return true;
+    }
     case LVN_ENDLABELEDITA: {
       LVITEMA& it = reinterpret_cast<NMLVDISPINFOA&>(hdr).item;
-      TListItem* item = ItemFromIndex(it.iItem);
-      if (item && it.pszText) {
-        std::string text = it.pszText;
-        if (OnEdited) OnEdited(this, item, text);
-        item->SetCaption(text);
-      }
+      if (TListItem* item = ItemFromIndex(it.iItem); item && it.pszText) Edit(item, it.pszText);
       result = FALSE;   // the text stays the item's, asked for by callback
       return true;
     }

@@ -189,6 +189,7 @@ void TMenuItem::Fill(HMENU hmenu) {
       mi.dwTypeData = &text[0];
       mi.cch = (UINT)text.size();
     }
+    if (!ownerDraw && !c->IsLine()) c->PlainItemBitmap(mi);
     if (c->FRadioItem) mi.fType |= MFT_RADIOCHECK;
     mi.fState = (c->FChecked ? MFS_CHECKED : 0) | (c->FEnabled ? 0 : MFS_GRAYED) | (c->FDefault ? MFS_DEFAULT : 0);
     mi.wID = c->FCommand;
@@ -200,6 +201,19 @@ void TMenuItem::Fill(HMENU hmenu) {
     }
     InsertMenuItemA(hmenu, position++, TRUE, &mi);
   }
+}
+
+void TMenuItem::PlainItemBitmap(MENUITEMINFOA& mi) {
+  TMenu* menu = GetParentMenu();
+  TBitmap* picture = FBitmap && !FBitmap->Empty() ? FBitmap.get() : nullptr;
+  if (!picture && FImageIndex >= 0 && menu && menu->Images() && FImageIndex < menu->Images()->Count()) {
+    if (!FImageBitmap) FImageBitmap = std::make_unique<TBitmap>();
+    menu->Images()->GetBitmap(FImageIndex, FImageBitmap.get());
+    picture = FImageBitmap.get();
+  }
+  if (!picture) return;
+  mi.fMask |= MIIM_BITMAP;
+  mi.hbmpItem = picture->Handle();
 }
 
 void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {

@@ -51,6 +51,9 @@ public:
   TBitmap* Bitmap();
   void SetBitmap(TBitmap* bitmap);
   bool IsLine() const { return FCaption == "-"; }
+  // Items of one group index belong together (kept for merging menus).
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int i) { FGroupIndex = i; }
 
   int Count() const { return (int)FItems.size(); }
   TMenuItem* Items(int i) const { return FItems.at(i); }
@@ -85,6 +88,8 @@ public:
 private:
   friend class TMenu;
   void Changed();
+  // The picture a plain (not owner-drawn) item shows: its bitmap, else the menu's image.
+  void PlainItemBitmap(MENUITEMINFOA& mi);
   // Refills hmenu with the visible children.
   void Fill(HMENU hmenu);
   TMenuItem* FParent = nullptr;
@@ -94,7 +99,10 @@ private:
   bool FChecked = false, FEnabled = true, FVisible = true, FDefault = false, FRadioItem = false;
   TShortCut FShortCut = 0;
   int FImageIndex = -1;
+  int FGroupIndex = 0;
   std::unique_ptr<TBitmap> FBitmap;
+  // The menu's image at FImageIndex, as the platform shows it beside a plain item.
+  std::unique_ptr<TBitmap> FImageBitmap;
   WORD FCommand;
   HMENU FHandle = nullptr;
 };

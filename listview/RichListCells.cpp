@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "framework/RichEdit.h"
-#include "listview/HTMLDraw.h"
 #include "listview/HTMLGDI.h"
 #include "listview/RichListUtil.h"
 #include "listview/core/HTMLDrawText.h"

@@ -80,6 +80,7 @@ void TMainForm::Openthedirectory1Click(TObject*) { converter::OpenWithShell(FPCF
 void TMainForm::Openthedirectory2Click(TObject*) { converter::OpenWithShell(ConsoleFolder()); }
 
 void TMainForm::StartRename(TListView* list, TVideoSide side, const std::string& folder) {
+  if (!manager::IsAbsolutePath(folder)) return;  // no drive chosen: the rows name no file
   if (TListItem* row = list->Selected()) RenameForm->StartRename(side, folder + row->Caption());
 }
 
@@ -96,6 +97,7 @@ void TMainForm::Rename2Click(TObject*) { btnRename->Click(); }
 // Each selected video with its thumbnail, without a question; what cannot be deleted stays
 // and the refreshed list shows it.
 void TMainForm::DeleteSelected(TListView* list, const std::string& folder) {
+  if (!manager::IsAbsolutePath(folder)) return;  // no drive chosen: the rows name no file
   for (int i = 0; i < list->Items()->Count(); ++i) {
     TListItem* row = list->Items()->Item(i);
     if (!row->Selected()) continue;

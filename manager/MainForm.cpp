@@ -19,6 +19,7 @@ constexpr int kUnskinnedTag = 9999;
 constexpr int kBannerCount = 4;
 constexpr int kThumbnailWidth = 80;
 constexpr int kThumbnailHeight = 60;
+constexpr int kThumbnailsAllocBy = 256;  // a folder's videos come by the hundred
 
 TImageList* MakeImageList(TComponent* owner, const char* name, int width, int height) {
   TImageList* images = new TImageList(owner);
@@ -44,15 +45,11 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientSize(760, 578);
 
   // The skin is the one built into the program.
-  kivSkinEngine1 = new TkivSkinEngine(this);
-  kivSkinEngine1->SetName("kivSkinEngine1");
-  kivSkinEngine1->SetDisabledTag(kUnskinnedTag);
-  kivSkinEngine1->SetBuiltIn(true);
-  kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-  kivSkinEngine1->SetActive(true);
+  kivSkinEngine1 = skin::NewBuiltInSkinEngine(this, kUnskinnedTag);
 
   imlPC = MakeImageList(this, "imlPC", kThumbnailWidth, kThumbnailHeight);
   imlPSP = MakeImageList(this, "imlPSP", kThumbnailWidth, kThumbnailHeight);
+  for (TImageList* thumbnails : {imlPC, imlPSP}) thumbnails->SetAllocBy(kThumbnailsAllocBy);
   imladv = MakeImageList(this, "imladv", 200, 69);
   imladv->SetMasked(false);
   for (int i = 1; i <= kBannerCount; ++i) {

@@ -20,13 +20,15 @@ private:
   UINT FOldMode;
 };
 
+// Sized to the file, not the limit: a buffer of the limit for each of hundreds of thumbnails
+// costs more than decoding them.
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string content(limit + 1, '\0');
-  file.read(&content[0], static_cast<std::streamsize>(content.size()));
-  if (file.bad() || static_cast<std::size_t>(file.gcount()) > limit) return std::nullopt;
-  content.resize(static_cast<std::size_t>(file.gcount()));
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
+  if (size < 0 || static_cast<std::uint64_t>(size) > limit) return std::nullopt;
+  std::string content(static_cast<std::size_t>(size), '\0');
+  file.seekg(0);
+  if (!file.read(&content[0], size)) return std::nullopt;
   return content;
 }
 
@@ -57,9 +59,16 @@ bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, 
   for (const std::string& path : thumbnails) {
     const std::optional<std::string> data = ReadSmallFile(path, kMaxThumbnailBytes);
     if (!data) continue;
+    // Shrinking a picture is slow under Wine, so one at least twice the rectangle each way
+    // (as the console's are) is decoded at half size; a smaller one is decoded whole.
     TJPEGImage picture;
+    picture.SetScale(jsHalf);
     try {
       picture.LoadFromMemory(data->data(), data->size());
+      if (picture.Width() < r.right - r.left || picture.Height() < r.bottom - r.top) {
+        picture.SetScale(jsFullSize);
+        picture.LoadFromMemory(data->data(), data->size());
+      }
     } catch (const EJPEG&) {
       continue;  // a damaged thumbnail: the next one will do
     }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "skin/SkinEngine.h"
+
 namespace skin {
 
 std::vector<std::uint8_t> BuiltInSkinData() {
@@ -12,6 +14,16 @@ std::vector<std::uint8_t> BuiltInSkinData() {
   if (!bytes)
     return {};
   return std::vector<std::uint8_t>(bytes, bytes + SizeofResource(module, resource));
+}
+
+TkivSkinEngine* NewBuiltInSkinEngine(TComponent* owner, int disabledTag) {
+  auto* engine = new TkivSkinEngine(owner);
+  engine->SetName("kivSkinEngine1");
+  engine->SetDisabledTag(disabledTag);
+  engine->SetBuiltIn(true);
+  engine->SetSkinData(BuiltInSkinData());
+  engine->SetActive(true);
+  return engine;
 }
 
 }  // namespace skin

@@ -20,6 +20,21 @@ bool StartsWith(const std::string& text, const std::string& start) {
 
 }  // namespace
 
+void TkivSkinMenuBar::WndProc(TMessage& m) {
+  constexpr LPARAM kAltHeld = 1 << 29;  // in the key data of a character message
+  if (m.Msg == CM_DIALOGCHAR && (m.LParam & kAltHeld) && Visible() && Enabled()) {
+    for (int i = 0; i < ButtonCount(); ++i) {
+      TToolButton* button = Buttons(i);
+      if (button->Visible() && button->Enabled() && IsAccel(char(m.WParam), button->Caption())) {
+        m.Result = 1;
+        button->Click();
+        return;
+      }
+    }
+  }
+  TToolBar::WndProc(m);
+}
+
 HWND TkivSkinWindowVCL::GetHandle() const { return FForm ? FForm->Handle() : nullptr; }
 
 void TkivSkinWindowVCL::CallOldProc(TMessage& m) { FSavedWindowProc(m); }

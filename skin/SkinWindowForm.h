@@ -11,11 +11,13 @@
 
 class TkivSkinWindowVCL;
 
-// The bar that shows a form's main menu, one button per top-level item.
+// The bar that shows a form's main menu, one button per top-level item. Alt and a button's
+// underlined letter open that button's menu, as they open the platform's menu bar.
 class TkivSkinMenuBar : public TToolBar {
 public:
   TkivSkinMenuBar(TComponent* owner, TkivSkinWindowVCL* window) : TToolBar(owner), FWindow(window) {}
   TkivSkinWindowVCL* Window() const { return FWindow; }
+  void WndProc(TMessage& m) override;
 
 private:
   TkivSkinWindowVCL* FWindow;

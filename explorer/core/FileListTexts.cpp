@@ -11,6 +11,13 @@ const char* const kReadOnlyText = "It's ReadOnly";
 const char* const kNoFileSelectedText = "No file selected";
 const char* const kShortcutFailedText = "Error - PersistFile.Save failed";
 const char* const kNewFolderName = "New Folder";
+const char* const kInvalidNameText = "Folder Name contains invalid characters";
+
+bool RowEditable(const std::string& caption, const std::string& kind) {
+  return caption != kParentCaption && (kind == kKindDir || kind == kKindFile);
+}
+
+bool NameAcceptable(const std::string& name) { return !name.empty() && name.find_first_of("\\/") == std::string::npos; }
 
 std::vector<TColumnSpec> FolderColumns(const TFolderColumnWidths& w) {
   return {{"Name", w.Name, TColumnAlign::Left},

@@ -36,6 +36,12 @@ extern const char* const kReadOnlyText;          // "It's ReadOnly"
 extern const char* const kNoFileSelectedText;    // "No file selected"
 extern const char* const kShortcutFailedText;    // "Error - PersistFile.Save failed"
 extern const char* const kNewFolderName;         // "New Folder"
+extern const char* const kInvalidNameText;       // "Folder Name contains invalid characters"
+
+// Rows that may be renamed in place: folder and file entries, not the parent entry.
+bool RowEditable(const std::string& caption, const std::string& kind);
+// A new name is refused when it is empty or holds a path separator, which would move the file.
+bool NameAcceptable(const std::string& name);
 
 // The platform's drive type codes 0 to 6 as words; any other code an empty text.
 std::string DriveTypeText(unsigned type);

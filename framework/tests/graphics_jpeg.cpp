@@ -53,6 +53,30 @@ TEST(GraphicsJpeg, StretchDrawsAtHalfSize) {
   EXPECT_EQ(preview.Canvas()->Pixels(40, 65), clWhite);
 }
 
+TEST(GraphicsJpeg, ScaleDecodesSmallerRoundingUp) {
+  struct Case {
+    TJPEGScale scale;
+    int width, height;
+  };
+  TJPEGImage image;
+  const std::string odd = EncodeJpeg(161, 121);
+  for (const Case& c : {
+           Case{jsFullSize, 161, 121},
+           Case{jsHalf, 81, 61},      // a half pixel left over makes a whole one
+           Case{jsQuarter, 41, 31},
+           Case{jsEighth, 21, 16},
+       }) {
+    image.SetScale(c.scale);
+    Load(image, odd);
+    EXPECT_EQ(image.Width(), c.width) << "scale " << c.scale;
+    EXPECT_EQ(image.Height(), c.height) << "scale " << c.scale;
+  }
+  image.SetScale(jsHalf);
+  Load(image, EncodeJpeg(160, 120));
+  EXPECT_TRUE(Near(PixelOf(image, 10, 30), clRed, 24));  // the colours survive the scaling
+  EXPECT_TRUE(Near(PixelOf(image, 70, 30), clBlue, 24));
+}
+
 TEST(GraphicsJpeg, DamagedDataRaisesAndTheProgramGoesOn) {
   std::string good = EncodeJpeg(160, 120);
   TJPEGImage image;

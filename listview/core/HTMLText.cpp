@@ -118,7 +118,11 @@ std::string PrepareMarkup(std::string text) {
     const std::size_t close = text.find('>', hash);
     if (close != std::string::npos) text.erase(close, 1);
   }
-  ReplaceAll("\r", "<BR>", text);
+  return LineBreaksToHTML(text, true);
+}
+
+std::string LineBreaksToHTML(std::string text, bool breaks) {
+  ReplaceAll("\r", breaks ? "<BR>" : "", text);
   ReplaceAll("\n", "", text);
   return text;
 }

@@ -35,6 +35,9 @@ std::string BetweenQuotes(const std::string& text, std::size_t from = 0);
 // occurrence of name (any case) in tag; empty without a name or two quotes.
 std::string AttributeValue(const std::string& tag, const std::string& name);
 
+// With breaks, every carriage return becomes "<BR>", else it goes; line feeds always go.
+std::string LineBreaksToHTML(std::string text, bool breaks);
+
 // The text as the renderer lays it out: entities swept until none is left ("&amp;" becomes
 // "&&", which the canvas shows as "&"), the first "<#word>" unwrapped to "#word", carriage
 // returns made line-break tags and line feeds dropped.

@@ -63,6 +63,7 @@ protected:
 
 TEST_F(RichListCellsTest, F2EditsTheCurrentCellAndEscapeOrARefusalChangesNothing) {
   list->SetSubItemEdit(true);
+  list->SetOwnerDraw(true);
   std::vector<std::string> edited;
   list->OnEdited = [&](TObject*, TListItem*, std::string& s) { edited.push_back(s); };
   Focus(0);
@@ -80,7 +81,14 @@ TEST_F(RichListCellsTest, F2EditsTheCurrentCellAndEscapeOrARefusalChangesNothing
   SetWindowPos(Editor(), nullptr, 0, 0, 5, 5, SWP_NOZORDER);
   GetWindowRect(Editor(), &after);
   EXPECT_TRUE(EqualRect(&before, &after)) << "moved to " << after.left << "," << after.top;
-  SetWindowTextA(Editor(), "12");
+  for (char c : {'1', '2'}) {   // over the selected old text, through the message loop
+    PostMessageA(Editor(), WM_KEYDOWN, c, 1);   // the loop translates it into the character
+    PostMessageA(Editor(), WM_KEYUP, c, 0xC0000001);
+    Pump(150);
+    ASSERT_NE(Editor(), nullptr) << "the editor closed after " << c;
+  }
+  GetWindowTextA(Editor(), text, sizeof text);
+  EXPECT_STREQ(text, "12") << "typed";
   SendMessageA(Editor(), WM_KEYDOWN, VK_RETURN, 0);
   PumpUntil([&] { return Editor() == nullptr; });
   EXPECT_EQ(Rows(), "b12x* a9y c100z ") << "the caption stays";
@@ -139,8 +147,15 @@ TEST_F(RichListCellsTest, RowsMoveOntoARowOrBelowTheLastAndCopyAndPasteAsText) {
 TEST_F(RichListCellsTest, AutoHintShowsOnlyClippedCells) {
   list->SetAutoHint(true);
   list->Items()->Item(1)->SubItems()->Put(1, std::string(80, 'w'));
+  list->Items()->Item(0)->SubItems()->Put(0, "{\\rtf1\\ansi rich {\\b text} that is far too wide for its column}");
+  list->Items()->Item(2)->SubItems()->Put(1, "<b>mark</b>-up");
   struct Case { int row, column; bool shows; std::string hint; };
-  for (const Case& c : {Case{1, 2, true, std::string(80, 'w')}, Case{1, 1, false, "9"}}) {
+  for (const Case& c : {
+           Case{1, 2, true, std::string(80, 'w')},
+           Case{1, 1, false, "9"},
+           Case{0, 1, true, "rich text that is far too wide for its column"},   // the rich edit's plain text
+           Case{2, 2, false, "mark-up"},                                        // mark-up without tags
+       }) {
     TRect r = list->GetCellRect(c.row, c.column);
     THintInfo info;
     info.HintControl = list;
@@ -148,8 +163,8 @@ TEST_F(RichListCellsTest, AutoHintShowsOnlyClippedCells) {
     std::string hint;
     bool canShow = true;
     list->GetHintText(hint, canShow, info);
-    EXPECT_EQ(canShow, c.shows) << c.column;
-    EXPECT_EQ(hint, c.hint) << c.column;
+    EXPECT_EQ(canShow, c.shows) << c.row << "," << c.column;
+    EXPECT_EQ(hint, c.hint) << c.row << "," << c.column;
   }
 }
 

@@ -1,9 +1,13 @@
 #include "manager/tests/e2e_manager_window.h"
 
+#include <cstdlib>
+#include <iostream>
+
 #include "testing/driver/common_controls.h"
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
 #include "testing/driver/message_boxes.h"
+#include "testing/driver/screenshot.h"
 #include "testing/driver/wait.h"
 #include "testing/driver/window_contents.h"
 #include "testing/driver/window_search.h"
@@ -19,6 +23,15 @@ ConsoleDrive::~ConsoleDrive() { RemoveFolderTree(PathOf("MP_ROOT")); }
 
 std::string ConsoleDrive::PathOf(const std::string& path) {
   return std::string(driver::kRemovableDrive) + path;
+}
+
+bool Screenshot(HWND window, const std::string& name) {
+  DWORD_PTR result;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kWindowTimeoutMs, &result);
+  const char* root = std::getenv("WINE_TEST_ROOT");
+  const std::string picture = std::string(root ? root : ".") + "/" + name;
+  std::cout << "screenshot: " << picture << "\n";
+  return driver::TakeScreenshot(picture);
 }
 
 void RemoveFolderTree(const std::string& folder) {
@@ -111,6 +124,21 @@ std::vector<std::vector<std::string>> ManagerWindow::WaitForRows(HWND list, int 
       },
       kWindowTimeoutMs);
   return rows;
+}
+
+::testing::AssertionResult ManagerWindow::Shows(HWND list,
+                                               const std::vector<std::string>& captions) const {
+  std::vector<std::string> shown;
+  const bool came = driver::WaitUntil(
+      [&] {
+        shown.clear();
+        for (int row = 0, rowCount = driver::ListViewRowCount(list); row < rowCount; ++row)
+          shown.push_back(driver::ListViewItemText(list, row, 0));
+        return shown == captions;
+      },
+      kWindowTimeoutMs);
+  if (came) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the list shows " << ::testing::PrintToString(shown);
 }
 
 std::vector<std::string> ManagerWindow::WaitForStatusText(int panel,

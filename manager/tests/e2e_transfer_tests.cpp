@@ -30,14 +30,16 @@ protected:
   }
   std::string PC(const std::string& name) const { return FPC + "\\" + name; }
   // Presses the button and answers the overwrite questions in turn; the final box's caption
-  // and text.
+  // and text. With a picture named, the screen is taken at the first question.
   std::pair<std::string, std::string> Transfer(const std::string& button,
-                                               const std::vector<std::string>& answers = {}) {
+                                               const std::vector<std::string>& answers = {},
+                                               const std::string& picture = "") {
     EXPECT_TRUE(driver::ClickButton(FManager.Button(button))) << button;
     for (const std::string& answer : answers) {
       const HWND question = FManager.WaitForBox("Overwrite");
       if (!question) return {"no question", ""};
       EXPECT_EQ(driver::MessageBoxText(question), "The destination file is existent. Overwrite it?");
+      if (!picture.empty() && answer == answers.front()) EXPECT_TRUE(Screenshot(question, picture));
       driver::PressDialogButton(question, answer);
     }
     return FinalBox();
@@ -63,13 +65,6 @@ protected:
         kWindowTimeoutMs);
     if (box) driver::PressDialogButton(box, IDOK);
     return shown;
-  }
-  // The captions of the list once it holds count rows.
-  std::vector<std::string> Captions(HWND list, int count) const {
-    std::vector<std::string> captions;
-    for (const std::vector<std::string>& row : FManager.WaitForRows(list, count))
-      captions.push_back(row[0]);
-    return captions;
   }
   static std::string Bytes(const std::string& path) { return driver::ReadWholeFile(path); }
 
@@ -99,8 +94,7 @@ TEST_F(ManagerTransfers, CopyToTheConsoleNamesEveryVideoWithItsThumbnail) {
   EXPECT_EQ(Bytes(kVideos + "M4V00003.THM"), Bytes(PC("a.THM")));
   EXPECT_EQ(Bytes(kVideos + "M4V00004.MP4"), "video b");
   EXPECT_EQ(Bytes(kVideos + "M4V00004.THM"), Bytes(FDefault));
-  EXPECT_EQ(Captions(FManager.PSPList(), 3),
-            (Names{"M4V00001.MP4", "M4V00003.MP4", "M4V00004.MP4"}));
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00001.MP4", "M4V00003.MP4", "M4V00004.MP4"}));
   EXPECT_TRUE(driver::FileExists(PC("a.mp4")) && driver::FileExists(PC("b.mp4")));
 
   // The other type's folder is made by its first copy; a move takes the video off the PC.
@@ -111,8 +105,8 @@ TEST_F(ManagerTransfers, CopyToTheConsoleNamesEveryVideoWithItsThumbnail) {
   EXPECT_EQ(Bytes(avc + "MAQ00001.MP4"), "video b");
   EXPECT_EQ(Bytes(avc + "MAQ00001.THM"), Bytes(FDefault));
   EXPECT_FALSE(driver::FileExists(PC("b.mp4")));
-  EXPECT_EQ(Captions(FManager.PCList(), 1), (Names{"a.mp4"}));
-  EXPECT_EQ(Captions(FManager.PSPList(), 1), (Names{"MAQ00001.MP4"}));
+  EXPECT_TRUE(FManager.Shows(FManager.PCList(), {"a.mp4"}));
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"MAQ00001.MP4"}));
 }
 
 TEST_F(ManagerTransfers, ATakenNameOnThePCIsAskedAboutAndMoveBringsTheVideoBack) {
@@ -122,7 +116,8 @@ TEST_F(ManagerTransfers, ATakenNameOnThePCIsAskedAboutAndMoveBringsTheVideoBack)
   Start();
   ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
 
-  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}).second, "The transfer is completed.");
+  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}, "hollimer-transfer.png").second,
+            "The transfer is completed.");
   EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "PC video");
   EXPECT_EQ(Bytes(PC("M4V00001_New.MP4")), "console video");
   EXPECT_EQ(Bytes(PC("M4V00001_New.THM")), Bytes(FDefault));
@@ -133,9 +128,9 @@ TEST_F(ManagerTransfers, ATakenNameOnThePCIsAskedAboutAndMoveBringsTheVideoBack)
   EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "console video");
   EXPECT_FALSE(driver::FileExists(kVideos + "M4V00001.MP4"));
   EXPECT_FALSE(driver::FileExists(kVideos + "M4V00001.THM"));
-  EXPECT_EQ(Captions(FManager.PSPList(), 0), Names{});
-  EXPECT_EQ(Captions(FManager.PCList(), 3),
-            (Names{"M4V00001.MP4", "M4V00001_New.MP4", "M4V00001_New2.MP4"}));
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {}));
+  EXPECT_TRUE(FManager.Shows(FManager.PCList(),
+                             {"M4V00001.MP4", "M4V00001_New.MP4", "M4V00001_New2.MP4"}));
 }
 
 TEST_F(ManagerTransfers, AVideoThatCannotBeReadStaysOnTheConsoleAndIsCounted) {

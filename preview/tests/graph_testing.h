@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/ComObj.h"
+#include "framework/Forms.h"
 #include "preview/Grefo.h"
 #include "testing/driver/clips.h"
 #include "testing/driver/fixture.h"
@@ -124,6 +125,20 @@ inline std::vector<std::wstring> FilterNames(IFilterGraph* graph) {
   }
   return names;
 }
+
+// A form shown for a suite of tests, freed after it: hiding a shown window costs Wine seconds
+// without a window manager, so each suite keeps one.
+class ShownFormTest : public ::testing::Test {
+protected:
+  static void ShowForm(const char* caption, const TRect& bounds) {
+    form = New<TForm>(nullptr);
+    form->SetBoundsRect(bounds);
+    form->SetCaption(caption);
+    form->Show();
+  }
+  static void TearDownTestSuite() { TObject::FreeAndNil(form); }
+  static inline TForm* form = nullptr;
+};
 
 inline std::string Joined(const Log& log) {
   std::string text;

@@ -74,7 +74,7 @@ Outline OutlineOf(HWND window) {
 }
 
 // The screen's pixels of one title row, from the middle of the window to well before its
-// buttons, as 0x00RRGGBB.
+// buttons.
 std::vector<COLORREF> TitleRow(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -131,7 +131,12 @@ std::string ScreenshotPath(const std::string& name) {
 // Whether the window has been painted in the skin: its row of title pixels holds none of the
 // platform's title colours.
 bool WaitForSkinnedTitle(HWND window) {
-  return driver::WaitUntil([&] { return PlatformTitlePixels(TitleRow(window)) == 0; }, kTimeoutMs);
+  return driver::WaitUntil(
+      [&] {
+        const std::vector<COLORREF> row = TitleRow(window);
+        return !row.empty() && PlatformTitlePixels(row) == 0;
+      },
+      kTimeoutMs);
 }
 
 TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) {
@@ -157,23 +162,21 @@ TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) 
   }
 }
 
-// Where a title button stands, from the window's top right corner.
-POINT TitleButton(HWND window, int fromRight) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {r.right - fromRight, r.top + 11};
-}
-
-// Clicks the title button as a user does, once the window is the one under the point.
+// Clicks the title button as a user does, once the window stands still (a restored window
+// may still be placed) and is the one under the point.
 bool ClickTitleButton(HWND window, int fromRight) {
   SetForegroundWindow(window);
-  const POINT at = TitleButton(window, fromRight);
+  RECT before{}, now{};
+  POINT at{};
   return driver::WaitUntil(
              [&] {
-               return IsWindowVisible(window) && IsWindowEnabled(window) &&
-                      GetAncestor(WindowFromPoint(at), GA_ROOT) == window;
+               before = now;
+               GetWindowRect(window, &now);
+               at = {now.right - fromRight, now.top + 11};
+               return EqualRect(&before, &now) && IsWindowVisible(window) &&
+                      IsWindowEnabled(window) && GetAncestor(WindowFromPoint(at), GA_ROOT) == window;
              },
-             kTimeoutMs) &&
+             kTimeoutMs, 200) &&
          driver::ClickScreen(at);
 }
 
@@ -206,7 +209,8 @@ TEST(SkinnedMainWindows, TitleButtonsMaximiseRestoreMinimiseAndCloseOnRealClicks
     for (const Step& step : c.steps) {
       SCOPED_TRACE(step.what);
       ASSERT_TRUE(ClickTitleButton(main, step.button));
-      EXPECT_TRUE(driver::WaitUntil([&] { return step.done(main); }, kTimeoutMs));
+      EXPECT_TRUE(driver::WaitUntil([&] { return step.done(main); }, kTimeoutMs))
+          << "zoomed " << IsZoomed(main) << ", iconic " << IsIconic(main);
     }
     PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return normal(main); }, kTimeoutMs));

@@ -1,11 +1,18 @@
 #include "testing/driver/input.h"
 
+#include <string>
+
+#include "testing/driver/linux_shell.h"
 #include "testing/driver/wait.h"
 
 namespace driver {
 namespace {
 
 constexpr DWORD kReadyTimeoutMs = 20000;
+
+std::string MoveTo(POINT screen) {
+  return " mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " sleep 0.05";
+}
 
 bool TakesInput(HWND window) {
   return IsWindowVisible(window) && IsWindowEnabled(window) &&
@@ -57,6 +64,14 @@ bool ClickScreen(POINT screen) {
   inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+bool MouseDrag(POINT from, POINT to) {
+  std::string moves = "xdotool" + MoveTo(from) + " mousedown 1";
+  constexpr int kSteps = 4;
+  for (int step = 1; step <= kSteps; ++step)
+    moves += MoveTo({from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
+  return RunLinuxShell(moves + " mouseup 1");
 }
 
 }  // namespace driver

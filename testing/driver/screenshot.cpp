@@ -1,26 +1,13 @@
 #include "testing/driver/screenshot.h"
 
+#include <sstream>
 #include <utility>
 
 #include "testing/driver/files.h"
+#include "testing/driver/linux_shell.h"
 #include "testing/driver/wait.h"
 
 namespace driver {
-
-// Wine's own export: the Linux path of a Windows one, in memory of the process heap.
-static std::string LinuxPath(const std::string& path) {
-  using Converter = char*(CDECL*)(LPCWSTR);
-  const auto convert = reinterpret_cast<Converter>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
-  if (!convert) return "";
-  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-  char* converted = convert(wide.c_str());
-  if (!converted) return "";
-  std::string result = converted;
-  HeapFree(GetProcessHeap(), 0, converted);
-  return result;
-}
 
 bool TakeScreenshot(const std::string& pngPath, DWORD timeoutMs) {
   DeleteFileA(pngPath.c_str());
@@ -33,17 +20,32 @@ bool TakeScreenshot(const std::string& pngPath, DWORD timeoutMs) {
   // is not the format's, so the format goes in front of it.
   const std::string format = target.substr(dot + 1);
   const std::string part = "'" + target + ".part'";
-  std::string commandLine = "sh -c \"import -window root -depth 8 " + format + ":" + part + " && mv " +
-                            part + " '" + target + "'\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA("Z:\\bin\\sh", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info))
+  if (!StartLinuxShell("import -window root -depth 8 " + format + ":" + part + " && mv " + part +
+                       " '" + target + "'"))
     return false;
-  if (info.hProcess) CloseHandle(info.hProcess);
-  if (info.hThread) CloseHandle(info.hThread);
   return WaitUntil([&] { return FileExists(pngPath); }, timeoutMs);
+}
+
+ScreenPicture::ScreenPicture(const std::string& ppm) {
+  std::istringstream in(ppm);
+  std::string magic;
+  int maximum = 0;
+  if (!(in >> magic >> FWidth >> FHeight >> maximum) || magic != "P6" || maximum != 255) {
+    FWidth = FHeight = 0;
+    return;
+  }
+  in.get();
+  FPixels = ppm.substr(static_cast<size_t>(in.tellg()));
+}
+
+ScreenPicture ScreenPicture::Take(const std::string& ppmPath) {
+  return ScreenPicture(TakeScreenshot(ppmPath) ? ReadWholeFile(ppmPath) : "");
+}
+
+COLORREF ScreenPicture::At(POINT screen) const {
+  const size_t at = (static_cast<size_t>(screen.y) * FWidth + screen.x) * 3;
+  const auto channel = [&](size_t i) { return static_cast<unsigned char>(FPixels[at + i]); };
+  return RGB(channel(0), channel(1), channel(2));
 }
 
 bool TakeSettledScreenshot(const std::string& path, DWORD timeoutMs) {

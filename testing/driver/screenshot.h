@@ -14,4 +14,24 @@ bool TakeScreenshot(const std::string& pngPath, DWORD timeoutMs = 15000);
 // window that a busy machine paints late is on it.
 bool TakeSettledScreenshot(const std::string& path, DWORD timeoutMs = 30000);
 
+// A binary PPM picture as ImageMagick writes it: "P6", width, height, 255, then RGB rows.
+// One that cannot be read has no pixels.
+class ScreenPicture {
+ public:
+  explicit ScreenPicture(const std::string& ppm);
+  // The screen now, through a ".ppm" file at the path.
+  static ScreenPicture Take(const std::string& ppmPath);
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  bool Complete() const {
+    return FWidth > 0 && FPixels.size() == static_cast<size_t>(FWidth) * FHeight * 3;
+  }
+  // The colour at a point of the screen, which must lie on the picture.
+  COLORREF At(POINT screen) const;
+
+ private:
+  int FWidth = 0, FHeight = 0;
+  std::string FPixels;
+};
+
 }  // namespace driver

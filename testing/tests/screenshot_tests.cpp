@@ -1,8 +1,6 @@
 // Screenshots of the X screen: a PNG to look at, and pixels a test can check.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "testing/driver/files.h"
 #include "testing/driver/screenshot.h"
 #include "testing/tests/sample_window_fixture.h"
@@ -16,36 +14,6 @@ unsigned BigEndian(const std::string& data, size_t at) {
   for (size_t i = at; i < at + 4; ++i) value = value << 8 | static_cast<unsigned char>(data[i]);
   return value;
 }
-
-// A binary PPM picture as ImageMagick writes it: "P6", width, height, 255, then RGB rows.
-class Picture {
- public:
-  explicit Picture(const std::string& ppm) {
-    std::istringstream in(ppm);
-    std::string magic;
-    int maximum = 0;
-    if (!(in >> magic >> FWidth >> FHeight >> maximum) || magic != "P6" || maximum != 255) {
-      FWidth = FHeight = 0;
-      return;
-    }
-    in.get();
-    FPixels = ppm.substr(static_cast<size_t>(in.tellg()));
-  }
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
-  bool Complete() const {
-    return FWidth > 0 && FPixels.size() == static_cast<size_t>(FWidth) * FHeight * 3;
-  }
-  COLORREF At(POINT screen) const {
-    const size_t at = (static_cast<size_t>(screen.y) * FWidth + screen.x) * 3;
-    const auto channel = [&](size_t i) { return static_cast<unsigned char>(FPixels[at + i]); };
-    return RGB(channel(0), channel(1), channel(2));
-  }
-
- private:
-  int FWidth = 0, FHeight = 0;
-  std::string FPixels;
-};
 
 TEST(Screenshot, IsAPngOfTheWholeScreen) {
   const std::string path = MakeScratchFolder("screenshot") + "\\screen.png";
@@ -74,9 +42,9 @@ TEST_F(SampleWindow, ShowsOnAScreenshot) {
   const POINT page{(list.left + list.right) / 2, list.bottom - 8};
 
   const std::string path = MakeScratchFolder("screenshot") + "\\screen.ppm";
-  Picture picture("");
+  ScreenPicture picture("");
   WaitUntil([&] {
-    picture = Picture(TakeScreenshot(path) ? ReadWholeFile(path) : "");
+    picture = ScreenPicture::Take(path);
     return picture.Complete() && picture.At(face) == GetSysColor(COLOR_BTNFACE) &&
            picture.At(page) == GetSysColor(COLOR_WINDOW);
   }, 10000, 200);

@@ -120,6 +120,14 @@ TEST(FileMenuTest, MenuTablesAndTexts) {
                         Size{999999, "999 Mb"}, Size{1000000, "1,000 Mb"},
                         Size{4000000000LL, "4,000,000 Mb"}})  // a disk past 32-bit KB counts
     EXPECT_EQ(DriveSizeText(c.kb), c.text) << c.kb;
+  EXPECT_TRUE(RowEditable("a.txt", "file"));
+  EXPECT_TRUE(RowEditable("Sub", "dir"));
+  EXPECT_FALSE(RowEditable(" Parent", "dir"));
+  EXPECT_FALSE(RowEditable(" (C:)  Disk", "drv"));
+  EXPECT_TRUE(NameAcceptable("b c.txt"));
+  EXPECT_FALSE(NameAcceptable("..\\b.txt"));
+  EXPECT_FALSE(NameAcceptable("sub/b.txt"));
+  EXPECT_FALSE(NameAcceptable(""));
   EXPECT_EQ(AttributeLetters(true, true, true, true), "ARHS");
   EXPECT_EQ(AttributeLetters(false, true, false, true), "RS");
   EXPECT_EQ(AttributeLetters(false, false, false, false), "");

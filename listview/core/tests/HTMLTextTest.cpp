@@ -46,6 +46,11 @@ TEST(RoundingTest, TiesGoToTheEvenNumber) {
 
 // What the text becomes before layout, seen as the plain text of one measuring call and as
 // the runs a painting call draws.
+TEST(LineBreaksToHTMLTest, CarriageReturnsBreakOrGoAndLineFeedsGo) {
+  EXPECT_EQ(LineBreaksToHTML("a\r\nb\rc\n", true), "a<BR>b<BR>c");
+  EXPECT_EQ(LineBreaksToHTML("a\r\nb\rc\n", false), "abc");
+}
+
 TEST(MarkupPreparationTest, SweepsEntitiesUnwrapsHashTagsAndBreaksLines) {
   struct Case {
     const char* markup;

@@ -47,6 +47,12 @@ public:
     mniOpen->SetShortCut(ShortCut('O', ssCtrl));
     mniOpen->OnClick = [this](TObject*) { ++FOpened; };
     mnuMain->Items()->Items(0)->Add(mniOpen);
+    mniExit = new TMenuItem(this);
+    mniExit->SetCaption("E&xit");
+    mniExit->SetShortCut(ShortCut('X', ssAlt));
+    mniExit->OnClick = [this](TObject*) { ++FExited; };
+    mnuMain->Items()->Items(0)->Add(mniExit);
+    mnuMain->Items()->Items(1)->OnClick = [this](TObject*) { ++FHelped; };
     SetMenu(mnuMain);
     btnTop = new TButton(this);
     btnTop->SetParent(this);
@@ -63,10 +69,11 @@ public:
   TkivSkinEngine* kivSkinEngine1;
   TMainMenu* mnuMain;
   TMenuItem* mniOpen;
+  TMenuItem* mniExit;
   TButton* btnTop;
   TMemo* memStretch;
   TPanel* panBottom;
-  int FOpened = 0;
+  int FOpened = 0, FExited = 0, FHelped = 0;
 };
 
 // The one main form of the test program, made when first needed and shown by the first
@@ -81,6 +88,16 @@ TTestMainForm* MainForm() {
 void ShowMainForm() {
   MainForm()->Show();
   ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(MainForm()->Handle()) != 0; }));
+}
+
+// Closes a drop-down menu of this thread once it shows, counting it.
+int gMenusClosed = 0;
+void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND menu = FindWindowA("#32768", nullptr);
+  if (menu && IsWindowVisible(menu)) {
+    ++gMenusClosed;
+    EndMenu();
+  }
 }
 
 TkivSkinWindowVCL* SkinWindowOf(TCustomForm* form) {
@@ -190,18 +207,39 @@ TEST(SkinEngine, AMainMenuBecomesABarThatMovesTheControlsAndKeepsItsShortcuts) {
   form->kivSkinEngine1->SetActive(true);
   EXPECT_EQ(form->btnTop->Top(), 10 + h);
 
-  // Ctrl+O reaches the hidden menu while the form is active.
+  // The hidden menu's shortcuts and the bar's Alt letters work while the form is active: a
+  // top-level item with a submenu drops it down (closed again here once it shows), one
+  // without is clicked.
   SetActiveWindow(form->Handle());
   ASSERT_TRUE(PumpUntil([&] { return form->Active(); }));
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  const int opened = form->FOpened;
-  PostMessageA(form->btnTop->Handle(), WM_KEYDOWN, 'O', 1);
-  EXPECT_TRUE(PumpUntil([&] { return form->FOpened == opened + 1; }));
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseShownMenu);
+  constexpr LPARAM kAlt = 1 | (1 << 29);
+  const struct {
+    const char* keys;
+    UINT message;
+    WPARAM key;
+    LPARAM data;
+    BYTE control;
+    const int& count;
+  } cases[] = {
+      {"Ctrl+O", WM_KEYDOWN, 'O', 1, 0x80, form->FOpened},
+      {"Alt+X", WM_SYSKEYDOWN, 'X', kAlt, 0, form->FExited},
+      {"Alt+F", WM_SYSCHAR, 'f', kAlt, 0, gMenusClosed},
+      {"Alt+H", WM_SYSCHAR, 'H', kAlt, 0, form->FHelped},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = c.control;
+    SetKeyboardState(keys);
+    const int before = c.count;
+    PostMessageA(form->btnTop->Handle(), c.message, c.key, c.data);
+    EXPECT_TRUE(PumpUntil([&] { return c.count == before + 1; }));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+  }
+  KillTimer(nullptr, timer);
 }
 
 TEST(SkinEngine, ASkinnedFormKeepsTheSkinsMinimumSizeAndItsOwnLargerOne) {

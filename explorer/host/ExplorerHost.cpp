@@ -1,0 +1,47 @@
+// A window that holds the folder browser controls for the end-to-end tests: the drive and folder
+// combo at the top left and the file list below it.
+//   ExplorerHost.exe [folder [mask]]: the mask becomes the list's Mask, the folder its Directory.
+#include "explorer/DirTreeCombo.h"
+#include "explorer/FileListView.h"
+#include "framework/Forms.h"
+
+class THostForm : public TForm {
+public:
+  explicit THostForm(TComponent* AOwner) : TForm(AOwner) {
+    SetName("HostForm");
+    SetCaption("Explorer Host");
+    SetPosition(poScreenCenter);
+    SetClientSize(800, 560);
+    cmbFolder = new TDirTreeCombo(this);
+    cmbFolder->SetName("cmbFolder");
+    cmbFolder->SetParent(this);
+    cmbFolder->SetBounds(0, 0, 300, 21);
+    ltvFiles = new TFileListView(this);
+    ltvFiles->SetName("ltvFiles");
+    ltvFiles->SetParent(this);
+    ltvFiles->SetBounds(0, 24, 800, 536);
+    ltvFiles->SetAnchors(akLeft | akTop | akRight | akBottom);
+    OnShow = Handler(this, &THostForm::FormShow);
+  }
+
+private:
+  void FormShow(TObject*) {
+    ltvFiles->SetDirTreeCombo(cmbFolder);
+    if (__argc > 2) ltvFiles->SetMask(__argv[2]);
+    if (__argc > 1) {
+      ltvFiles->SetDirectory(__argv[1]);
+      cmbFolder->OpenPath(ltvFiles->Directory());
+    }
+    if (ltvFiles->Items()->Count() == 0) ltvFiles->UpdateFileList();
+    ltvFiles->SetFocus();
+  }
+  TDirTreeCombo* cmbFolder;
+  TFileListView* ltvFiles;
+};
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  THostForm* form = nullptr;
+  Application->CreateForm(form);
+  Application->Run();
+  return 0;
+}
