@@ -12,12 +12,17 @@
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
 #include "testing/driver/input.h"
+#include "testing/driver/message_boxes.h"
 #include "testing/driver/screenshot.h"
 #include "testing/driver/wait.h"
+#include "testing/driver/window_contents.h"
+#include "testing/driver/window_search.h"
 
 namespace {
 
 constexpr DWORD kTimeoutMs = 20000;
+// The message a skinned window answers with 1.
+constexpr UINT kIsSkinned = 0x2AAA;
 
 const char* const kPrograms[] = {"Tessark", "Hollimer"};
 
@@ -243,3 +248,27 @@ TEST(SkinnedMainWindows, ConverterWithoutWritableTempOpensUnskinnedInTime) {
 }
 
 }  // namespace
+
+// The converter's open dialog is a platform dialog that allows sizing: it is skinned all the
+// same, with its size grip refused, and still opens, lists and cancels.
+TEST(SkinnedDialogs, TheConvertersAddVideoFilesDialogIsSkinnedAndStillWorks) {
+  e2e::ConverterWindow converter("skin_open_dialog");
+  ASSERT_NE(converter.Main(), nullptr);
+  ASSERT_TRUE(WaitForSkinnedTitle(converter.Main()));
+  for (int time = 0; time < 2; ++time) {
+    SCOPED_TRACE(time);
+    converter.Press(e2e::kAddFiles);
+    const HWND dialog = converter.WaitForForm("Add Video Files", "#32770");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(driver::WaitUntil([&] { return SendMessageA(dialog, kIsSkinned, 0, 0) == 1; },
+                                  kTimeoutMs))
+        << "the dialog was not skinned";
+    EXPECT_TRUE(WaitForSkinnedTitle(dialog));
+    driver::WindowQuery types;
+    types.id = 0x470;  // the dialog's file type list
+    EXPECT_EQ(driver::ComboBoxItems(driver::FindChild(dialog, types)).size(), 10u);
+    EXPECT_TRUE(driver::PressDialogButton(dialog, IDCANCEL));
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
+  }
+  EXPECT_TRUE(converter.Close());
+}
