@@ -143,30 +143,37 @@ void TDirTree::OpenPath(const std::string& path) {
 
 bool TDirTree::CanEdit(TTreeNode* node) { return node->Level() >= 2 && TCustomTreeView::CanEdit(node); }
 
-void TDirTree::Edit(const TVITEMA& item) {
+bool TDirTree::Edit(const TVITEMA& item) {
+  // A dialog taking the focus from the edit box ends the editing once more: that end is ours.
+  if (FRenaming) return false;
+  FRenaming = true;
   TTreeNode* node = Items()->GetNode(item.hItem);
-  if (node && node->Level() >= 2 && item.pszText) Rename(node, item.pszText);
+  const bool renamed = node && node->Level() >= 2 && item.pszText && Rename(node, item.pszText);
   FSkipConfirmation = false;
+  FRenaming = false;
+  return renamed;
 }
 
 HWND TDirTree::OwnerWindow() { return Parent() ? Parent()->Handle() : nullptr; }
 
-void TDirTree::Rename(TTreeNode* node, const std::string& name) {
+bool TDirTree::Rename(TTreeNode* node, const std::string& name) {
   if (!FolderNameValid(name)) {
     MessageBeep(MB_ICONHAND);
     if (!name.empty()) MessageDlg(InvalidDirectoryNameText(name), mtError, mbOK);
-    return;
+    return false;
   }
   const std::string oldPath = DelSlash(GetPathOfNode(node));
   const std::string newPath = RenamedPath(oldPath, name);
   TWaitCursor wait;
   if (!FSkipConfirmation &&
       MessageDlg(RenameQuestion(oldPath, newPath), mtConfirmation, mbYes | mbNo) != mrYes)
-    return;
+    return false;
   bool aborted = false;
-  if (!ShellFileOperation(OwnerWindow(), FO_RENAME, oldPath, newPath, aborted) || aborted) return;
+  if (!ShellFileOperation(OwnerWindow(), FO_RENAME, oldPath, newPath, aborted) || aborted) return false;
+  // The dialog may have ended the editing before the tree could take the text.
   node->SetText(name);
   TTreeNode* parent = node->Parent();
   parent->SetSelected(true);
   if (FFileList) FFileList->SetDirectory(GetPathOfNode(parent));
+  return true;
 }

@@ -47,7 +47,7 @@ protected:
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyUp(WORD& key, TShiftState shift) override;
   bool CanEdit(TTreeNode* node) override;
-  void Edit(const TVITEMA& item) override;
+  bool Edit(const TVITEMA& item) override;
 
 private:
   void AddRootNode();
@@ -55,12 +55,14 @@ private:
   void NodeExpanding(TObject* Sender, TTreeNode* Node, bool& AllowExpansion);
   // The steps after a node was selected by mouse or key.
   void NodeSelected(TTreeNode* node);
-  void Rename(TTreeNode* node, const std::string& name);
+  // True when the folder was renamed; the tree then takes the new text.
+  bool Rename(TTreeNode* node, const std::string& name);
   HWND OwnerWindow();
   TFileListView* FFileList = nullptr;
   std::string FSelectedPath;
   std::string FWorkPath;
   bool FSkipConfirmation = false;
+  bool FRenaming = false;
   TImageList* FImages;
   std::string FAbout;
 };

@@ -305,10 +305,7 @@ TTreeNode* TCustomTreeView::GetNodeAt(int x, int y) {
 
 bool TCustomTreeView::CanEdit(TTreeNode*) { return !FReadOnly; }
 
-void TCustomTreeView::Edit(const TVITEMA& item) {
-  TTreeNode* node = FNodes->GetNode(item.hItem);
-  if (node && item.pszText) node->SetText(item.pszText);
-}
+bool TCustomTreeView::Edit(const TVITEMA& item) { return item.pszText != nullptr; }
 
 bool TCustomTreeView::CanExpand(TTreeNode* node) {
   bool allow = true;
@@ -339,8 +336,7 @@ void TCustomTreeView::WndProc(TMessage& m) {
         return;
       }
       case TVN_ENDLABELEDITA:
-        Edit(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item);
-        m.Result = 0;   // the text, when taken, is set by Edit
+        m.Result = Edit(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item) ? 1 : 0;
         return;
       case TVN_SELCHANGEDA: case TVN_SELCHANGEDW:
         Change(FNodes->GetNode(info->itemNew.hItem));

@@ -142,8 +142,9 @@ protected:
   virtual void Change(TTreeNode* node);
   // Asked before the text of node is edited in place.
   virtual bool CanEdit(TTreeNode* node);
-  // Editing ended; item.pszText is the new text, null when editing was cancelled. Takes the text.
-  virtual void Edit(const TVITEMA& item);
+  // Editing ended; item.pszText is the new text, null when editing was cancelled. True lets the
+  // node take the text.
+  virtual bool Edit(const TVITEMA& item);
 
 private:
   void ApplyImages();
