@@ -13,10 +13,35 @@ bool IsFolder(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Opens the dialog on the folder passed as the callback's data.
-int CALLBACK SelectOnStart(HWND dialog, UINT message, LPARAM, LPARAM folder) {
-  if (message == BFFM_INITIALIZED && folder)
-    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, folder);
+// The folder the dialog opens on. Now and then Wine's tree misses a folder that was looked up
+// a moment before and selects nothing at all; the selection is then asked for again from a
+// timer until the tree has one (ours or the user's), for a few seconds at most.
+struct StartFolder {
+  const char* path;
+  bool selected = false;
+  int triesLeft = 50;
+};
+
+const char kStartFolderProp[] = "StartFolder";
+const UINT_PTR kSelectAgainTimer = 1;
+
+void CALLBACK SelectAgain(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+  auto* start = static_cast<StartFolder*>(GetPropA(dialog, kStartFolderProp));
+  if (start && !start->selected && start->triesLeft-- > 0) {
+    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->path));
+    return;
+  }
+  KillTimer(dialog, timer);
+  RemovePropA(dialog, kStartFolderProp);
+}
+
+int CALLBACK SelectOnStart(HWND dialog, UINT message, LPARAM, LPARAM data) {
+  auto* start = reinterpret_cast<StartFolder*>(data);
+  if (message == BFFM_SELCHANGED) start->selected = true;
+  if (message != BFFM_INITIALIZED) return 0;
+  SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->path));
+  if (!start->selected && SetPropA(dialog, kStartFolderProp, start))
+    SetTimer(dialog, kSelectAgainTimer, 100, SelectAgain);
   return 0;
 }
 
@@ -55,9 +80,10 @@ bool BrowseForFolder(HWND owner, const std::string& title, std::string& folder) 
   browse.pszDisplayName = displayName;
   browse.lpszTitle = title.c_str();
   browse.ulFlags = BIF_RETURNONLYFSDIRS;
+  StartFolder start{folder.c_str()};
   if (!folder.empty()) {
     browse.lpfn = SelectOnStart;
-    browse.lParam = reinterpret_cast<LPARAM>(folder.c_str());
+    browse.lParam = reinterpret_cast<LPARAM>(&start);
   }
 
   LPITEMIDLIST chosen = nullptr;

@@ -59,9 +59,8 @@ bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, 
   for (const std::string& path : thumbnails) {
     const std::optional<std::string> data = ReadSmallFile(path, kMaxThumbnailBytes);
     if (!data) continue;
-    // Shrinking a picture is slow under Wine; decoding at half size is cheaper than decoding
-    // it whole. A picture too small for that (the console's are twice the rectangle) is
-    // decoded whole.
+    // Shrinking a picture is slow under Wine, so one at least twice the rectangle each way
+    // (as the console's are) is decoded at half size; a smaller one is decoded whole.
     TJPEGImage picture;
     picture.SetScale(jsHalf);
     try {

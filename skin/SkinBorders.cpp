@@ -136,9 +136,12 @@ void TkivSkinScrollWinControl::AfterMessage(TMessage& m) {
 }
 
 void TkivSkinScrollWinControl::UpdateSkin() {
-  for (TkivSkinInternalScrollBar* bar : {FVertBar, FHorzBar})
-    if (bar)
+  for (TkivSkinInternalScrollBar* bar : {FVertBar, FHorzBar}) {
+    if (bar) {
+      bar->FDrawnThumbTop = -1;  // drawn anew from the skin now in effect
       bar->SetVisible(FEngine->IsSkinActive());
+    }
+  }
 }
 
 void TkivSkinScrollWinControl::Paint() {
@@ -188,6 +191,14 @@ void TkivSkinScrollWinControl::UpdateScrollBar(TkivSkinInternalScrollBar* bar) {
   const TRect r(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
   if (r.right < r.left || r.bottom < r.top)
     return;
+  // Repaints of the control come often and mostly leave its bar as it was.
+  if (bar->Visible() && r == bar->FDrawnBar && info.xyThumbTop == bar->FDrawnThumbTop &&
+      info.xyThumbBottom == bar->FDrawnThumbBottom && info.rgstate[0] == bar->FDrawnState)
+    return;
+  bar->FDrawnBar = r;
+  bar->FDrawnThumbTop = info.xyThumbTop;
+  bar->FDrawnThumbBottom = info.xyThumbBottom;
+  bar->FDrawnState = info.rgstate[0];
   bar->BringToFront();
   bar->Show();
   skin::SetControlBounds(bar, r);

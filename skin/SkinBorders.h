@@ -59,6 +59,10 @@ private:
   TkivSkinScrollWinControl* FSkinner;  // null once the skinner lets go of the bar
   TKind FKind;
   std::unique_ptr<TBitmap> FBitmap;
+  // What the bitmap shows: the bar's place (in the parent), thumb and state.
+  TRect FDrawnBar;
+  int FDrawnThumbTop = -1, FDrawnThumbBottom = -1;
+  DWORD FDrawnState = 0;
 };
 
 // Border and scroll bars. Edits get bars only when multi-line.

@@ -3,6 +3,7 @@
 #include "skin/SkinEngine.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "framework/SysUtils.h"
 #include "skin/SkinDraw.h"
@@ -16,6 +17,15 @@ namespace {
 
 HHOOK gHook = nullptr;
 TkivSkinEngine* gCurrentEngine = nullptr;
+
+// The decoded pixels into the bitmap, which keeps its own transparency settings.
+void CopyPixels(TBitmap& from, TBitmap* to) {
+  to->SetPixelFormat(pf24bit);
+  to->SetSize(from.Width(), from.Height());
+  const std::size_t rowBytes = std::size_t(from.Width()) * 3;
+  for (int y = 0; y < from.Height(); ++y)
+    std::memcpy(to->ScanLine(y), from.ScanLine(y), rowBytes);
+}
 
 // Items of the system menu, by position.
 enum SystemMenuItem { kItemMinimize, kItemMaxRestore, kItemSeparator, kItemClose };
@@ -249,12 +259,18 @@ bool TkivSkinEngine::IsSkinActive() const {
 
 bool TkivSkinEngine::GetSkinBitmap(const std::string& name, TBitmap* bitmap, int count,
                                    int index) const {
-  skin::Image image;
-  const bool found = count != 0 && index != 0 ? FReader->GetFrameBitmap(name, image, count, index)
-                                              : FReader->GetBitmap(name, image);
-  if (found)
-    skin::BitmapFromImage(image, bitmap);
-  return found;
+  if (count == 0 || index == 0)
+    count = index = 0;
+  std::unique_ptr<TBitmap>& decoded = FBitmaps[{name, count, index}];
+  if (!decoded) {
+    skin::Image image;
+    if (!(count != 0 ? FReader->GetFrameBitmap(name, image, count, index) : FReader->GetBitmap(name, image)))
+      return false;
+    decoded = std::make_unique<TBitmap>();
+    skin::BitmapFromImage(image, decoded.get());
+  }
+  CopyPixels(*decoded, bitmap);
+  return true;
 }
 
 std::int32_t TkivSkinEngine::GetSkinInt(const std::string& name) const {
@@ -273,6 +289,7 @@ TColor TkivSkinEngine::GetTitleFontColor() const {
 }
 
 void TkivSkinEngine::SkinChanged() {
+  FBitmaps.clear();
   FMetrics = skin::ReadFrameMetrics(*FReader);
   auto border = std::make_unique<TBitmap>();
   if (GetSkinBitmap("FormLeftBorderImage", border.get())) {

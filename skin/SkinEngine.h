@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/Forms.h"
@@ -133,6 +135,9 @@ private:
   TCustomForm* OwnerForm() const { return static_cast<TCustomForm*>(Owner()); }
 
   bool FActive = false;
+  // The skin's bitmaps as decoded once, by name, frame count and index (null when the skin
+  // lacks one): frames are painted far more often than the skin changes.
+  mutable std::map<std::tuple<std::string, int, int>, std::unique_ptr<TBitmap>> FBitmaps;
   std::vector<TkivSkinWindow*> FWindows;  // owned
   skin::TkivSkinReader FOwnReader;
   const skin::TkivSkinReader* FReader = &FOwnReader;

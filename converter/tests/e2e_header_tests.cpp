@@ -150,10 +150,10 @@ TEST_F(ConverterHeader, StaysFlatAndGreyThroughDividerDragAndResizeAndSortsNothi
   }
 
   // A click on a caption, then one on the second row: once the row is selected the header's
-  // click has been handled, the real pointer's input coming in order.
+  // click has been handled, the platform's input coming in order.
   const RECT length = ItemRect(1);
-  ASSERT_TRUE(driver::MouseClick(OnScreen({(length.left + length.right) / 2, middle})));
-  ASSERT_TRUE(driver::MouseClick(RowOnScreen(1)));
+  ASSERT_TRUE(driver::ClickScreen(OnScreen({(length.left + length.right) / 2, middle})));
+  ASSERT_TRUE(driver::ClickScreen(RowOnScreen(1)));
   EXPECT_TRUE(driver::WaitUntil([&] { return RowSelected(1); }, 20000));
   EXPECT_EQ(Captions(), unsorted);
   EXPECT_EQ(LookUntilExpected(), "as its items say") << "after a click on a caption";

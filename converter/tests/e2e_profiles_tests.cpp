@@ -422,11 +422,13 @@ TEST_F(ProfileRun, TheEditorsValuesBecomeTheOptionsOfTheRun) {
               ::testing::HasSubstr(
                   "\"clip.avi\" -s 640x480 -vcodec mpeg4 -title \"My Video\" -ar 24000 "));
   EXPECT_EQ(driver::ReadWholeFile(profile), kGamma);
-  // Idle again: Start can be pressed.
-  DWORD_PTR enabled = 0;
-  SendMessageTimeoutA(ChildOfClass(Main(), "TToolBar"), TB_ISBUTTONENABLED, e2e::kStart, 0,
-                      SMTO_ABORTIFHUNG, 5000, &enabled);
-  EXPECT_NE(enabled, 0u);
+  // Idle again once the box has gone: Start can be pressed.
+  EXPECT_TRUE(driver::WaitUntil([&] {
+    DWORD_PTR enabled = 0;
+    SendMessageTimeoutA(ChildOfClass(Main(), "TToolBar"), TB_ISBUTTONENABLED, e2e::kStart, 0,
+                        SMTO_ABORTIFHUNG, 5000, &enabled);
+    return enabled != 0;
+  }, kTimeoutMs)) << "Start stays disabled";
   EXPECT_TRUE(Converter().Close());
 }
 

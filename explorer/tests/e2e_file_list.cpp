@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "testing/driver/common_controls.h"
 #include "testing/driver/files.h"
 #include "testing/driver/message_boxes.h"
@@ -214,6 +216,18 @@ TEST_F(FileListEndToEnd, F2RenamesThroughTheShellAndRefusesAnExistingName) {
   EXPECT_TRUE(WaitForCaptions([](const std::vector<std::string>& c) { return c.size() == 8 && c[3] == "b2.txt"; }));
   EXPECT_TRUE(driver::FileExists(folder + "\\b2.txt"));
   EXPECT_EQ(driver::ReadWholeFile(folder + "\\a.txt"), "");
+
+  // A name with a separator would move the file into Sub: refused, nothing moves.
+  Select("b2.txt");
+  Key(VK_F2);
+  TypeName("Sub\\b2.txt");
+  HWND refusal = WaitForPrompt();
+  ASSERT_NE(refusal, nullptr);
+  EXPECT_EQ(driver::WindowText(GetDlgItem(refusal, 0xFFFF)), "Folder Name contains invalid characters");
+  driver::PressDialogButton(refusal, IDOK);
+  EXPECT_TRUE(WaitForCaptions([](const std::vector<std::string>& c) { return c.size() == 8 && c[3] == "b2.txt"; }));
+  EXPECT_TRUE(driver::FileExists(folder + "\\b2.txt"));
+  EXPECT_FALSE(driver::FileExists(folder + "\\Sub\\b2.txt"));
 }
 
 TEST_F(FileListEndToEnd, CutHereAndPasteThereMoves) {
@@ -292,8 +306,16 @@ TEST_F(FileListEndToEnd, ASendToShortcutToAFolderCopiesThere) {
   Start(folder);
   Select("b.txt");
   Select("f.dat", true);
-  // "Se&nd To", past its four fixed entries to the first shortcut.
-  Menu({'n', VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+  // "Se&nd To" open beside the menu: a picture to look at, then past its four fixed entries to
+  // the first shortcut.
+  Menu({'n'});
+  driver::WindowQuery menus;
+  menus.className = "#32768";
+  ASSERT_TRUE(driver::WaitUntil([&] { return driver::FindTopWindows(menus).size() >= 2; }, kTimeoutMs));
+  if (const char* root = std::getenv("WINE_TEST_ROOT"))
+    EXPECT_TRUE(driver::TakeScreenshot(std::string(root) + "/explorer-host-menu.png"));
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})
+    PostMessageA(driver::FindTopWindows(menus).front(), WM_KEYDOWN, key, 1);
   EXPECT_TRUE(driver::WaitUntil(
       [&] { return driver::FileExists(target + "\\b.txt") && driver::FileExists(target + "\\f.dat"); }, kTimeoutMs));
   EXPECT_EQ(driver::ReadWholeFile(target + "\\f.dat").size(), 5000u);

@@ -7,6 +7,11 @@
 #include "framework/ImgList.h"
 #include "framework/tests/graphics_testing.h"
 #include "listview/HTMLDraw.h"
+#include "listview/HTMLGDI.h"
+#include "listview/PictureContainer.h"
+#include "listview/core/HTMLDrawText.h"
+
+#include <sstream>
 
 namespace {
 
@@ -70,6 +75,33 @@ TEST_F(HTMLDrawTest, AnImageListImageSitsAtItsPlaceInTheLine) {
   EXPECT_EQ(CountColor(Canvas(), TRect(left, 0, left + 16, 16), clLime), 16 * 16);
   EXPECT_EQ(CountColor(Canvas(), TRect(left + 16, 0, 200, 40), clLime), 0);
   EXPECT_EQ(CountColor(Canvas(), TRect(0, 0, left, 40), clLime), 0);
+}
+
+// Cells draw with the list's picture container: a picture named in IMG sits after the text.
+TEST_F(HTMLDrawTest, AContainerPictureSitsAtItsPlaceInTheLine) {
+  TBitmap red;
+  MakeBitmap(red, 12, 10, clRed);
+  std::ostringstream bytes;
+  red.SaveToStream(bytes);
+  TPictureContainer container(nullptr);
+  TPictureItem* item = container.Items()->Add();
+  item->Name = "Stop";
+  std::istringstream in(bytes.str());
+  item->Picture()->LoadFromStream(in);
+
+  const TDrawn measured = Draw("ab", nullptr, -1, -1, false, true);
+  THTMLGDICanvas canvas(Canvas());
+  THTMLGDIImages images(Canvas(), nullptr, &container);
+  listview::THTMLDrawParams params;
+  params.Text = "ab<IMG src=\"stop\">";
+  params.Rect = {0, 0, 200, 40};
+  params.Images = &images;
+  listview::THTMLDrawOutput output;
+  listview::DrawHTMLText(canvas, params, output);
+  EXPECT_EQ(output.LaidWidth, measured.Width + 12);
+  const int left = 1 + measured.Width;
+  EXPECT_EQ(CountColor(Canvas(), TRect(0, 0, 200, 40), clRed), 12 * 10);
+  EXPECT_EQ(CountColor(Canvas(), TRect(left, 0, left + 12, 40), clRed), 12 * 10);
 }
 
 TEST_F(HTMLDrawTest, AnAnchorIsHitOnItsRealText) {

@@ -63,6 +63,7 @@ protected:
 
 TEST_F(RichListCellsTest, F2EditsTheCurrentCellAndEscapeOrARefusalChangesNothing) {
   list->SetSubItemEdit(true);
+  list->SetOwnerDraw(true);
   std::vector<std::string> edited;
   list->OnEdited = [&](TObject*, TListItem*, std::string& s) { edited.push_back(s); };
   Focus(0);
@@ -80,7 +81,14 @@ TEST_F(RichListCellsTest, F2EditsTheCurrentCellAndEscapeOrARefusalChangesNothing
   SetWindowPos(Editor(), nullptr, 0, 0, 5, 5, SWP_NOZORDER);
   GetWindowRect(Editor(), &after);
   EXPECT_TRUE(EqualRect(&before, &after)) << "moved to " << after.left << "," << after.top;
-  SetWindowTextA(Editor(), "12");
+  for (char c : {'1', '2'}) {   // over the selected old text, through the message loop
+    PostMessageA(Editor(), WM_KEYDOWN, c, 1);   // the loop translates it into the character
+    PostMessageA(Editor(), WM_KEYUP, c, 0xC0000001);
+    Pump(150);
+    ASSERT_NE(Editor(), nullptr) << "the editor closed after " << c;
+  }
+  GetWindowTextA(Editor(), text, sizeof text);
+  EXPECT_STREQ(text, "12") << "typed";
   SendMessageA(Editor(), WM_KEYDOWN, VK_RETURN, 0);
   PumpUntil([&] { return Editor() == nullptr; });
   EXPECT_EQ(Rows(), "b12x* a9y c100z ") << "the caption stays";

@@ -126,6 +126,21 @@ std::vector<std::vector<std::string>> ManagerWindow::WaitForRows(HWND list, int 
   return rows;
 }
 
+::testing::AssertionResult ManagerWindow::Shows(HWND list,
+                                               const std::vector<std::string>& captions) const {
+  std::vector<std::string> shown;
+  const bool came = driver::WaitUntil(
+      [&] {
+        shown.clear();
+        for (int row = 0, rowCount = driver::ListViewRowCount(list); row < rowCount; ++row)
+          shown.push_back(driver::ListViewItemText(list, row, 0));
+        return shown == captions;
+      },
+      kWindowTimeoutMs);
+  if (came) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the list shows " << ::testing::PrintToString(shown);
+}
+
 std::vector<std::string> ManagerWindow::WaitForStatusText(int panel,
                                                           const std::string& text) const {
   std::vector<std::string> texts;

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -71,6 +73,10 @@ class ManagerWindow {
   // The rows of a list (caption and size) once the list holds count rows; what it holds at
   // the time limit otherwise.
   std::vector<std::vector<std::string>> WaitForRows(HWND list, int count) const;
+  // Whether the list comes to hold rows of exactly these captions, in this order; a rename
+  // keeps the count, so the rows are read until they match, and the failure tells what the
+  // list held at the time limit.
+  ::testing::AssertionResult Shows(HWND list, const std::vector<std::string>& captions) const;
   std::vector<std::string> WaitForStatusText(int panel, const std::string& text) const;
   // A shown top-level form of the program by its class ("TRenameForm").
   HWND WaitForForm(const std::string& className) const;

@@ -10,6 +10,10 @@ namespace {
 
 constexpr DWORD kReadyTimeoutMs = 20000;
 
+std::string MoveTo(POINT screen) {
+  return " mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " sleep 0.05";
+}
+
 bool TakesInput(HWND window) {
   return IsWindowVisible(window) && IsWindowEnabled(window) &&
          IsWindowEnabled(GetAncestor(window, GA_ROOT));
@@ -61,12 +65,6 @@ bool ClickScreen(POINT screen) {
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
-
-static std::string MoveTo(POINT screen) {
-  return " mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " sleep 0.05";
-}
-
-bool MouseClick(POINT screen) { return RunLinuxShell("xdotool" + MoveTo(screen) + " click 1"); }
 
 bool MouseDrag(POINT from, POINT to) {
   std::string moves = "xdotool" + MoveTo(from) + " mousedown 1";

@@ -23,11 +23,9 @@ bool PointAt(HWND window, POINT client);
 // through the platform's input queue, so the window under the point hit-tests it as a user's.
 bool ClickScreen(POINT screen);
 
-// The X server's real pointer (xdotool), as a user moves it: the input goes to the window
-// on top at those screen points, through the platform's whole input path. Each returns once
-// the X server has taken the events, not once the program has handled them.
-bool MouseClick(POINT screen);
-// Presses the left button at from, moves to to in steps and lets go there.
+// A real drag with the left button, by the X server's own pointer (xdotool): pressed at
+// from, moved to to in steps and let go there, through the platform's whole input path.
+// Returns once the X server has taken the events, not once the program has handled them.
 bool MouseDrag(POINT from, POINT to);
 
 }  // namespace driver

@@ -26,19 +26,6 @@ bool TakeScreenshot(const std::string& pngPath, DWORD timeoutMs) {
   return WaitUntil([&] { return FileExists(pngPath); }, timeoutMs);
 }
 
-bool TakeSettledScreenshot(const std::string& path, DWORD timeoutMs) {
-  std::string previous;
-  return WaitUntil(
-      [&] {
-        if (!TakeScreenshot(path)) return false;
-        std::string picture = ReadWholeFile(path);
-        const bool settled = !picture.empty() && picture == previous;
-        previous = std::move(picture);
-        return settled;
-      },
-      timeoutMs, 200);
-}
-
 ScreenPicture::ScreenPicture(const std::string& ppm) {
   std::istringstream in(ppm);
   std::string magic;
@@ -59,6 +46,19 @@ COLORREF ScreenPicture::At(POINT screen) const {
   const size_t at = (static_cast<size_t>(screen.y) * FWidth + screen.x) * 3;
   const auto channel = [&](size_t i) { return static_cast<unsigned char>(FPixels[at + i]); };
   return RGB(channel(0), channel(1), channel(2));
+}
+
+bool TakeSettledScreenshot(const std::string& path, DWORD timeoutMs) {
+  std::string previous;
+  return WaitUntil(
+      [&] {
+        if (!TakeScreenshot(path)) return false;
+        std::string picture = ReadWholeFile(path);
+        const bool settled = !picture.empty() && picture == previous;
+        previous = std::move(picture);
+        return settled;
+      },
+      timeoutMs, 200);
 }
 
 }  // namespace driver

@@ -10,6 +10,7 @@
 #include "framework/StdCtrls.h"
 #include "skin/BuiltInSkin.h"
 #include "skin/SkinWindowForm.h"
+#include "skin/core/tests/skin_test_data.h"
 #include "skin/tests/pump.h"
 
 namespace {
@@ -340,6 +341,41 @@ TEST(SkinEngine, ASecondEngineOnOneFormAndOneOffAFormAreRefused) {
     EXPECT_EQ(e.Message(), "Must be placed on a Form");
   }
   EXPECT_EQ(TkivSkinEngine::Current(), MainForm()->kivSkinEngine1);
+}
+
+}  // namespace
+
+namespace {
+
+// The colour of a bitmap's pixel, from its 24-bit rows.
+COLORREF PixelOf(TBitmap& bitmap, int x, int y) {
+  const BYTE* pixel = static_cast<const BYTE*>(bitmap.ScanLine(y)) + 3 * x;
+  return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+TEST(SkinEngine, SkinBitmapsAreThoseOfTheSkinLoadedLast) {
+  TForm* form = New<TForm>(Application);
+  auto* engine = new TkivSkinEngine(form);
+  for (const COLORREF colour : {RGB(255, 0, 0), RGB(0, 0, 255)}) {
+    SCOPED_TRACE(colour);
+    skin::Image face(6, 2, colour);
+    face.SetPixel(5, 1, RGB(0, 255, 0));  // in the last of three frames
+    engine->SetSkinData(skin::test::BuildContainer({{"Face", 0, skin::test::BmpFile(face, 24)}}).Data);
+    for (int read = 0; read < 2; ++read) {  // as decoded, then as kept
+      TBitmap whole, last;
+      ASSERT_TRUE(engine->GetSkinBitmap("Face", &whole));
+      ASSERT_TRUE(engine->GetSkinBitmap("Face", &last, 3, 3));
+      EXPECT_EQ(whole.Width(), 6);
+      EXPECT_EQ(PixelOf(whole, 0, 0), colour);
+      EXPECT_EQ(last.Width(), 2);
+      EXPECT_EQ(PixelOf(last, 1, 1), RGB(0, 255, 0));
+    }
+    TBitmap untouched;
+    untouched.SetSize(1, 1);
+    EXPECT_FALSE(engine->GetSkinBitmap("Missing", &untouched));
+    EXPECT_EQ(untouched.Width(), 1);
+  }
+  form->Free();
 }
 
 }  // namespace
