@@ -123,6 +123,25 @@ void TkivSkinButton::KeyUp(int key) {
   Click();
 }
 
+void DrawButtonFace(TkivSkinEngine* engine, TBitmap* face, skin::ControlState state,
+                    bool focused) {
+  const TRect client(0, 0, face->Width(), face->Height());
+  skin::FillRectColor(face->Canvas(), client, engine->GetFormColor());
+  TBitmap frame;
+  engine->GetSkinBitmap("ButtonImage", &frame, 3, state.Down ? 3 : state.Hot ? 2 : 1);
+  const bool transparent = engine->GetSkinBool("ButtonTransparentBool");
+  frame.SetTransparent(transparent);
+  skin::StretchSkinBitmap(&frame, face->Canvas(), client, transparent);
+  if (!focused)
+    return;
+  TRect focus = client;
+  InflateRect(&focus, -5, -5);
+  if (state.Down)
+    OffsetRect(&focus, 1, 1);
+  face->Canvas()->Brush()->SetStyle(bsSolid);
+  DrawFocusRect(face->Canvas()->Handle(), &focus);
+}
+
 void TkivSkinButton::Paint() {
   TWinControl* button = WinControl();
   if (!button)
@@ -130,20 +149,7 @@ void TkivSkinButton::Paint() {
   const TRect client = button->ClientRect();
   TBitmap face;
   face.SetSize(button->Width(), button->Height());
-  skin::FillRectColor(face.Canvas(), client, FEngine->GetFormColor());
-  TBitmap frame;
-  FEngine->GetSkinBitmap("ButtonImage", &frame, 3, State().Down ? 3 : State().Hot ? 2 : 1);
-  const bool transparent = FEngine->GetSkinBool("ButtonTransparentBool");
-  frame.SetTransparent(transparent);
-  skin::StretchSkinBitmap(&frame, face.Canvas(), client, transparent);
-  if (button->Focused()) {
-    TRect focus = client;
-    InflateRect(&focus, -5, -5);
-    if (State().Down)
-      OffsetRect(&focus, 1, 1);
-    face.Canvas()->Brush()->SetStyle(bsSolid);
-    DrawFocusRect(face.Canvas()->Handle(), &focus);
-  }
+  DrawButtonFace(FEngine, &face, State(), button->Focused());
   TRect textRect = client;
   if (auto* bitBtn = dynamic_cast<TBitBtn*>(button))
     textRect = DrawButtonGlyph(face.Canvas(), bitBtn, bitBtn, client, State().Down);

@@ -59,6 +59,10 @@ private:
   void PaintOn(TCanvas* canvas);
 };
 
+// A push button's face from "ButtonImage" over the whole bitmap (down wins over hot), with
+// the focus frame when focused.
+void DrawButtonFace(TkivSkinEngine* engine, TBitmap* face, skin::ControlState state, bool focused);
+
 // Draws a button's glyph on canvas by the glyph layout (margin and spacing of -1 worked out
 // for this paint only) and gives the caption's rectangle.
 TRect DrawButtonGlyph(TCanvas* canvas, TControl* button, TGlyphButtonProperties* glyph,

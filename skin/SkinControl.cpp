@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin/SkinEngine.h"
+#include "skin/core/plain_window.h"
 
 // Lets a skinner hear that its control has gone, so that it neither calls nor restores it.
 class TkivSkinControlWatch : public TComponent {
@@ -77,7 +78,23 @@ std::unique_ptr<TkivSkinControl> FindControlSkinner(TControl* control, TkivSkinE
 std::unique_ptr<TkivSkinControl> FindWndSkinner(HWND window, TkivSkinEngine* engine) {
   char name[kClassKeyLength + 1] = "";
   GetClassNameA(window, name, sizeof name);
-  const std::string key = ClassKey(name);
+  std::string key = ClassKey(name);
+  const DWORD style = DWORD(GetWindowLongA(window, GWL_STYLE));
+  if (key == "BUTTON") {
+    switch (skin::WndButtonKindOf(style)) {
+      case skin::WndButtonKind::None: return nullptr;
+      case skin::WndButtonKind::PushButton: break;
+      case skin::WndButtonKind::CheckBox: key = "BUTTON_CHECKBOX"; break;
+      case skin::WndButtonKind::RadioButton: key = "BUTTON_RADIOBUTTON"; break;
+    }
+  } else if (key == "COMBOBOX" && (style & 3) == CBS_SIMPLE) {
+    return nullptr;
+  } else if (key == "COMBOBOXEX32") {
+    // The extended combo's look is its inner combo box's.
+    window = GetTopWindow(window);
+    if (!window)
+      return nullptr;
+  }
   const auto& entries = WndSkinners();
   for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
     if (entry->ClassKey == key)

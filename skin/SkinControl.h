@@ -73,6 +73,7 @@ protected:
   void DrawBitmapAndText(TBitmap* bitmap, const std::string& text, TRect textRect, TFont* font);
   void DrawBitmapAt(TBitmap* bitmap, TPoint at);
   void SetDown(bool down) { FState.Down = down; }
+  void SetHot(bool hot) { FState.Hot = hot; }
 
   TkivSkinEngine* FEngine;
 

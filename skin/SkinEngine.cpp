@@ -11,6 +11,8 @@
 #include "skin/SkinForms.h"
 #include "skin/SkinRegistration.h"
 #include "skin/SkinWindowForm.h"
+#include "skin/SkinWindowWnd.h"
+#include "skin/SkinWndSkinners.h"
 #include "skin/core/hook_rules.h"
 
 namespace {
@@ -62,6 +64,7 @@ TkivSkinEngine::TkivSkinEngine(TComponent* owner) : TComponent(owner) {
     if (owner->Components(i) != this && dynamic_cast<TkivSkinEngine*>(owner->Components(i)))
       throw Exception("One form can only catch one TkivSkinEngine!");
   RegisterStdControlSkinners();
+  RegisterStdWndSkinners();
   FOwnReader.OnLoaded = [this](skin::TkivSkinReader&) { SkinChanged(); };
   FSystemMenu = New<TPopupMenu>(this);
   auto act = [this](void (TkivSkinWindow::*command)()) {
@@ -174,13 +177,14 @@ TkivSkinWindow* TkivSkinEngine::FindSkinWindow(HWND handle) const {
 void TkivSkinEngine::SkinWindow(HWND handle, bool dialog) {
   if (FindSkinWindow(handle))
     return;
-  // Plain windows (message boxes, standard dialogs) get their skinner with the plain-window
-  // skinning; only framework forms are skinned here.
+  // A framework form belongs to its form; a plain window (message box, standard dialog) is
+  // freed when it is destroyed.
   TCustomForm* form = skin::FindFormByHandle(handle);
-  if (!form)
-    return;
-  TComponent* owner = form == OwnerForm() ? nullptr : form;
-  auto* window = new TkivSkinWindowVCL(owner, this, dialog);
+  TkivSkinWindow* window;
+  if (form)
+    window = new TkivSkinWindowVCL(form == OwnerForm() ? nullptr : form, this, dialog);
+  else
+    window = new TkivSkinWindowWnd(nullptr, this, dialog);
   FWindows.push_back(window);
   window->Start(handle);
 }
