@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "explorer/FileListView.h"
+#include "explorer/FolderNodes.h"
 #include "explorer/ShellHelpers.h"
 #include "explorer/core/ComboGeometry.h"
 #include "explorer/core/TreeKeys.h"
@@ -32,19 +33,6 @@ void LoadComboArrow(TBitmap& glyph) {
   // A black arrow on white; some systems draw a bar under it, so the bottom-left pixel (the
   // automatic transparent colour) may be the arrow's own.
   glyph.SetTransparentColor(clWhite);
-}
-
-bool HasSubFolders(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA((AddSlash(path) + "*.*").c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  bool found = false;
-  do {
-    const std::string name = data.cFileName;
-    found = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..";
-  } while (!found && FindNextFileA(search, &data));
-  FindClose(search);
-  return found;
 }
 
 TTreeKey TreeKeyOf(WORD key) {
@@ -93,83 +81,25 @@ void TDirTreeDropView::SetExpandRoot(bool v) {
   if (TTreeNode* root = Items()->GetFirstNode()) root->Expand(false);
 }
 
-TNodeKind TDirTreeDropView::NodeKind(TTreeNode* node) const {
-  return static_cast<TNodeKind>(reinterpret_cast<intptr_t>(node->Data()));
-}
+TNodeKind TDirTreeDropView::NodeKind(TTreeNode* node) const { return NodeKindOf(node); }
 
-TTreeNode* TDirTreeDropView::AddNode(TTreeNode* parent, TNodeKind kind, const std::string& text) {
-  TTreeNode* node = Items()->AddChild(parent, text);
-  node->SetData(reinterpret_cast<void*>(static_cast<intptr_t>(kind)));
-  return node;
-}
-
-std::vector<TNodeName> TDirTreeDropView::ChildNames(TTreeNode* node) const {
-  std::vector<TNodeName> names;
-  TTreeNode* child = node ? node->GetFirstChild() : Items()->GetFirstNode();
-  for (; child; child = child->GetNextSibling()) names.push_back({NodeKind(child), child->Text()});
-  return names;
-}
+std::vector<TNodeName> TDirTreeDropView::ChildNames(TTreeNode* node) const { return explorer::ChildNames(Items(), node); }
 
 std::string TDirTreeDropView::GetNodePath(TTreeNode* node) {
-  std::vector<TNodeName> fromTop;
-  for (TTreeNode* n = node; n; n = n->Parent()) fromTop.insert(fromTop.begin(), {NodeKind(n), n->Text()});
-  FWorkPath = NodePath(fromTop);
+  FWorkPath = NodePath(NamesFromTop(node));
   return FWorkPath;
 }
 
 void TDirTreeDropView::BuildDriveTree() {
   Items()->BeginUpdate();
   Items()->Clear();
-  TTreeNode* root = nullptr;
-  LPITEMIDLIST computer = nullptr;
-  if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)) && computer) {
-    SHFILEINFOA info{};
-    if (SHGetFileInfoA(reinterpret_cast<LPCSTR>(computer), 0, &info, sizeof info,
-                       SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON)) {
-      root = AddNode(nullptr, TNodeKind::Computer, info.szDisplayName);
-      root->SetImageIndex(info.iIcon);
-      root->SetSelectedIndex(info.iIcon);
-    }
-    CoTaskMemFree(computer);
-  }
-  const DWORD drives = GetLogicalDrives();
-  for (int i = 0; i < 26; ++i) {
-    if (!(drives & (1u << i))) continue;
-    const char letter = static_cast<char>('A' + i);
-    const std::string drivePath = std::string(1, letter) + ":\\";
-    SHFILEINFOA info{};
-    SHGetFileInfoA(drivePath.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME);
-    TTreeNode* drive = AddNode(root, TNodeKind::Drive, DriveNodeText(letter, info.szDisplayName));
-    drive->SetHasChildren(true);
-    drive->SetImageIndex(GetSmallIconIndex(drivePath));
-    drive->SetSelectedIndex(GetSmallOpenIconIndex(drivePath));
-  }
+  AddDriveNodes(Items(), AddComputerNode(Items()));
   Items()->EndUpdate();
 }
 
 void TDirTreeDropView::NodeExpanding(TObject*, TTreeNode* node, bool& allow) {
   allow = true;
-  if (node->GetFirstChild()) return;
-  const std::string path = GetNodePath(node);
-  node->SetHasChildren(false);
-  AddSubFolders(path, node);
-  node->AlphaSort();
-}
-
-void TDirTreeDropView::AddSubFolders(const std::string& path, TTreeNode* node) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA((AddSlash(path) + "*.*").c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = data.cFileName;
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == "." || name == "..") continue;
-    const std::string folder = JoinPath(path, name);
-    TTreeNode* child = AddNode(node, TNodeKind::Folder, name);
-    if (HasSubFolders(folder)) child->SetHasChildren(true);
-    child->SetImageIndex(GetSmallIconIndex(folder));
-    child->SetSelectedIndex(GetSmallOpenIconIndex(folder));
-  } while (FindNextFileA(search, &data));
-  FindClose(search);
+  if (!node->GetFirstChild()) LoadSubFolders(Items(), GetNodePath(node), node);
 }
 
 void TDirTreeDropView::CloseUp() {
@@ -407,9 +337,7 @@ void TDirTreeCombo::OpenPath(const std::string& path) {
       items->EndUpdate();
       return;
     }
-    TTreeNode* child = current ? current->GetFirstChild() : items->GetFirstNode();
-    for (int i = 0; i < index; ++i) child = child->GetNextSibling();
-    current = child;
+    current = ChildAt(items, current, index);
     current->SetSelected(true);
     current->Expand(false);
   }

@@ -52,8 +52,6 @@ protected:
 private:
   friend class TDirTreeCombo;
   void NodeExpanding(TObject* Sender, TTreeNode* Node, bool& AllowExpansion);
-  void AddSubFolders(const std::string& path, TTreeNode* node);
-  TTreeNode* AddNode(TTreeNode* parent, explorer::TNodeKind kind, const std::string& text);
   void LeftButtonDown(TMessage& m);
   void TrackMouse(const TPoint& client);
   void CloseUp();

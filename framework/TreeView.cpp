@@ -133,6 +133,10 @@ void TTreeNode::MakeVisible() {
   if (HWND w = Window()) SendMessageA(w, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(FItem));
 }
 
+void TTreeNode::EditText() {
+  if (HWND w = Window()) SendMessageA(w, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(FItem));
+}
+
 TRect TTreeNode::DisplayRect(bool textOnly) const {
   RECT r{};
   *reinterpret_cast<HTREEITEM*>(&r) = FItem;   // the platform reads the item from the rectangle
@@ -299,6 +303,10 @@ TTreeNode* TCustomTreeView::GetNodeAt(int x, int y) {
   return (info.flags & (htOnItem | htOnRight | htOnIndent | htOnButton)) ? FNodes->GetNode(item) : nullptr;
 }
 
+bool TCustomTreeView::CanEdit(TTreeNode*) { return !FReadOnly; }
+
+bool TCustomTreeView::Edit(const TVITEMA& item) { return item.pszText != nullptr; }
+
 bool TCustomTreeView::CanExpand(TTreeNode* node) {
   bool allow = true;
   if (OnExpanding) OnExpanding(this, node, allow);
@@ -321,6 +329,14 @@ void TCustomTreeView::WndProc(TMessage& m) {
         return;
       case TVN_DELETEITEMA: case TVN_DELETEITEMW:
         FNodes->Deleted(reinterpret_cast<TTreeNode*>(info->itemOld.lParam));
+        return;
+      case TVN_BEGINLABELEDITA: {
+        TTreeNode* node = FNodes->GetNode(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item.hItem);
+        m.Result = node && CanEdit(node) ? 0 : 1;
+        return;
+      }
+      case TVN_ENDLABELEDITA:
+        m.Result = Edit(reinterpret_cast<NMTVDISPINFOA*>(m.LParam)->item) ? 1 : 0;
         return;
       case TVN_SELCHANGEDA: case TVN_SELCHANGEDW:
         Change(FNodes->GetNode(info->itemNew.hItem));

@@ -52,6 +52,8 @@ public:
   // Sorts the children by their texts without regard to letter case.
   void AlphaSort();
   void MakeVisible();
+  // Starts editing the node's text in place (a tree that is not read-only).
+  void EditText();
   // The node's row, or its text only; empty when it does not show.
   TRect DisplayRect(bool textOnly) const;
 
@@ -138,6 +140,11 @@ protected:
   void DestroyWnd() override;
   virtual bool CanExpand(TTreeNode* node);
   virtual void Change(TTreeNode* node);
+  // Asked before the text of node is edited in place.
+  virtual bool CanEdit(TTreeNode* node);
+  // Editing ended; item.pszText is the new text, null when editing was cancelled. True lets the
+  // node take the text.
+  virtual bool Edit(const TVITEMA& item);
 
 private:
   void ApplyImages();

@@ -167,10 +167,10 @@ TEST(ConverterProfiles, ChoosingAProfileFillsTheEditors) {
   const std::vector<HWND> buttons = driver::FindChildren(converter.Main(), folds);
   ASSERT_EQ(buttons.size(), 4u);
   const HWND videoButton = buttons[1];
-  driver::ClickButton(videoButton);
+  EXPECT_TRUE(driver::ClickButton(videoButton));
   EXPECT_TRUE(HeightsBecome({editors[0]}, {1}));
   EXPECT_EQ(driver::WindowText(videoButton), "+");
-  driver::ClickButton(videoButton);
+  EXPECT_TRUE(driver::ClickButton(videoButton));
   EXPECT_TRUE(HeightsBecome({editors[0]}, {3 * 17 + 3 + 1}));
   EXPECT_EQ(driver::WindowText(videoButton), "-");
   EXPECT_TRUE(converter.Close());
@@ -241,19 +241,19 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
     driver::PressDialogButton(box, IDOK);
   };
   // Both empty: the width is reported, then the height.
-  driver::ClickButton(converter.Button(dialog, "&OK"));
+  EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&OK")));
   expectBox("Incorrect Width", "Please specify a proper width for output videos.");
   expectBox("Incorrect Height", "Please specify a proper height for output videos.");
   EXPECT_TRUE(IsWindowVisible(dialog));
 
   SetText(width, "640");
   SetText(height, "480px");
-  driver::ClickButton(converter.Button(dialog, "&OK"));
+  EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&OK")));
   expectBox("Incorrect Height", "Please specify a proper height for output videos.");
   EXPECT_TRUE(IsWindowVisible(dialog));
 
   SetText(height, "480");
-  driver::ClickButton(converter.Button(dialog, "&OK"));
+  EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&OK")));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
   EXPECT_TRUE(EnabledSoon(converter.Main(), true));
   // "640x480" is no choice: the list shows none selected.
@@ -263,7 +263,7 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   ASSERT_EQ(chooseCustomSize(), dialog);
   EXPECT_EQ(driver::WindowText(width), "640");
   EXPECT_EQ(driver::WindowText(height), "480");
-  driver::ClickButton(converter.Button(dialog, "&Cancel"));
+  EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&Cancel")));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
   EXPECT_TRUE(EnabledSoon(converter.Main(), true));
   EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, "Original Size"));
@@ -287,7 +287,7 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
   {
     e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
     ASSERT_NE(converter.Main(), nullptr);
-    driver::ClickButton(converter.Button(converter.Main(), "&Setting"));
+    EXPECT_TRUE(driver::ClickButton(converter.Button(converter.Main(), "&Setting")));
     const HWND settings = converter.WaitForForm("Settings", "TSettingForm");
     ASSERT_NE(settings, nullptr);
     // The Profiles page shows the main window's profile; the audio rate is picked anew.
@@ -298,7 +298,7 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
     EXPECT_EQ(driver::WindowText(rates), "24000 Hz");
     Pick(rates, 0);
 
-    driver::ClickButton(converter.Button(settings, "&Save as..."));
+    EXPECT_TRUE(driver::ClickButton(converter.Button(settings, "&Save as...")));
     driver::WindowQuery saveQuery;
     saveQuery.className = "#32770";
     saveQuery.processId = converter.ProcessId();
@@ -318,7 +318,7 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
         << driver::ReadWholeFile(copy);
     EXPECT_EQ(driver::ReadWholeFile(folder + "\\Profiles\\Alpha.ovx"), kAlpha);
 
-    driver::ClickButton(converter.Button(settings, "&Cancel"));
+    EXPECT_TRUE(driver::ClickButton(converter.Button(settings, "&Cancel")));
     EXPECT_TRUE(EnabledSoon(converter.Main(), true));
     // The lists are not filled again while the program runs.
     EXPECT_EQ(driver::ComboBoxItems(ChildOfClass(converter.Main(), "TComboBox")),
@@ -337,7 +337,7 @@ TEST(ConverterProfiles, SettingsOkSavesTheProfileAndTheMainWindowShowsIt) {
   ASSERT_FALSE(folder.empty());
   e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
   ASSERT_NE(converter.Main(), nullptr);
-  driver::ClickButton(converter.Button(converter.Main(), "&Setting"));
+  EXPECT_TRUE(driver::ClickButton(converter.Button(converter.Main(), "&Setting")));
   const HWND settings = converter.WaitForForm("Settings", "TSettingForm");
   ASSERT_NE(settings, nullptr);
   const HWND audio = Editor(settings, 1);
@@ -345,7 +345,7 @@ TEST(ConverterProfiles, SettingsOkSavesTheProfileAndTheMainWindowShowsIt) {
   const HWND rates = PressValue(audio, kSettingsKeyWidth, 0);
   ASSERT_NE(rates, nullptr);
   Pick(rates, 0);
-  driver::ClickButton(converter.Button(settings, "&OK"));
+  EXPECT_TRUE(driver::ClickButton(converter.Button(settings, "&OK")));
   ASSERT_TRUE(EnabledSoon(converter.Main(), true));
 
   // A list keeps all but its index; a text is written as its caption and value (a new key goes
@@ -397,7 +397,7 @@ TEST_F(ProfileRun, TheEditorsValuesBecomeTheOptionsOfTheRun) {
   ASSERT_NE(dialog, nullptr);
   SetText(ChildOfClass(dialog, "TEdit", 0), "640");
   SetText(ChildOfClass(dialog, "TEdit", 1), "480");
-  driver::ClickButton(Converter().Button(dialog, "&OK"));
+  EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "&OK")));
   ASSERT_TRUE(EnabledSoon(Main(), true));
 
   // Readable, but not writable while the test holds it.

@@ -165,9 +165,8 @@ TEST_F(ManagerTransfers, StopDuringTheFirstOfThreeLargeVideosLeavesTheThirdUncop
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(driver::WindowText(dialog), "Transfering...");
   EXPECT_FALSE(IsWindowEnabled(FManager.Main()));
-  // The first copy has begun.
-  EXPECT_TRUE(driver::WaitUntil([&] { return driver::FileExists(kVideos + "M4V00001.MP4"); },
-                                kWindowTimeoutMs));
+  // Stop as soon as the dialog takes it: on a busy machine a wait for the first file to
+  // appear can outlast all three copies. The press is seen before the next video at the latest.
   driver::WindowQuery stop;
   stop.caption = "&Stop";
   ASSERT_TRUE(driver::ClickButton(driver::FindChild(dialog, stop)));

@@ -1,0 +1,179 @@
+#include "explorer/DirTree.h"
+
+#include <shellapi.h>
+
+#include "explorer/FileListView.h"
+#include "explorer/FolderNodes.h"
+#include "explorer/ShellHelpers.h"
+#include "explorer/WaitCursor.h"
+#include "explorer/core/FolderTree.h"
+#include "framework/Dialogs.h"
+#include "framework/SysUtils.h"
+
+using namespace explorer;
+
+TDirTree::TDirTree(TComponent* AOwner) : TCustomTreeView(AOwner), FAbout("Version 2.1.7.0") {
+  SetBounds(Left(), Top(), 180, 120);
+  SHFILEINFOA info{};
+  auto list = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  FImages = new TImageList(this);
+  FImages->SetShareImages(true);
+  FImages->SetBkColor(clNone);
+  FImages->SetHandle(list);
+  SetImages(FImages);
+  OnExpanding = Handler(this, &TDirTree::NodeExpanding);
+  SetReadOnly(false);
+  SetHideSelection(false);
+}
+
+TDirTree::~TDirTree() { SetFileList(nullptr); }
+
+void TDirTree::CreateWnd() {
+  TCustomTreeView::CreateWnd();
+  if (!IsLoading()) AddRootNode();
+}
+
+void TDirTree::Loaded() {
+  TCustomTreeView::Loaded();
+  Rebuild();
+  if (TTreeNode* root = Items()->GetFirstNode()) root->Expand(false);
+}
+
+void TDirTree::SetFileList(TFileListView* list) {
+  if (FFileList) FFileList->RemoveFreeNotification(this);
+  FFileList = list;
+  if (!list) return;
+  list->FreeNotification(this);
+  if (!FSelectedPath.empty()) list->SetDirectory(FSelectedPath);
+}
+
+void TDirTree::Notification(TComponent* c, TOperation op) {
+  TCustomTreeView::Notification(c, op);
+  if (op == opRemove && c == FFileList) FFileList = nullptr;
+}
+
+void TDirTree::SetSelectedPath(const std::string& path) {
+  if (!explorer::SameText(path, FSelectedPath)) FSelectedPath = path;
+}
+
+void TDirTree::AddRootNode() {
+  Items()->BeginUpdate();
+  Items()->Clear();
+  AddComputerNode(Items());
+  Items()->EndUpdate();
+}
+
+void TDirTree::AddDrives() {
+  Items()->BeginUpdate();
+  AddDriveNodes(Items(), Items()->GetFirstNode());
+  Items()->EndUpdate();
+}
+
+void TDirTree::Rebuild() {
+  Items()->BeginUpdate();
+  AddRootNode();
+  AddDrives();
+  Items()->EndUpdate();
+}
+
+std::string TDirTree::GetPathOfNode(TTreeNode* node) {
+  FWorkPath = node ? BuildNodePath(NamesFromTop(node)) : std::string();
+  return FWorkPath;
+}
+
+void TDirTree::NodeExpanding(TObject*, TTreeNode* node, bool& allow) {
+  allow = true;
+  if (!node->GetFirstChild()) LoadSubFolders(Items(), GetPathOfNode(node), node);
+}
+
+void TDirTree::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomTreeView::MouseDown(button, shift, x, y);
+  FWorkPath.clear();
+  if (!(GetHitTestInfoAt(x, y) & (htOnLabel | htOnIcon))) return;
+  TTreeNode* node = GetNodeAt(x, y);
+  if (!node) return;
+  node->SetSelected(true);
+  NodeSelected(node);
+}
+
+void TDirTree::KeyUp(WORD& key, TShiftState shift) {
+  if (key != VK_UP && key != VK_DOWN && key != VK_LEFT && key != VK_RIGHT) return;
+  TCustomTreeView::KeyUp(key, shift);
+  if (TTreeNode* node = Selected()) NodeSelected(node);
+}
+
+void TDirTree::NodeSelected(TTreeNode* node) {
+  const bool root = NodeKindOf(node) == TNodeKind::Computer;
+  if (root && !node->GetFirstChild()) AddDrives();
+  else GetPathOfNode(node);
+  FSelectedPath = root ? kDrivesPath : FWorkPath;
+  if (NodeKindOf(node) == TNodeKind::Drive) {
+    const UINT type = GetDriveTypeA(FSelectedPath.c_str());
+    if ((type == DRIVE_REMOVABLE || type == DRIVE_CDROM) && !DriveReady(FSelectedPath[0], true)) return;
+  }
+  if (OnDirChange) OnDirChange(this, FSelectedPath);
+  if (FFileList && !FSelectedPath.empty()) FFileList->SetDirectory(FSelectedPath);
+}
+
+void TDirTree::OpenPath(const std::string& path) {
+  if (path.size() <= 1 || !DirectoryExists(path)) return;
+  const std::string full = AddSlash(path);
+  TTreeNodes* items = Items();
+  items->BeginUpdate();
+  TTreeNode* root = items->GetFirstNode();
+  if (!root || !root->GetFirstChild()) AddDrives();
+  root = items->GetFirstNode();
+  if (root && root->Expanded()) root->Collapse(true);
+  TTreeNode* current = root && NodeKindOf(root) == TNodeKind::Computer ? root : nullptr;
+  for (const std::string& piece : PathPieces(full)) {
+    const int index = FindChildPiece(ChildNames(items, current), piece);
+    if (index < 0) {
+      items->EndUpdate();
+      return;
+    }
+    current = ChildAt(items, current, index);
+    current->SetSelected(true);
+    current->Expand(false);
+  }
+  items->EndUpdate();
+  SetSelectedPath(full);
+  if (OnDirChange) OnDirChange(this, FSelectedPath);
+}
+
+bool TDirTree::CanEdit(TTreeNode* node) { return node->Level() >= 2 && TCustomTreeView::CanEdit(node); }
+
+bool TDirTree::Edit(const TVITEMA& item) {
+  // A dialog taking the focus from the edit box ends the editing once more: that end is ours.
+  if (FRenaming) return false;
+  FRenaming = true;
+  TTreeNode* node = Items()->GetNode(item.hItem);
+  const bool renamed = node && node->Level() >= 2 && item.pszText && Rename(node, item.pszText);
+  FSkipConfirmation = false;
+  FRenaming = false;
+  return renamed;
+}
+
+HWND TDirTree::OwnerWindow() { return Parent() ? Parent()->Handle() : nullptr; }
+
+bool TDirTree::Rename(TTreeNode* node, const std::string& name) {
+  if (!FolderNameValid(name)) {
+    MessageBeep(MB_ICONHAND);
+    if (!name.empty()) MessageDlg(InvalidDirectoryNameText(name), mtError, mbOK);
+    return false;
+  }
+  const std::string oldPath = DelSlash(GetPathOfNode(node));
+  const std::string newPath = RenamedPath(oldPath, name);
+  TWaitCursor wait;
+  if (!FSkipConfirmation &&
+      MessageDlg(RenameQuestion(oldPath, newPath), mtConfirmation, mbYes | mbNo) != mrYes)
+    return false;
+  bool aborted = false;
+  if (!ShellFileOperation(OwnerWindow(), FO_RENAME, oldPath, newPath, aborted) || aborted) return false;
+  // The dialog may have ended the editing before the tree could take the text.
+  node->SetText(name);
+  TTreeNode* parent = node->Parent();
+  parent->SetSelected(true);
+  if (FFileList) FFileList->SetDirectory(GetPathOfNode(parent));
+  return true;
+}

@@ -1,0 +1,198 @@
+// The folder tree with real windows: selection by mouse and keys, the drive without a medium,
+// opening paths, renames in place and the link to a file list.
+#include "explorer/DirTree.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "explorer/FileListView.h"
+#include "framework/SysUtils.h"
+#include "framework/tests/forms_testing.h"
+
+using namespace forms_testing;
+
+namespace {
+
+std::string TempFolder(const std::string& name) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  return std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId());
+}
+
+class DirTreeTest : public FormTest {
+protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    tree = new TDirTree(form);
+    tree->SetBounds(0, 0, 380, 260);
+    tree->SetParent(form);
+    tree->OnDirChange = [this](TObject*, const std::string& path) { log.push_back("dir " + path); };
+    tree->OnKeyUp = [this](TObject*, WORD& key, TShiftState) { log.push_back("key " + std::to_string(key)); };
+  }
+  TTreeNode* Child(TTreeNode* node, const std::string& text) {
+    for (TTreeNode* c = node->GetFirstChild(); c; c = c->GetNextSibling())
+      if (SameText(c->Text(), text) || c->Text().substr(2, 2) == text) return c;
+    return nullptr;
+  }
+  TTreeNode* Root() { return tree->Items()->GetFirstNode(); }
+  // A click on the node's text as the mouse gives it; waits for the step it starts.
+  void Click(TTreeNode* node, size_t logged) {
+    node->MakeVisible();
+    const TRect r = node->DisplayRect(true);
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageA(tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(tree->Handle(), WM_LBUTTONUP, 0, at);
+    ASSERT_TRUE(PumpUntil([&] { return log.size() >= logged; }, 10000)) << ::testing::PrintToString(log);
+    Pump(50);
+  }
+  // The next message dialog's text is logged and the named button pressed.
+  std::unique_ptr<OnMessageDialog> Answer(const char* button) {
+    return std::make_unique<OnMessageDialog>([this, button](TCustomForm* dialog) {
+      char text[512] = {};
+      GetDlgItemTextA(dialog->Handle(), 0xFFFF, text, sizeof text);
+      log.push_back(std::string("message ") + text);
+      SendMessageA(static_cast<TWinControl*>(dialog->FindComponent(button))->Handle(), BM_CLICK, 0, 0);
+    });
+  }
+  // Edits the node's text in place as a user types it and presses Enter.
+  void Rename(TTreeNode* node, const std::string& text) {
+    node->EditText();
+    HWND edit = reinterpret_cast<HWND>(SendMessageA(tree->Handle(), TVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(edit, nullptr) << "no editing started on " << node->Text();
+    SetWindowTextA(edit, text.c_str());
+    SendMessageA(tree->Handle(), TVM_ENDEDITLABELNOW, FALSE, 0);
+  }
+  TDirTree* tree = nullptr;
+  std::vector<std::string> log;
+};
+
+TEST_F(DirTreeTest, ClicksSelectTheRootDrivesAndFoldersAndMoveTheList) {
+  const std::string folder = TempFolder("tree");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA((folder + "\\Inner").c_str(), nullptr);
+  TFileListView* list = new TFileListView(form);
+  list->SetParent(form);
+  list->SetBounds(0, 260, 380, 30);
+  tree->SetFileList(list);
+
+  ASSERT_EQ(Root()->GetFirstChild(), nullptr) << "drives before the first click";
+  Click(Root(), 1);
+  EXPECT_EQ(log, std::vector<std::string>{"dir Drives"});
+  EXPECT_NE(Child(Root(), "C:"), nullptr);
+  Root()->Expand(false);
+
+  log.clear();
+  Click(Child(Root(), "C:"), 1);
+  EXPECT_EQ(log, std::vector<std::string>{"dir C:\\"});
+  EXPECT_EQ(tree->SelectedPath(), "C:\\");
+  EXPECT_EQ(list->Directory(), "C:\\");
+
+  // The removable drive without a medium reports and changes nothing else.
+  log.clear();
+  auto answer = Answer("OK");
+  Click(Child(Root(), "N:"), 1);
+  EXPECT_EQ(log, std::vector<std::string>{"message There is no disk in Drive N\ror Drive N: is not ready"});
+  EXPECT_EQ(list->Directory(), "C:\\");
+
+  // OpenPath keeps the final "\", a click on the folder gives it without.
+  log.clear();
+  tree->OpenPath(folder);
+  EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\"});
+  EXPECT_EQ(list->Directory(), "C:\\") << "OpenPath leaves the list";
+  log.clear();
+  Click(Child(tree->Selected(), "Inner"), 1);
+  EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\Inner"});
+  EXPECT_TRUE(SameText(list->Directory(), folder + "\\Inner\\") || SameText(list->Directory(), folder + "\\Inner"))
+      << list->Directory();
+
+  // The list going first takes the link with it.
+  delete list;
+  EXPECT_EQ(tree->FileList(), nullptr);
+  RemoveDirectoryA((folder + "\\Inner").c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(DirTreeTest, OpenPathMatchesAmongChildrenOnlyAndStopsQuietly) {
+  const std::string folder = TempFolder("open");
+  for (const char* sub : {"", "\\a", "\\a\\x", "\\x"}) CreateDirectoryA((folder + sub).c_str(), nullptr);
+  tree->OpenPath(folder + "\\a");   // loads a's own "x" first
+  log.clear();
+  tree->OpenPath(folder + "\\x");
+  ASSERT_NE(tree->Selected(), nullptr);
+  EXPECT_TRUE(SameText(tree->GetPathOfNode(tree->Selected()), folder + "\\x"))
+      << tree->GetPathOfNode(tree->Selected());
+  EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\x\\"});
+
+  // A folder made after its parent was read, a missing one, a one-letter text: nothing fires.
+  CreateDirectoryA((folder + "\\late").c_str(), nullptr);
+  log.clear();
+  for (const std::string& path : {folder + "\\late", folder + "\\missing", std::string("C")}) tree->OpenPath(path);
+  EXPECT_EQ(log, std::vector<std::string>{});
+  EXPECT_TRUE(SameText(tree->SelectedPath(), folder + "\\x\\"));
+
+  tree->Rebuild();
+  tree->OpenPath(folder + "\\late");
+  EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\late\\"}) << "read again after Rebuild";
+  for (const char* sub : {"\\late", "\\x", "\\a\\x", "\\a", ""}) RemoveDirectoryA((folder + sub).c_str());
+}
+
+TEST_F(DirTreeTest, OnlyArrowKeysSelectAndReachKeyUp) {
+  tree->Rebuild();
+  Root()->Expand(false);
+  Root()->SetSelected(true);
+  SendMessageA(tree->Handle(), WM_KEYUP, 'A', 0);
+  EXPECT_EQ(log, std::vector<std::string>{});
+  SendMessageA(tree->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageA(tree->Handle(), WM_KEYUP, VK_DOWN, 0);
+  const std::string first = Root()->GetFirstChild()->Text().substr(2, 2) + "\\";
+  EXPECT_EQ(log, (std::vector<std::string>{"key " + std::to_string(VK_DOWN), "dir " + first}));
+}
+
+TEST_F(DirTreeTest, RenamesAskUnlessSkippedAndRefuseInvalidNames) {
+  const std::string folder = TempFolder("rename");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA((folder + "\\Old").c_str(), nullptr);
+  tree->OpenPath(folder);
+  TTreeNode* node = Child(tree->Selected(), "Old");
+  ASSERT_NE(node, nullptr);
+  EXPECT_FALSE(SendMessageA(tree->Handle(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(Root()->ItemId())))
+      << "the root is not edited";
+
+  struct Case {
+    const char* name;
+    const char* button;   // null: no dialog expected
+    std::vector<std::string> log;
+    const char* onDisk;
+  };
+  const std::string question = "message Do you want to rename the selected folder\r\r    From  : " + folder + "\\Old\r    To     : " + folder + "\\";
+  for (const Case& c : {
+           Case{"Bad:Name", "OK", {"message Error - Invalid Directory Name\rBad:Name"}, "Old"},
+           Case{"", nullptr, {}, "Old"},
+           Case{"Kept", "No", {question + "Kept"}, "Old"},
+           Case{"New", "Yes", {question + "New"}, "New"},
+       }) {
+    log.clear();
+    std::unique_ptr<OnMessageDialog> answer;
+    if (c.button) answer = Answer(c.button);
+    Rename(node, c.name);
+    EXPECT_EQ(log, c.log) << c.name;
+    EXPECT_TRUE(DirectoryExists(folder + "\\" + c.onDisk)) << c.name;
+    EXPECT_EQ(node->Text(), c.onDisk) << c.name;
+    if (c.onDisk == std::string("New")) EXPECT_EQ(tree->Selected(), node->Parent());
+  }
+
+  RemoveDirectoryA((folder + "\\New").c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(DirTreeTest, TheTreeGoingFirstLeavesTheListUsable) {
+  TFileListView* list = new TFileListView(form);
+  list->SetParent(form);
+  tree->SetFileList(list);
+  delete tree;
+  list->SetDirectory("C:\\");
+  EXPECT_EQ(list->Directory(), "C:\\");
+}
+
+}  // namespace
