@@ -216,11 +216,11 @@ std::vector<std::string> TFileListView::SelectedPaths() const {
 
 void TFileListView::BuildColumns(const std::vector<TColumnSpec>& columns) {
   Columns()->Clear();
-  for (const TColumnSpec& spec : columns) {
+  for (const TColumnSpec& shape : columns) {
     TListColumn* column = Columns()->Add();
-    column->SetCaption(spec.Caption);
-    column->SetWidth(spec.Width);
-    column->SetAlignment(spec.Align == TColumnAlign::Right ? taRightJustify : taLeftJustify);
+    column->SetCaption(shape.Caption);
+    column->SetWidth(shape.Width);
+    column->SetAlignment(shape.Align == TColumnAlign::Right ? taRightJustify : taLeftJustify);
   }
 }
 
