@@ -119,24 +119,9 @@ void TDirTree::NodeSelected(TTreeNode* node) {
 void TDirTree::OpenPath(const std::string& path) {
   if (path.size() <= 1 || !DirectoryExists(path)) return;
   const std::string full = AddSlash(path);
-  TTreeNodes* items = Items();
-  items->BeginUpdate();
-  TTreeNode* root = items->GetFirstNode();
+  TTreeNode* root = Items()->GetFirstNode();
   if (!root || !root->GetFirstChild()) AddDrives();
-  root = items->GetFirstNode();
-  if (root && root->Expanded()) root->Collapse(true);
-  TTreeNode* current = root && NodeKindOf(root) == TNodeKind::Computer ? root : nullptr;
-  for (const std::string& piece : PathPieces(full)) {
-    const int index = FindChildPiece(ChildNames(items, current), piece);
-    if (index < 0) {
-      items->EndUpdate();
-      return;
-    }
-    current = ChildAt(items, current, index);
-    current->SetSelected(true);
-    current->Expand(false);
-  }
-  items->EndUpdate();
+  if (!OpenPathNodes(Items(), full)) return;
   SetSelectedPath(full);
   if (OnDirChange) OnDirChange(this, FSelectedPath);
 }

@@ -326,22 +326,8 @@ bool TDirTreeCombo::PickSelected(TObject* sender) {
 void TDirTreeCombo::OpenPath(const std::string& path) {
   if (path.size() <= 1 || !DirectoryExists(path)) return;
   const std::string full = AddSlash(path);
-  TTreeNodes* items = FTree->Items();
-  items->BeginUpdate();
-  TTreeNode* root = items->GetFirstNode();
-  TTreeNode* current = root && FTree->NodeKind(root) == TNodeKind::Computer ? root : nullptr;
-  if (root && root->Expanded()) root->Collapse(true);
-  for (const std::string& piece : PathPieces(full)) {
-    const int index = FindChildPiece(FTree->ChildNames(current), piece);
-    if (index < 0) {
-      items->EndUpdate();
-      return;
-    }
-    current = ChildAt(items, current, index);
-    current->SetSelected(true);
-    current->Expand(false);
-  }
-  items->EndUpdate();
+  TTreeNode* current = OpenPathNodes(FTree->Items(), full);
+  if (!current) return;
   ShowNode(current->Text(), current->ImageIndex());
   SetSelectedPath(full);
   if (OnPathChange) OnPathChange(this, FTree->FSelectedPath);

@@ -109,4 +109,23 @@ void LoadSubFolders(TTreeNodes* items, const std::string& path, TTreeNode* node)
   node->AlphaSort();
 }
 
+TTreeNode* OpenPathNodes(TTreeNodes* items, const std::string& full) {
+  items->BeginUpdate();
+  TTreeNode* root = items->GetFirstNode();
+  if (root && root->Expanded()) root->Collapse(true);
+  TTreeNode* current = root && NodeKindOf(root) == TNodeKind::Computer ? root : nullptr;
+  for (const std::string& piece : PathPieces(full)) {
+    const int index = FindChildPiece(ChildNames(items, current), piece);
+    if (index < 0) {
+      current = nullptr;
+      break;
+    }
+    current = ChildAt(items, current, index);
+    current->SetSelected(true);
+    current->Expand(false);
+  }
+  items->EndUpdate();
+  return current;
+}
+
 }  // namespace explorer

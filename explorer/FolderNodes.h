@@ -23,5 +23,9 @@ TTreeNode* AddComputerNode(TTreeNodes* items);
 void AddDriveNodes(TTreeNodes* items, TTreeNode* root);
 // The folders in path as children of node, once: a node with children is left as it is.
 void LoadSubFolders(TTreeNodes* items, const std::string& path, TTreeNode* node);
+// Collapses the tree, then selects and expands the nodes of full (ending in "\\") from the
+// computer node down, each piece matched among the current node's children only. The last
+// node reached; null when a piece is not there.
+TTreeNode* OpenPathNodes(TTreeNodes* items, const std::string& full);
 
 }  // namespace explorer
