@@ -12,15 +12,10 @@
 
 #include "explorer/FileListView.h"
 #include "explorer/ShellHelpers.h"
+#include "explorer/benchmark/timing.h"
 #include "framework/Forms.h"
 
 namespace {
-
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // What the list asks of each entry, without a list.
 int BareSearch(const std::string& folder) {

@@ -11,15 +11,10 @@
 
 #include "explorer/DirTreeCombo.h"
 #include "explorer/ShellHelpers.h"
+#include "explorer/benchmark/timing.h"
 #include "framework/Forms.h"
 
 namespace {
-
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // What the tree asks of each entry, without a tree.
 int BareEnumeration(const std::string& folder) {
