@@ -12,6 +12,7 @@
 class TFileListView;
 
 using TDirChangeEvent = std::function<void(TObject* Sender, const std::string& SelectedPath)>;
+using TFileChangeEvent = std::function<void(TObject* Sender, const std::string& SelectedFile)>;
 
 class TDirTree : public TCustomTreeView {
 public:
@@ -39,6 +40,17 @@ public:
   // Set before a fresh folder's first rename, which then asks nothing.
   void SkipNextRenameQuestion() { FSkipConfirmation = true; }
 
+  // The file last chosen in a contents window; setting it stores the text only.
+  const std::string& SelectedFile() const { return FSelectedFile; }
+  void SetSelectedFile(const std::string& file);
+  TFileChangeEvent OnFileChange;
+  // Tells the bytes of the files in the folder of path (the selected node's) and all its
+  // sub-folders; every node below it is loaded on the way. The tree opens path again after.
+  void ShowTreeSize(const std::string& path);
+  // A window over the tree listing the files of path; OK there makes the chosen one the
+  // SelectedFile and fires OnFileChange, then the tree opens path again.
+  void ShowFolderContents(const std::string& path);
+
   void Loaded() override;
   void Notification(TComponent* c, TOperation op) override;
 
@@ -61,6 +73,7 @@ private:
   TFileListView* FFileList = nullptr;
   std::string FSelectedPath;
   std::string FWorkPath;
+  std::string FSelectedFile;
   bool FSkipConfirmation = false;
   bool FRenaming = false;
   TImageList* FImages;

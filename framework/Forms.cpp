@@ -106,6 +106,12 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   if (FFormStyle == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
   if (FPosition == poDefault || FPosition == poDefaultSizeOnly) params.Width = params.Height = CW_USEDEFAULT;
+  // A form placed on a control is a window inside it, as the control's other children are.
+  if (FParent) {
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD;
+    params.WndParent = FParent->Handle();
+    return;
+  }
   // Other forms stay above the main form and leave the task bar to it.
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
   params.WndParent = main && main != this && main->HandleAllocated() ? main->FHandle : nullptr;
