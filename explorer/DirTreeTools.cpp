@@ -2,7 +2,6 @@
 #include "explorer/DirTree.h"
 #include "explorer/FolderContents.h"
 #include "explorer/FolderNodes.h"
-#include "explorer/TreeSize.h"
 #include "explorer/WaitCursor.h"
 #include "explorer/core/FolderTree.h"
 #include "explorer/core/PathText.h"
@@ -40,13 +39,14 @@ void TDirTree::ShowTreeSize(const std::string& path) {
   if (!nodeHasPath(Selected())) OpenPath(path);
   TTreeNode* node = Selected();
   if (!nodeHasPath(node)) return;
-  const std::string title = TreeSizeTitle(GetPathOfNode(node), NodeKindOf(node) == TNodeKind::Drive);
+  const std::string folder = GetPathOfNode(node);
+  const std::string title = TreeSizeTitle(folder, NodeKindOf(node) == TNodeKind::Drive);
   std::int64_t total = 0;
   {
     TWaitCursor wait;
     TItemsUpdate update(Items());
     try {
-      total = TreeFilesSize(this, node);
+      total = LoadTreeFilesSize(Items(), folder, node);
     } catch (...) {
       OpenPath(path);
       throw;

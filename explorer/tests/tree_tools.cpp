@@ -7,6 +7,7 @@
 
 #include "explorer/DirTree.h"
 #include "explorer/FolderContents.h"
+#include "explorer/ShellHelpers.h"
 #include "framework/SysUtils.h"
 #include "framework/tests/forms_testing.h"
 #include "testing/driver/screenshot.h"
@@ -105,7 +106,12 @@ TEST_F(TreeToolsTest, TreeSizeCountsTheFolderAndTheFoldersBelowItOnly) {
   tree->OpenPath(known.Root + "\\Data\\Sub");
   ASSERT_NE(tree->Selected(), nullptr);
   ASSERT_NE(tree->Selected()->GetFirstChild(), nullptr);
-  EXPECT_EQ(tree->Selected()->GetFirstChild()->Text(), "Deep");
+  TTreeNode* deep = tree->Selected()->GetFirstChild();
+  EXPECT_EQ(deep->Text(), "Deep");
+  // A plain folder shows the icons the shell gives its path.
+  const std::string deepPath = known.Root + "\\Data\\Sub\\Deep";
+  EXPECT_EQ(deep->ImageIndex(), explorer::GetSmallIconIndex(deepPath));
+  EXPECT_EQ(deep->SelectedIndex(), explorer::GetSmallOpenIconIndex(deepPath));
 }
 
 TEST_F(TreeToolsTest, FolderContentsListsTheFilesAndOKChoosesOne) {
