@@ -135,10 +135,21 @@ TEST_F(TreeToolsTest, FolderContentsListsTheFilesAndOKChoosesOne) {
   }
   EXPECT_EQ(rows, (std::vector<std::string>{"A.txt", "b.txt", "c.dat"})) << "files only, by name";
   EXPECT_EQ(GetWindowLongA(list->Handle(), GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
+  // The hint comes when the mouse rests on the list, its two parts on two lines.
+  const TRect onList = list->ClientRect();
+  PostMessageA(list->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(onList.Width() / 2, onList.Height() / 2));
+  ASSERT_TRUE(PumpUntil([] {
+    Application->ProcessMessages();
+    return Application->HintWindow() != nullptr;
+  }, 10000)) << "no hint";
+  THintWindow* hint = Application->HintWindow();
+  EXPECT_EQ(hint->Text(), "LeftClick - Select\rDblClick  - Open");
+  EXPECT_GT(hint->Height(), 2 * std::abs(hint->Font()->Height())) << "two lines";
   if (const char* root = std::getenv("WINE_TEST_ROOT")) {
     Pump(100);
     EXPECT_TRUE(driver::TakeSettledScreenshot(std::string(root) + "/explorer-folder-contents.png"));
   }
+  Application->CancelHint();
 
   log.clear();
   list->SetSelected(list->Items()->Item(1));
