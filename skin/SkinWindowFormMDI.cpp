@@ -213,7 +213,7 @@ void TkivSkinWindowVCL::UpdateMDIButtons() {
   for (int i = 0; i < 3; ++i) {
     TkivSkinMenuBarControlButton* button = FMDIButtons[i];
     button->SetBounds(FForm->ClientWidth() - 2 - kButtonSize * (i + 1), top, kButtonSize, kButtonSize);
-    button->SetColor(FMenuBar->Color());
+    button->SetColor(FForm->Color());  // what the bar shows behind its buttons
     button->SetVisible(maximized && wanted[i]);
     if (button->Visible())
       button->BringToFront();

@@ -156,6 +156,16 @@ TEST(SkinMDI, CascadesTilesAndListsTheChildrenItsOwnWay) {
   MainForm()->mniWindow->Items(3)->Click();
   EXPECT_EQ(MainForm()->ActiveMDIChild()->Caption(), "First");
   EXPECT_EQ(ItemCaptions(MainForm()->mniWindow).back(), "First") << "the list follows the activation";
+
+  // Without the skin the platform lists the children in the window menu again.
+  MainForm()->kivSkinEngine1->SetActive(false);
+  EXPECT_EQ(ItemCaptions(MainForm()->mniWindow), (std::vector<std::string>{"&Cascade", "&Tile"}));
+  ASSERT_EQ(GetMenuItemCount(MainForm()->mniWindow->Handle()), 6);
+  char text[32] = "";
+  GetMenuStringA(MainForm()->mniWindow->Handle(), 3, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&1 First");
+  MainForm()->kivSkinEngine1->SetActive(true);
+  EXPECT_EQ(GetMenuItemCount(MainForm()->mniWindow->Handle()), 6) << "only the skin's list";
   FreeChildren();
   EXPECT_EQ(ItemCaptions(MainForm()->mniWindow), (std::vector<std::string>{"&Cascade", "&Tile", "-"}));
 }
