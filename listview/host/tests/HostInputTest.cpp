@@ -171,10 +171,15 @@ TEST_F(HostInputTest, KeysEditACellAndCopyTheRow) {
 TEST_F(HostInputTest, ProgressLinkAndMarkupCellsShowOnScreen) {
   ASSERT_NO_FATAL_FAILURE(Start(kCellProperties));
   const std::string shot = folder + "\\screen.ppm";
-  ASSERT_TRUE(TakeScreenshot(shot));
-  const std::string ppm = ReadWholeFile(shot);
   const RECT progress = CellOnScreen(0, 1);   // 40 % of the inner width is done
   const int y = (progress.top + progress.bottom) / 2;
+  // The list shows before its cells are drawn: wait for the frame of the progress cell.
+  std::string ppm;
+  WaitUntil([&] {
+    ppm = TakeScreenshot(shot) ? ReadWholeFile(shot) : "";
+    return !ppm.empty() && PixelOf(ppm, {progress.left + 3, y}) == RGB(0x80, 0x80, 0x80);
+  }, kLimit);
+  ASSERT_FALSE(ppm.empty());
   EXPECT_EQ(PixelOf(ppm, {progress.left + 6, y}), RGB(0xC0, 0xC0, 0xC0)) << "done part in silver";
   EXPECT_EQ(PixelOf(ppm, {progress.right - 6, y}), RGB(0xFF, 0xFF, 0xFF)) << "the rest in white";
   // Owner-drawn cells start 2 pixels right of the label; the frame is 1 pixel inside.
