@@ -62,6 +62,10 @@ public:
   // disconnect the tree is read again with the root selected.
   void ConnectNetDrive();
   void DisconnectNetDrive();
+  // The selected node's name is edited once the messages waiting now are handled: a menu that
+  // has just closed would otherwise end the editing at once. askNothing: its rename asks no
+  // question.
+  void EditSelectedLater(bool askNothing);
   // The shell's properties of SelectedPath.
   void ShowFolderProperties();
   void ShowTreeSize(const std::string& path);
@@ -69,6 +73,7 @@ public:
 
   void Loaded() override;
   void Notification(TComponent* c, TOperation op) override;
+  void WndProc(TMessage& m) override;
 
 protected:
   void CreateWnd() override;
@@ -81,6 +86,8 @@ private:
   void AddRootNode();
   void AddDrives();
   void NodeExpanding(TObject* Sender, TTreeNode* Node, bool& AllowExpansion);
+  // A press at a client point on a node's label or icon selects that node.
+  void SelectAt(int x, int y);
   // The steps after a node was selected by mouse or key.
   void NodeSelected(TTreeNode* node);
   // True when the folder was renamed; the tree then takes the new text. The name it has
@@ -89,6 +96,9 @@ private:
   // The parent of node becomes the selected folder, also in a linked list.
   void SelectParentOf(TTreeNode* node);
   TTreeNode* DriveNode(char letter);
+  // Moves the program's working folder out of folder, which it would keep from being renamed,
+  // moved or deleted.
+  void LeaveFolder(const std::string& folder);
   HWND OwnerWindow();
   TFileListView* FFileList = nullptr;
   std::string FSelectedPath;

@@ -33,12 +33,8 @@ bool TDirTree::CreateFolder(TTreeNode* node, const std::string& name) {
   if (!CreateDirectoryA(target.c_str(), nullptr)) return false;
   Rebuild();
   OpenPath(target);
-  if (folderName == kNewFolderName && Selected()) {
-    // Only the rename of the folder just made, while its editing lasts, asks nothing.
-    FSkipConfirmation = name.empty();
-    Selected()->EditText();
-    if (!IsEditing()) FSkipConfirmation = false;
-  }
+  // Only the rename of the folder just made, while its editing lasts, asks nothing.
+  if (folderName == kNewFolderName && Selected()) EditSelectedLater(name.empty());
   return true;
 }
 
@@ -51,6 +47,7 @@ bool TDirTree::DeleteFolder(TTreeNode* node) {
     MessageDlg(FolderNotFoundText(path), mtError, mbOK);
     return false;
   }
+  LeaveFolder(path);
   bool aborted = false;
   // A folder the shell kept (answered No, or in use) keeps its node.
   if (!ShellFileOperation(OwnerWindow(), FO_DELETE, path, "", aborted) || DirectoryExists(path)) return false;
@@ -69,6 +66,7 @@ void TDirTree::PasteFolder() {
   const auto paste = FFolderClipboard.Take(node && node->Level() >= 1 ? GetPathOfNode(node) : std::string());
   if (!paste) return;
   TWaitCursor wait;
+  if (paste->Transfer == TFolderTransfer::Move) LeaveFolder(paste->Source);
   bool aborted = false;
   const UINT operation = paste->Transfer == TFolderTransfer::Move ? FO_MOVE : FO_COPY;
   if (paste->IntoItself ||
@@ -78,6 +76,14 @@ void TDirTree::PasteFolder() {
   }
   Rebuild();
   OpenPath(paste->Destination);
+}
+
+void TDirTree::LeaveFolder(const std::string& folder) {
+  // A linked list works in the folder it shows, often the one the tree acts on.
+  char current[MAX_PATH] = {};
+  if (!GetCurrentDirectoryA(MAX_PATH, current) || !FolderHolds(folder, current)) return;
+  const std::string path = DelSlash(folder);
+  SetCurrentDirectoryA(AddSlash(path.substr(0, path.find_last_of('\\'))).c_str());
 }
 
 TTreeNode* TDirTree::DriveNode(char letter) {
