@@ -15,6 +15,7 @@ class TDirTreePopUp;
 class TFileListView;
 
 using TDirChangeEvent = std::function<void(TObject* Sender, const std::string& SelectedPath)>;
+using TFileChangeEvent = std::function<void(TObject* Sender, const std::string& SelectedFile)>;
 
 class TDirTree : public TCustomTreeView {
 public:
@@ -68,8 +69,17 @@ public:
   void EditSelectedLater(bool askNothing);
   // The shell's properties of SelectedPath.
   void ShowFolderProperties();
+  // Tells the bytes of the files in the folder of path (the selected node's) and all its
+  // sub-folders; every node below it is loaded on the way. The tree opens path again after.
   void ShowTreeSize(const std::string& path);
+  // A window over the tree listing the files of path; OK there makes the chosen one the
+  // SelectedFile and fires OnFileChange, then the tree opens path again.
   void ShowFolderContents(const std::string& path);
+
+  // The file last chosen in a contents window; setting it stores the text only.
+  const std::string& SelectedFile() const { return FSelectedFile; }
+  void SetSelectedFile(const std::string& file);
+  TFileChangeEvent OnFileChange;
 
   void Loaded() override;
   void Notification(TComponent* c, TOperation op) override;
@@ -109,5 +119,6 @@ private:
   bool FEditEnded = true;  // the editing under way has had its end
   TImageList* FImages;
   std::string FAbout;
+  std::string FSelectedFile;
   explorer::TFolderClipboard FFolderClipboard;
 };

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "explorer/FileListView.h"
+#include "explorer/ShellHelpers.h"
 #include "explorer/core/FileMenu.h"
 #include "explorer/core/PathText.h"
 #include "framework/ComObj.h"
@@ -12,15 +13,8 @@
 using namespace explorer;
 
 TFileListViewPopUp::TFileListViewPopUp(TFileListView* list) : TPopupMenu(list), FList(list) {
-  SHFILEINFOA info{};
-  if (auto small = reinterpret_cast<HIMAGELIST>(
-          SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON))) {
-    FSystemImages = new TImageList(this);
-    FSystemImages->SetShareImages(true);
-    FSystemImages->SetBkColor(clNone);
-    FSystemImages->SetHandle(small);
-    SetImages(FSystemImages);
-  }
+  FSystemImages = NewSmallSystemImages(this);
+  if (FSystemImages) SetImages(FSystemImages);
 }
 
 TFileListViewPopUp::~TFileListViewPopUp() = default;

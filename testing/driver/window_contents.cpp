@@ -47,19 +47,17 @@ std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView) {
   const size_t kTextSize = 1024;
   RemoteBlock block(treeView, sizeof(TVITEMA) + kTextSize);
   if (!block.Ready()) return items;
+  const LRESULT selected = Ask(treeView, TVM_GETNEXTITEM, TVGN_CARET, 0);
   LRESULT item = Ask(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
   for (; item > 0; item = Ask(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item)) {
     TVITEMA query{};
-    query.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE;
-    query.stateMask = TVIS_SELECTED;
+    query.mask = TVIF_HANDLE | TVIF_TEXT;
     query.hItem = reinterpret_cast<HTREEITEM>(item);
     query.pszText = block.Address(sizeof query);
     query.cchTextMax = kTextSize;
     if (!block.Write(&query, sizeof query) || Ask(treeView, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.Address())) <= 0)
       break;
-    TVITEMA answer{};
-    if (!block.Read(&answer, sizeof answer)) break;
-    TreeViewItem shown{block.ReadText(sizeof query), {}, (answer.state & TVIS_SELECTED) != 0};
+    TreeViewItem shown{block.ReadText(sizeof query), {}, item == selected};
     // The platform reads the item from the rectangle it fills.
     RECT rect{};
     *reinterpret_cast<HTREEITEM*>(&rect) = query.hItem;
