@@ -103,23 +103,7 @@ void TDirTree::NodeExpanding(TObject*, TTreeNode* node, bool& allow) {
   if (!node->GetFirstChild()) LoadSubFolders(Items(), GetPathOfNode(node), node);
 }
 
-namespace {
-// Posted to the tree itself: the selected node's editing starts; WParam 1 when its rename is to
-// ask nothing.
-constexpr UINT kEditSelected = WM_APP + 0x108;
-}  // namespace
-
-void TDirTree::EditSelectedLater(bool askNothing) { PostMessageA(Handle(), kEditSelected, askNothing, 0); }
-
 void TDirTree::WndProc(TMessage& m) {
-  if (m.Msg == kEditSelected) {
-    TTreeNode* node = Selected();
-    if (!node) return;
-    FSkipConfirmation = m.WParam != 0;
-    node->EditText();
-    if (!IsEditing()) FSkipConfirmation = false;
-    return;
-  }
   // The platform's tree keeps the right button to itself: it waits for it to come up in a loop
   // of its own and opens the context menu there, before any node is selected, and a name edited
   // from that menu ends when the loop does. The tree takes the press as a plain window does:

@@ -63,10 +63,6 @@ public:
   // disconnect the tree is read again with the root selected.
   void ConnectNetDrive();
   void DisconnectNetDrive();
-  // The selected node's name is edited once the messages waiting now are handled: a menu that
-  // has just closed would otherwise end the editing at once. askNothing: its rename asks no
-  // question.
-  void EditSelectedLater(bool askNothing);
   // The shell's properties of SelectedPath.
   void ShowFolderProperties();
   // Tells the bytes of the files in the folder of path (the selected node's) and all its

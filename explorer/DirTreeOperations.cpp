@@ -33,8 +33,12 @@ bool TDirTree::CreateFolder(TTreeNode* node, const std::string& name) {
   if (!CreateDirectoryA(target.c_str(), nullptr)) return false;
   Rebuild();
   OpenPath(target);
-  // Only the rename of the folder just made, while its editing lasts, asks nothing.
-  if (folderName == kNewFolderName && Selected()) EditSelectedLater(name.empty());
+  if (folderName == kNewFolderName && Selected()) {
+    // Only the rename of the folder just made, while its editing lasts, asks nothing.
+    FSkipConfirmation = name.empty();
+    Selected()->EditText();
+    if (!IsEditing()) FSkipConfirmation = false;
+  }
   return true;
 }
 

@@ -30,7 +30,9 @@ void TDirTreePopUp::ItemClick(TObject* Sender) {
   switch (TreeItemAction(item->Name(), item->Tag())) {
     case TTreeAction::None: break;
     case TTreeAction::NewFolder: FTree->CreateFolder(nullptr, ""); break;
-    case TTreeAction::Rename: FTree->EditSelectedLater(false); break;
+    case TTreeAction::Rename:
+      if (selected) selected->EditText();
+      break;
     case TTreeAction::Delete:
       if (selected) FTree->DeleteFolder(selected);
       break;

@@ -192,7 +192,7 @@ TEST_F(DirTreeTest, ANewFolderIsRenamedWithoutAQuestionTheNextRenameAsks) {
   tree->OpenPath(folder);
   log.clear();
   ASSERT_TRUE(tree->CreateFolder(tree->Selected(), ""));
-  ASSERT_TRUE(PumpUntil([&] { return tree->IsEditing(); })) << "no editing of the new folder's name";
+  ASSERT_TRUE(tree->IsEditing()) << "no editing of the new folder's name";
   Rename(tree->Selected(), "Fresh");
   EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\New Folder\\"}) << "a question was asked";
   ASSERT_TRUE(DirectoryExists(folder + "\\Fresh"));

@@ -51,19 +51,10 @@ protected:
       RemoveFolder(made);
   }
   void Start() {
-    host = driver::StartProgram(explorer_host::HostPath(), "\"" + folder + "\"");
-    ASSERT_TRUE(host.Started());
-    driver::WindowQuery query;
-    query.caption = "Explorer Host";
-    query.processId = host.Id();
-    window = driver::WaitForWindow(query, kTimeoutMs);
+    window = explorer_host::StartHost(host, "\"" + folder + "\"");
     ASSERT_NE(window, nullptr);
-    driver::WindowQuery trees;
-    trees.className = "TDirTree";
-    tree = driver::FindChild(window, trees);
-    driver::WindowQuery lists;
-    lists.className = "TFileListView";
-    list = driver::FindChild(window, lists);
+    tree = explorer_host::Control(window, "TDirTree");
+    list = explorer_host::Control(window, "TFileListView");
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(WaitForItem("Source")) << Shown();

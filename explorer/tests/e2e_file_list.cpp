@@ -20,7 +20,6 @@
 
 namespace {
 
-using explorer_host::HostPath;
 using explorer_host::kTimeoutMs;
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -45,16 +44,9 @@ protected:
     if (host.Running()) host.Kill();
   }
   void Start(const std::string& directory, const std::string& mask = "") {
-    host = driver::StartProgram(HostPath(), "\"" + directory + "\"" + (mask.empty() ? "" : " \"" + mask + "\""));
-    ASSERT_TRUE(host.Started());
-    driver::WindowQuery query;
-    query.caption = "Explorer Host";
-    query.processId = host.Id();
-    window = driver::WaitForWindow(query, kTimeoutMs);
+    window = explorer_host::StartHost(host, "\"" + directory + "\"" + (mask.empty() ? "" : " \"" + mask + "\""));
     ASSERT_NE(window, nullptr);
-    driver::WindowQuery lists;
-    lists.className = "TFileListView";
-    list = driver::FindChild(window, lists);
+    list = explorer_host::Control(window, "TFileListView");
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(WaitForCaptions([](const std::vector<std::string>& c) { return !c.empty(); }));
   }

@@ -41,15 +41,36 @@ inline HWND WaitForPrompt(const driver::Process& host, HWND main, DWORD timeoutM
   return prompt;
 }
 
-// The popup menu shown, once one shows; null when none came in time. A menu closed a moment
-// ago may still have its window, hidden.
-inline HWND WaitForMenu() {
+// Starts the host with the arguments: its main window once shown, null when none came.
+inline HWND StartHost(driver::Process& host, const std::string& arguments) {
+  host = driver::StartProgram(HostPath(), arguments);
+  if (!host.Started()) return nullptr;
+  driver::WindowQuery query;
+  query.caption = "Explorer Host";
+  query.processId = host.Id();
+  return driver::WaitForWindow(query, kTimeoutMs);
+}
+
+// The host's control of that window class (the component's class name).
+inline HWND Control(HWND main, const char* className) {
+  driver::WindowQuery query;
+  query.className = className;
+  return driver::FindChild(main, query);
+}
+
+// The popup menus shown. A menu closed a moment ago may still have its window, hidden.
+inline std::vector<HWND> ShownMenus() {
   driver::WindowQuery menus;
   menus.className = "#32768";
+  return driver::FindTopWindows(menus);
+}
+
+// The popup menu shown, once one shows; null when none came in time.
+inline HWND WaitForMenu() {
   HWND menu = nullptr;
   driver::WaitUntil(
       [&] {
-        const std::vector<HWND> shown = driver::FindTopWindows(menus);
+        const std::vector<HWND> shown = ShownMenus();
         menu = shown.empty() ? nullptr : shown.front();
         return menu != nullptr;
       },
@@ -59,9 +80,7 @@ inline HWND WaitForMenu() {
 
 // True once no popup menu shows.
 inline bool WaitForNoMenu() {
-  driver::WindowQuery menus;
-  menus.className = "#32768";
-  return driver::WaitUntil([&] { return driver::FindTopWindows(menus).empty(); }, kTimeoutMs);
+  return driver::WaitUntil([] { return ShownMenus().empty(); }, kTimeoutMs);
 }
 
 // Lowercase letters go to the menu as characters (an entry's underlined letter), anything
