@@ -78,6 +78,14 @@ int TImageList::AddMasked(TBitmap* image, TColor maskColor) {
   return index;
 }
 
+bool TImageList::Replace(int index, TBitmap* image, TBitmap* mask) {
+  if (!image || image->Empty() || index < 0 || index >= Count()) return false;
+  if (!ImageList_Replace(Handle(), index, image->Handle(), mask ? mask->Handle() : nullptr))
+    return false;
+  Changed();
+  return true;
+}
+
 void TImageList::Clear() {
   if (FHandle && ImageList_Remove(FHandle, -1)) Changed();
 }

@@ -46,6 +46,8 @@ public:
   // Each returns the index of the first image added (a wide bitmap gives several), -1 on failure.
   int Add(TBitmap* image, TBitmap* mask);
   int AddMasked(TBitmap* image, TColor maskColor);
+  // Puts the image in place of the one at the index; false when there is none there.
+  bool Replace(int index, TBitmap* image, TBitmap* mask);
   void Clear();
   // A disabled image is drawn embossed in the system's disabled style.
   void Draw(TCanvas* canvas, int x, int y, int index, bool enabled = true);

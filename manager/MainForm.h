@@ -1,5 +1,6 @@
 // The manager's main window: the PC folder's videos beside the console's, with thumbnails.
 #pragma once
+#include <memory>
 #include <string>
 
 #include "explorer/DirTreeCombo.h"
@@ -10,6 +11,7 @@
 #include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
+#include "manager/VideoList.h"
 #include "manager/core/TransferPlan.h"
 #include "skin/SkinEngine.h"
 
@@ -150,11 +152,10 @@ private:
   void StartRename(TListView* list, manager::TVideoSide side, const std::string& folder);
   void DeleteSelected(TListView* list, const std::string& folder);
   std::string PreferencesFile() const { return FProgramFolder + "Preferences.ini"; }
-  // One row a video, with the first of its thumbnails that decodes (else a blank picture).
-  void AddVideoRow(TListView* list, TImageList* images, const std::string& name,
-                   const std::string& sizeText, const std::vector<std::string>& thumbnails);
+  // The first of the thumbnails that decodes (else a blank picture), at the lists' size.
+  TBitmap* VideoPicture(const std::vector<std::string>& thumbnails);
   void ShowSelectionSummary(TListView* list, int panel);
-  unsigned& FillsOf(TListView* list) { return list == ltvPC ? FPCFills : FPSPFills; }
+  TVideoList& VideosOf(TListView* list, TImageList* images);
 
   std::string FPCFolder;
   std::string FPSPRoot;
@@ -165,9 +166,9 @@ private:
   std::string FConverterMarker;
   std::string FVersion;
   int FBannerIndex = -1;
-  // Fills begun on each list: a fill that sees the count change has been overtaken.
-  unsigned FPCFills = 0;
-  unsigned FPSPFills = 0;
+  // What each list shows, made at its first fill.
+  std::unique_ptr<TVideoList> FPCVideos;
+  std::unique_ptr<TVideoList> FPSPVideos;
 };
 
 extern TMainForm* MainForm;

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr DWORD kShowRowsEveryMs = 100;
-
 char UserDecimalSeparator() {
   char separator[4] = ".";
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
@@ -51,51 +49,43 @@ void TMainForm::RefreshPSPList() {
 void TMainForm::FillVideoList(const std::string& folder, TListView* list, TImageList* images) {
   manager::TPlatformDriveProbe drives;
   if (!manager::IsAbsolutePath(folder) || !drives.FolderExists(folder)) return;
-  const unsigned fill = ++FillsOf(list);
-  list->Items()->Clear();
-  images->Clear();
-  (list == ltvPC ? FPCFolder : FPSPFolder) = folder;
   const std::string path = manager::AddBackslash(folder);
+  TVideoList::TFill fill(VideosOf(list, images), path);
+  (list == ltvPC ? FPCFolder : FPSPFolder) = folder;
   const char separator = UserDecimalSeparator();
-  // Wine redraws the scroll bar of a shown list at every row added, which costs ten times the
-  // row: the list draws nothing while rows come and shows them every kShowRowsEveryMs.
-  TListItems* rows = list->Items();
-  rows->BeginUpdate();
-  DWORD shown = GetTickCount();
   for (const std::string& name : manager::VideoFileNames(manager::ListFolder(path))) {
-    if (GetTickCount() - shown >= kShowRowsEveryMs) {
-      rows->EndUpdate();
-      rows->BeginUpdate();
-      shown = GetTickCount();
-    }
     Application->ProcessMessages();
-    if (FillsOf(list) != fill || Application->Terminated()) break;
+    if (fill.Overtaken() || Application->Terminated()) break;
     const std::vector<std::string> thumbnails = manager::ThumbnailCandidates(
         path, name, FProgramFolder, [](const std::string& file) { return FileExists(file); });
-    const std::optional<std::uint64_t> size = manager::FileSizeOf(path + name);
+    const std::optional<manager::TFileStamp> video = manager::FileStampOf(path + name);
     // A video gone or unreadable since the folder was listed is left out; the rest still come.
-    if (thumbnails.empty() || !size) continue;
-    AddVideoRow(list, images, name, manager::FileSizeMB(*size, separator), thumbnails);
+    if (thumbnails.empty() || !video) continue;
+    manager::TVideoLook look{manager::FileSizeMB(video->Size, separator), {}};
+    for (const std::string& thumbnail : thumbnails)
+      if (const std::optional<manager::TFileStamp> stamp = manager::FileStampOf(thumbnail))
+        look.Thumbnails.push_back(*stamp);
+    fill.Show(name, look, [&] { return VideoPicture(thumbnails); });
   }
-  rows->EndUpdate();
+  if (!fill.Overtaken()) fill.Finish();
   labPCNum->SetCaption(IntToStr(ltvPC->Items()->Count()));
   labPSPNum->SetCaption(IntToStr(ltvPSP->Items()->Count()));
 }
 
-void TMainForm::AddVideoRow(TListView* list, TImageList* images, const std::string& name,
-                            const std::string& sizeText,
-                            const std::vector<std::string>& thumbnails) {
+TVideoList& TMainForm::VideosOf(TListView* list, TImageList* images) {
+  std::unique_ptr<TVideoList>& videos = list == ltvPC ? FPCVideos : FPSPVideos;
+  if (!videos) videos = std::make_unique<TVideoList>(list, images);
+  return *videos;
+}
+
+TBitmap* TMainForm::VideoPicture(const std::vector<std::string>& thumbnails) {
   TCanvas* canvas = imgPreview->Canvas();
   const RECT whole{0, 0, imgPreview->Width(), imgPreview->Height()};
   if (!manager::DrawThumbnail(thumbnails, canvas, whole)) {
     canvas->Brush()->SetColor(clWhite);
     canvas->FillRect(whole);
   }
-  const int image = images->Add(imgPreview->Picture()->Bitmap(), nullptr);
-  TListItem* row = list->Items()->Add();
-  row->SetCaption(name);
-  row->SubItems()->Add(sizeText);
-  row->SetImageIndex(image);
+  return imgPreview->Picture()->Bitmap();
 }
 
 void TMainForm::btnRefreshPCClick(TObject*) { FillVideoList(edtPath->Text(), ltvPC, imlPC); }

@@ -49,10 +49,14 @@ std::vector<TFolderEntry> ListFolder(const std::string& folder) {
   return entries;
 }
 
-std::optional<std::uint64_t> FileSizeOf(const std::string& path) {
+std::optional<TFileStamp> FileStampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  const auto whole = [](DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+  };
+  return TFileStamp{path, whole(data.nFileSizeHigh, data.nFileSizeLow),
+                    whole(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
 
 bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, const RECT& r) {

@@ -9,6 +9,7 @@
 #include "manager/core/ConsoleDetection.h"
 #include "manager/core/TransferPlan.h"
 #include "manager/core/VideoListing.h"
+#include "manager/core/VideoRows.h"
 
 namespace manager {
 
@@ -16,8 +17,8 @@ namespace manager {
 // "." and "..". Empty when the folder cannot be listed.
 std::vector<TFolderEntry> ListFolder(const std::string& folder);
 
-// The file's size in bytes; nothing when it cannot be read.
-std::optional<std::uint64_t> FileSizeOf(const std::string& path);
+// The file's size and when it was last written; nothing when it cannot be read.
+std::optional<TFileStamp> FileStampOf(const std::string& path);
 
 // Draws the first of the thumbnail files that decodes as JPEG stretched over the canvas's
 // rectangle; false when none does (a file larger than kMaxThumbnailBytes counts as bad).

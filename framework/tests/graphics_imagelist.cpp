@@ -48,6 +48,22 @@ TEST(GraphicsImageList, PlainImagesKeepTheirWholeSquare) {
   EXPECT_EQ(CountColor(target.Canvas(), TRect(0, 0, 16, 16), clFuchsia), 256 - 64);
 }
 
+TEST(GraphicsImageList, ReplaceChangesOnlyTheImageAtItsIndex) {
+  TImageList images(nullptr);
+  images.SetMasked(false);
+  TBitmap strip, red, image;
+  MakeStrip(strip);
+  MakeBitmap(red, 16, 16, clRed);
+  images.Add(&strip, nullptr);
+  EXPECT_TRUE(images.Replace(0, &red, nullptr));
+  EXPECT_FALSE(images.Replace(2, &red, nullptr));  // one past the last
+  EXPECT_EQ(images.Count(), 2);
+  images.GetBitmap(0, &image);
+  EXPECT_EQ(image.Canvas()->Pixels(0, 0), clRed);
+  images.GetBitmap(1, &image);
+  EXPECT_EQ(image.Canvas()->Pixels(0, 0), clFuchsia);
+}
+
 TEST(GraphicsImageList, DisabledImagesAreNotDrawnInTheirColours) {
   TImageList images(nullptr);
   TBitmap strip, target;

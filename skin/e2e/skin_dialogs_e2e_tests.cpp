@@ -118,6 +118,9 @@ TEST(SkinnedDialogs, TheConvertersMessageBoxIsSkinnedAndAnswersRealClicks) {
     Settle(settings);
     EXPECT_EQ(Checked(autoExit), c.loaded);
   }
+  // The main form stays disabled while Settings is up, so Settings goes first.
+  ASSERT_TRUE(ClickMiddle(converter.Button(settings, "&Cancel")));
+  ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(settings); }, kTimeoutMs));
   EXPECT_TRUE(converter.Close());
 }
 
