@@ -54,10 +54,12 @@ public:
   // The node's folder to the recycle bin through the shell, which asks first; the node goes and
   // its parent is selected. False for the root, a drive, or a folder kept or gone.
   bool DeleteFolder(TTreeNode* node);
-  // The selected folder kept for the next PasteFolder; nothing kept without a selected path.
+  // The selected folder kept for the next PasteFolder; with the root, a drive or nothing
+  // selected the clipboard is left empty.
   void CutCopyFolder(explorer::TFolderTransfer transfer);
   bool FolderClipboardFilled() const { return FFolderClipboard.Filled(); }
-  // The folder kept copied or moved into the selected one, once; a failure is reported.
+  // The folder kept copied or moved into the selected drive or folder, once; a failure, or a
+  // folder going into itself, is reported.
   void PasteFolder();
   // The platform's dialogs: a drive that mapping adds is read into the tree and shown; after a
   // disconnect the tree is read again with the root selected.
