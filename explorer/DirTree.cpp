@@ -103,8 +103,26 @@ void TDirTree::NodeExpanding(TObject*, TTreeNode* node, bool& allow) {
   if (!node->GetFirstChild()) LoadSubFolders(Items(), GetPathOfNode(node), node);
 }
 
+void TDirTree::WndProc(TMessage& m) {
+  // The platform's tree keeps the right button to itself: it waits for it to come up in a loop
+  // of its own and opens the context menu there, before any node is selected, and a name edited
+  // from that menu ends when the loop does. The tree takes the press as a plain window does:
+  // the node is selected, and the menu opens when the button comes up.
+  if (m.Msg == WM_RBUTTONDOWN) {
+    MouseDown(mbRight, KeysToShiftState(LOWORD(m.WParam)), static_cast<short>(LOWORD(m.LParam)),
+              static_cast<short>(HIWORD(m.LParam)));
+    m.Result = 0;
+    return;
+  }
+  TCustomTreeView::WndProc(m);
+}
+
 void TDirTree::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomTreeView::MouseDown(button, shift, x, y);
+  SelectAt(x, y);
+}
+
+void TDirTree::SelectAt(int x, int y) {
   FWorkPath.clear();
   if (!(GetHitTestInfoAt(x, y) & (htOnLabel | htOnIcon))) return;
   TTreeNode* node = GetNodeAt(x, y);
@@ -175,6 +193,7 @@ bool TDirTree::Rename(TTreeNode* node, const std::string& name) {
   if (!FSkipConfirmation &&
       MessageDlg(RenameQuestion(oldPath, newPath), mtConfirmation, mbYes | mbNo) != mrYes)
     return false;
+  LeaveFolder(oldPath);
   bool aborted = false;
   if (!ShellFileOperation(OwnerWindow(), FO_RENAME, oldPath, newPath, aborted) || aborted) return false;
   // The dialog may have ended the editing before the tree could take the text.

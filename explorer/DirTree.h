@@ -54,10 +54,12 @@ public:
   // The node's folder to the recycle bin through the shell, which asks first; the node goes and
   // its parent is selected. False for the root, a drive, or a folder kept or gone.
   bool DeleteFolder(TTreeNode* node);
-  // The selected folder kept for the next PasteFolder; nothing kept without a selected path.
+  // The selected folder kept for the next PasteFolder; with the root, a drive or nothing
+  // selected the clipboard is left empty.
   void CutCopyFolder(explorer::TFolderTransfer transfer);
   bool FolderClipboardFilled() const { return FFolderClipboard.Filled(); }
-  // The folder kept copied or moved into the selected one, once; a failure is reported.
+  // The folder kept copied or moved into the selected drive or folder, once; a failure, or a
+  // folder going into itself, is reported.
   void PasteFolder();
   // The platform's dialogs: a drive that mapping adds is read into the tree and shown; after a
   // disconnect the tree is read again with the root selected.
@@ -79,6 +81,7 @@ public:
 
   void Loaded() override;
   void Notification(TComponent* c, TOperation op) override;
+  void WndProc(TMessage& m) override;
 
 protected:
   void CreateWnd() override;
@@ -91,6 +94,8 @@ private:
   void AddRootNode();
   void AddDrives();
   void NodeExpanding(TObject* Sender, TTreeNode* Node, bool& AllowExpansion);
+  // A press at a client point on a node's label or icon selects that node.
+  void SelectAt(int x, int y);
   // The steps after a node was selected by mouse or key.
   void NodeSelected(TTreeNode* node);
   // True when the folder was renamed; the tree then takes the new text. The name it has
@@ -99,6 +104,9 @@ private:
   // The parent of node becomes the selected folder, also in a linked list.
   void SelectParentOf(TTreeNode* node);
   TTreeNode* DriveNode(char letter);
+  // Moves the program's working folder out of folder, which it would keep from being renamed,
+  // moved or deleted.
+  void LeaveFolder(const std::string& folder);
   HWND OwnerWindow();
   TFileListView* FFileList = nullptr;
   std::string FSelectedPath;

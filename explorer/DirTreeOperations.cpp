@@ -51,6 +51,7 @@ bool TDirTree::DeleteFolder(TTreeNode* node) {
     MessageDlg(FolderNotFoundText(path), mtError, mbOK);
     return false;
   }
+  LeaveFolder(path);
   bool aborted = false;
   // A folder the shell kept (answered No, or in use) keeps its node.
   if (!ShellFileOperation(OwnerWindow(), FO_DELETE, path, "", aborted) || DirectoryExists(path)) return false;
@@ -69,6 +70,7 @@ void TDirTree::PasteFolder() {
   const auto paste = FFolderClipboard.Take(node && node->Level() >= 1 ? GetPathOfNode(node) : std::string());
   if (!paste) return;
   TWaitCursor wait;
+  if (paste->Transfer == TFolderTransfer::Move) LeaveFolder(paste->Source);
   bool aborted = false;
   const UINT operation = paste->Transfer == TFolderTransfer::Move ? FO_MOVE : FO_COPY;
   if (paste->IntoItself ||
@@ -78,6 +80,14 @@ void TDirTree::PasteFolder() {
   }
   Rebuild();
   OpenPath(paste->Destination);
+}
+
+void TDirTree::LeaveFolder(const std::string& folder) {
+  // A linked list works in the folder it shows, often the one the tree acts on.
+  char current[MAX_PATH] = {};
+  if (!GetCurrentDirectoryA(MAX_PATH, current) || !FolderHolds(folder, current)) return;
+  const std::string path = DelSlash(folder);
+  SetCurrentDirectoryA(AddSlash(path.substr(0, path.find_last_of('\\'))).c_str());
 }
 
 TTreeNode* TDirTree::DriveNode(char letter) {

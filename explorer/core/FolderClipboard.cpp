@@ -15,7 +15,7 @@ std::optional<TFolderPaste> TFolderClipboard::Take(const std::string& folder) {
   FSource.clear();
   if (source.empty() || folder.empty()) return std::nullopt;
   const std::string destination = AddSlash(folder);
-  return TFolderPaste{source, destination, FTransfer, IsPathPrefix(AddSlash(source), destination)};
+  return TFolderPaste{source, destination, FTransfer, FolderHolds(source, destination)};
 }
 
 }  // namespace explorer

@@ -40,6 +40,10 @@ bool InsideFolder(const std::string& folder, const std::string& path) {
   return !folder.empty() && IsPathPrefix(AddSlash(folder), path);
 }
 
+bool FolderHolds(const std::string& folder, const std::string& path) {
+  return !folder.empty() && IsPathPrefix(AddSlash(folder), AddSlash(path));
+}
+
 std::int64_t FilesSize(const std::vector<TFoundEntry>& entries) {
   std::int64_t total = 0;
   for (const TFoundEntry& e : entries)

@@ -34,6 +34,8 @@ bool IsPathPrefix(const std::string& prefix, const std::string& path);
 // True when path lies below folder: its text begins with folder + "\", so "C:\Data2" is not
 // inside "C:\Data".
 bool InsideFolder(const std::string& folder, const std::string& path);
+// True when path is folder itself (a final "\" aside) or lies below it.
+bool FolderHolds(const std::string& folder, const std::string& path);
 
 // A file or folder found in a folder.
 struct TFoundEntry {

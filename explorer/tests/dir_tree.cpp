@@ -212,10 +212,30 @@ TEST_F(DirTreeTest, ANewFolderIsRenamedWithoutAQuestionTheNextRenameAsks) {
 TEST_F(DirTreeTest, TheTreeGoingFirstLeavesTheListUsable) {
   TFileListView* list = new TFileListView(form);
   list->SetParent(form);
-  tree->SetFileList(list);
+  list->SetDirTree(tree);
+  EXPECT_EQ(tree->FileList(), list) << "linked both ways";
   delete tree;
+  EXPECT_EQ(list->DirTree(), nullptr);
   list->SetDirectory("C:\\");
   EXPECT_EQ(list->Directory(), "C:\\");
+}
+
+TEST_F(DirTreeTest, AFailedNetworkDialogChangesNothingADisconnectSelectsTheRoot) {
+  TFileListView* list = new TFileListView(form);
+  list->SetParent(form);
+  tree->SetFileList(list);
+  EXPECT_EQ(list->DirTree(), tree) << "linked both ways";
+  tree->OpenPath("C:\\windows");
+  TTreeNode* before = tree->Selected();
+  log.clear();
+  tree->ConnectNetDrive();  // a stub under Wine that fails
+  EXPECT_EQ(tree->Selected(), before);
+  EXPECT_EQ(tree->SelectedPath(), "C:\\windows\\");
+  tree->DisconnectNetDrive();
+  EXPECT_EQ(tree->Selected(), Root());
+  EXPECT_EQ(tree->SelectedPath(), "Drives");
+  EXPECT_EQ(list->Directory(), "Drives");
+  EXPECT_EQ(log, std::vector<std::string>{});
 }
 
 }  // namespace

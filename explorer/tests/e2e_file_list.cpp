@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 
+#include "explorer/tests/explorer_host.h"
 #include "testing/driver/common_controls.h"
 #include "testing/driver/files.h"
 #include "testing/driver/message_boxes.h"
@@ -19,14 +20,7 @@
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 30000;
-
-std::string HostPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\') + 1) + "ExplorerHost.exe";
-}
+using explorer_host::kTimeoutMs;
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -50,16 +44,9 @@ protected:
     if (host.Running()) host.Kill();
   }
   void Start(const std::string& directory, const std::string& mask = "") {
-    host = driver::StartProgram(HostPath(), "\"" + directory + "\"" + (mask.empty() ? "" : " \"" + mask + "\""));
-    ASSERT_TRUE(host.Started());
-    driver::WindowQuery query;
-    query.caption = "Explorer Host";
-    query.processId = host.Id();
-    window = driver::WaitForWindow(query, kTimeoutMs);
+    window = explorer_host::StartHost(host, "\"" + directory + "\"" + (mask.empty() ? "" : " \"" + mask + "\""));
     ASSERT_NE(window, nullptr);
-    driver::WindowQuery lists;
-    lists.className = "TFileListView";
-    list = driver::FindChild(window, lists);
+    list = explorer_host::Control(window, "TFileListView");
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(WaitForCaptions([](const std::vector<std::string>& c) { return !c.empty(); }));
   }
@@ -99,31 +86,13 @@ protected:
   // Opens the context menu on the list and gives its entries the characters and keys, in turn.
   void Menu(const std::vector<WPARAM>& keys) {
     ASSERT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }, kTimeoutMs));
+    ASSERT_TRUE(explorer_host::WaitForNoMenu()) << "the menu before is still open";
     PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
-    HWND menu = nullptr;
-    ASSERT_TRUE(driver::WaitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr; }, kTimeoutMs))
-        << "no menu";
-    for (WPARAM key : keys) {
-      if (key >= 'a' && key <= 'z')
-        PostMessageA(menu, WM_CHAR, key, 1);
-      else
-        PostMessageA(menu, WM_KEYDOWN, key, 1);
-    }
+    HWND menu = explorer_host::WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "no menu";
+    explorer_host::PressMenuKeys(menu, keys);
   }
-  // A top-level window of the host other than its main window: a message or a shell prompt.
-  HWND WaitForPrompt() {
-    HWND prompt = nullptr;
-    driver::WaitUntil(
-        [&] {
-          driver::WindowQuery query;
-          query.processId = host.Id();
-          for (HWND w : driver::FindTopWindows(query))
-            if (w != window && IsWindowEnabled(w) && !driver::WindowText(w).empty()) prompt = w;
-          return prompt != nullptr;
-        },
-        kTimeoutMs);
-    return prompt;
-  }
+  HWND WaitForPrompt() { return explorer_host::WaitForPrompt(host, window); }
   // Types the new caption into the in-place editor and ends the edit.
   void TypeName(const std::string& name) {
     HWND edit = nullptr;
@@ -249,15 +218,9 @@ TEST_F(FileListEndToEnd, DeleteGoesAfterTheShellsPrompts) {
   Start(folder);
   Select("e.dat");
   Key(VK_DELETE);
-  // The shell asks once, sometimes twice (whether to delete what cannot go to the trash).
-  for (int prompt = 0; prompt < 2 && driver::FileExists(folder + "\\e.dat"); ++prompt) {
-    HWND asked = WaitForPrompt();
-    if (!asked) break;
-    const bool pressed = driver::PressDialogButton(asked, IDYES) || driver::PressDialogButton(asked, "Yes");
-    ASSERT_TRUE(pressed) << driver::MessageBoxText(asked);
-    driver::WaitUntil([&] { return !IsWindow(asked) || !IsWindowVisible(asked); }, kTimeoutMs);
-  }
-  EXPECT_TRUE(driver::WaitUntil([&] { return !driver::FileExists(folder + "\\e.dat"); }, kTimeoutMs));
+  std::string seen;
+  EXPECT_TRUE(explorer_host::AnswerYesUntil(host, window, [&] { return !driver::FileExists(folder + "\\e.dat"); }, seen))
+      << seen;
   EXPECT_TRUE(WaitForCaptions([](const std::vector<std::string>& c) { return c.size() == 7 && c[6] == "f.dat"; }))
       << ::testing::PrintToString(Captions());
 }

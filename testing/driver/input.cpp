@@ -57,12 +57,12 @@ bool PointAt(HWND window, POINT client) {
          SetCursorPos(screen.x, screen.y);
 }
 
-bool ClickScreen(POINT screen) {
+bool ClickScreen(POINT screen, bool rightButton) {
   if (!SetCursorPos(screen.x, screen.y)) return false;
   INPUT inputs[2] = {};
   inputs[0].type = inputs[1].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 

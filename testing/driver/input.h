@@ -19,9 +19,10 @@ bool ClickAt(HWND window, POINT client);
 // Moves the pointer to a client point of the window through the system's input, as the
 // user's hand would: the window under it gets a mouse move (a tooltip shows on one).
 bool PointAt(HWND window, POINT client);
-// A real left click at a screen point: the cursor goes there and the button goes down and up
-// through the platform's input queue, so the window under the point hit-tests it as a user's.
-bool ClickScreen(POINT screen);
+// A real click at a screen point, with the left button or the right: the cursor goes there
+// and the button goes down and up through the platform's input queue, so the window under the
+// point hit-tests it as a user's.
+bool ClickScreen(POINT screen, bool rightButton = false);
 
 // A real drag with the left button, by the X server's own pointer (xdotool): pressed at
 // from, moved to to in steps and let go there, through the platform's whole input path.

@@ -39,20 +39,22 @@ TEST(FolderTreeTest, FolderNamesAndRenames) {
 TEST(FolderTreeTest, OnlyPathsBelowTheFolderCountAsInside) {
   struct Case {
     std::string folder, path;
-    bool prefix, inside;
+    bool prefix, inside, holds;
   };
   for (const Case& c : {
-           Case{"C:\\Data", "C:\\Data\\Sub", true, true},
-           Case{"C:\\Data", "c:\\DATA\\sub", true, true},
-           Case{"C:\\Data", "C:\\Data2", true, false},  // a sibling extending the name
-           Case{"C:\\Data", "C:\\Data", true, false},
-           Case{"C:\\Data", "C:\\Dat", false, false},
-           Case{"C:\\", "C:\\Any", true, true},
-           Case{"C:\\", "D:\\Any", false, false},
-           Case{"", "C:\\", true, false},
+           Case{"C:\\Data", "C:\\Data\\Sub", true, true, true},
+           Case{"C:\\Data", "c:\\DATA\\sub", true, true, true},
+           Case{"C:\\Data", "C:\\Data2", true, false, false},  // a sibling extending the name
+           Case{"C:\\Data", "C:\\Data", true, false, true},
+           Case{"C:\\Data\\", "C:\\Data", false, false, true},
+           Case{"C:\\Data", "C:\\Dat", false, false, false},
+           Case{"C:\\", "C:\\Any", true, true, true},
+           Case{"C:\\", "D:\\Any", false, false, false},
+           Case{"", "C:\\", true, false, false},
        }) {
     EXPECT_EQ(IsPathPrefix(c.folder, c.path), c.prefix) << c.folder << " / " << c.path;
     EXPECT_EQ(InsideFolder(c.folder, c.path), c.inside) << c.folder << " / " << c.path;
+    EXPECT_EQ(FolderHolds(c.folder, c.path), c.holds) << c.folder << " / " << c.path;
   }
 }
 
