@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "explorer/DirTreePopUp.h"
 #include "explorer/FileListView.h"
 #include "explorer/FolderNodes.h"
 #include "explorer/ShellHelpers.h"
@@ -22,6 +23,10 @@ TDirTree::TDirTree(TComponent* AOwner) : TCustomTreeView(AOwner), FAbout("Versio
   FImages->SetBkColor(clNone);
   FImages->SetHandle(list);
   SetImages(FImages);
+  FPopUp = new TDirTreePopUp(this);
+  FPopUp->BuildItems();
+  FPopUp->SetAutoPopup(true);
+  SetPopupMenu(FPopUp);
   OnExpanding = Handler(this, &TDirTree::NodeExpanding);
   SetReadOnly(false);
   SetHideSelection(false);
@@ -41,16 +46,27 @@ void TDirTree::Loaded() {
 }
 
 void TDirTree::SetFileList(TFileListView* list) {
-  if (FFileList) FFileList->RemoveFreeNotification(this);
+  if (list == FFileList) return;
+  TFileListView* old = FFileList;
   FFileList = list;
+  if (old) {
+    old->RemoveFreeNotification(this);
+    if (old->DirTree() == this) old->SetDirTree(nullptr);
+  }
   if (!list) return;
   list->FreeNotification(this);
+  list->SetDirTree(this);
   if (!FSelectedPath.empty()) list->SetDirectory(FSelectedPath);
 }
 
 void TDirTree::Notification(TComponent* c, TOperation op) {
   TCustomTreeView::Notification(c, op);
   if (op == opRemove && c == FFileList) FFileList = nullptr;
+}
+
+void TDirTree::SetPopUpMenuEnabled(bool v) {
+  FPopUpMenuEnabled = v;
+  SetPopupMenu(v ? FPopUp : nullptr);
 }
 
 void TDirTree::SetSelectedPath(const std::string& path) {
@@ -126,22 +142,28 @@ void TDirTree::OpenPath(const std::string& path) {
   if (OnDirChange) OnDirChange(this, FSelectedPath);
 }
 
-bool TDirTree::CanEdit(TTreeNode* node) { return node->Level() >= 2 && TCustomTreeView::CanEdit(node); }
+bool TDirTree::CanEdit(TTreeNode* node) {
+  if (node->Level() < 2 || !TCustomTreeView::CanEdit(node)) return false;
+  FEditEnded = false;
+  return true;
+}
 
 bool TDirTree::Edit(const TVITEMA& item) {
-  // A dialog taking the focus from the edit box ends the editing once more: that end is ours.
-  if (FRenaming) return false;
-  FRenaming = true;
+  // The platform ends one editing again whenever the edit box loses the focus before it is
+  // gone: to the rename question, or when hiding the box after a rename that asked nothing.
+  // Only the first end renames; another would rename the folder to the name it has now.
+  if (FEditEnded) return false;
+  FEditEnded = true;
   TTreeNode* node = Items()->GetNode(item.hItem);
   const bool renamed = node && node->Level() >= 2 && item.pszText && Rename(node, item.pszText);
   FSkipConfirmation = false;
-  FRenaming = false;
   return renamed;
 }
 
 HWND TDirTree::OwnerWindow() { return Parent() ? Parent()->Handle() : nullptr; }
 
 bool TDirTree::Rename(TTreeNode* node, const std::string& name) {
+  if (name == node->Text()) return false;
   if (!FolderNameValid(name)) {
     MessageBeep(MB_ICONHAND);
     if (!name.empty()) MessageDlg(InvalidDirectoryNameText(name), mtError, mbOK);
@@ -157,8 +179,13 @@ bool TDirTree::Rename(TTreeNode* node, const std::string& name) {
   if (!ShellFileOperation(OwnerWindow(), FO_RENAME, oldPath, newPath, aborted) || aborted) return false;
   // The dialog may have ended the editing before the tree could take the text.
   node->SetText(name);
+  SelectParentOf(node);
+  return true;
+}
+
+void TDirTree::SelectParentOf(TTreeNode* node) {
   TTreeNode* parent = node->Parent();
   parent->SetSelected(true);
-  if (FFileList) FFileList->SetDirectory(GetPathOfNode(parent));
-  return true;
+  FSelectedPath = GetPathOfNode(parent);
+  if (FFileList) FFileList->SetDirectory(FSelectedPath);
 }

@@ -74,7 +74,7 @@ void TFileListView::Paste() {
   TRefillOnExit refill([this] {
     UpdateFileList();
     FClipboard.clear();
-    RefreshLinks();
+    RefreshLinks(FDirectory);
   });
   RunOnClipboard(kOperations[FClipboardMode], FDirectory);
 }
@@ -86,7 +86,7 @@ void TFileListView::DeleteItems() {
   TRefillOnExit refill([this] {
     UpdateFileList();
     FClipboard.clear();
-    RefreshLinks();
+    RefreshLinks(FDirectory);
   });
   bool aborted = false;
   ShellFileOperation(Parent() ? Parent()->Handle() : nullptr, FO_DELETE, PathList(SelectedPaths()), "", aborted);
@@ -105,10 +105,7 @@ void TFileListView::NewFolder() {
     item->EditCaption();  // CanEdit first: the rename of an in-place edit applies
     break;
   }
-  if (FDirTreeCombo) {
-    FDirTreeCombo->RebuildTree();
-    FDirTreeCombo->OpenPath(path);
-  }
+  RefreshLinks(path);
 }
 
 void TFileListView::RenameSelected() {

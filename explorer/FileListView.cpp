@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "explorer/DirTree.h"
 #include "explorer/DirTreeCombo.h"
 #include "explorer/FileListViewPopUp.h"
 #include "explorer/ShellHelpers.h"
@@ -80,8 +81,9 @@ TFileListView::TFileListView(TComponent* AOwner) : TCustomListView(AOwner) {
 }
 
 TFileListView::~TFileListView() {
-  // A combo still pointing here would fill a list that is gone.
+  // A combo or tree still pointing here would fill a list that is gone.
   SetDirTreeCombo(nullptr);
+  SetDirTree(nullptr);
   if (FArrowUp) DeleteObject(FArrowUp);
   if (FArrowDown) DeleteObject(FArrowDown);
 }
@@ -143,9 +145,25 @@ void TFileListView::SetDirTreeCombo(TDirTreeCombo* combo) {
   }
 }
 
+void TFileListView::SetDirTree(TDirTree* tree) {
+  if (tree == FDirTree) return;
+  TDirTree* old = FDirTree;
+  FDirTree = tree;
+  if (old) {
+    old->RemoveFreeNotification(this);
+    if (old->FileList() == this) old->SetFileList(nullptr);
+  }
+  if (tree) {
+    tree->FreeNotification(this);
+    tree->SetFileList(this);
+  }
+}
+
 void TFileListView::Notification(TComponent* c, TOperation op) {
   TCustomListView::Notification(c, op);
-  if (op == opRemove && c == FDirTreeCombo) FDirTreeCombo = nullptr;
+  if (op != opRemove) return;
+  if (c == FDirTreeCombo) FDirTreeCombo = nullptr;
+  if (c == FDirTree) FDirTree = nullptr;
 }
 
 std::int64_t TFileListView::DriveFreeSpace() const {
@@ -387,17 +405,18 @@ void TFileListView::OpenItem() {
     if (kind == kKindDrive && GetDriveTypeA(target.c_str()) == DRIVE_REMOVABLE && !DriveReady(target[0], true))
       return;
     SetDirectory(target);
-    if (FDirTreeCombo) FDirTreeCombo->OpenPath(target);
+    MoveLinks(target);
   }
 }
 
 void TFileListView::OneLevelUp() {
   const TUpStep step = OneLevelUpStep(FDirectory);
-  // At a drive root the combo would be sent to its root node, which names no folder: it stays.
+  // At a drive root the combo and tree would be sent to their root node, which names no folder:
+  // they stay.
   if (step.Move == TUpMove::Drives) SetDirectory(kDrivesPath);
   if (step.Move != TUpMove::Parent) return;
   SetDirectory(step.Target);
-  if (FDirTreeCombo) FDirTreeCombo->OpenPath(step.Target);
+  MoveLinks(step.Target);
 }
 
 void TFileListView::KeyDown(WORD& key, TShiftState shift) {
@@ -459,14 +478,16 @@ void TFileListView::Edit(TListItem* item, std::string text) {
     ShellFileOperation(Parent() ? Parent()->Handle() : nullptr, FO_RENAME, start, newPath, aborted);
   }
   UpdateFileList();
-  if (wasFolder && FDirTreeCombo) {
-    FDirTreeCombo->RebuildTree();
-    FDirTreeCombo->OpenPath(folder);
-  }
+  if (wasFolder) RefreshLinks(folder);
 }
 
-void TFileListView::RefreshLinks() {
-  if (!FDirTreeCombo) return;
-  FDirTreeCombo->RebuildTree();
-  FDirTreeCombo->OpenPath(FDirectory);
+void TFileListView::RefreshLinks(const std::string& path) {
+  if (FDirTreeCombo) FDirTreeCombo->RebuildTree();
+  if (FDirTree) FDirTree->Rebuild();
+  MoveLinks(path);
+}
+
+void TFileListView::MoveLinks(const std::string& path) {
+  if (FDirTreeCombo) FDirTreeCombo->OpenPath(path);
+  if (FDirTree) FDirTree->OpenPath(path);
 }

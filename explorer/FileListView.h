@@ -14,6 +14,7 @@
 #include "framework/ComCtrls.h"
 #include "framework/ImgList.h"
 
+class TDirTree;
 class TDirTreeCombo;
 class TFileListViewPopUp;
 
@@ -47,8 +48,12 @@ public:
   // As last stored: a folder always with its final "\"; one that does not exist is ignored.
   const std::string& Directory() const { return FDirectory; }
   void SetDirectory(const std::string& path);
+  // A linked combo or tree shows the list's folder and the list follows them, both ways; the
+  // link goes with whichever is destroyed first.
   TDirTreeCombo* DirTreeCombo() const { return FDirTreeCombo; }
   void SetDirTreeCombo(TDirTreeCombo* combo);
+  TDirTree* DirTree() const { return FDirTree; }
+  void SetDirTree(TDirTree* tree);
   // Free KB of the listed folder's drive; 0 while the drives are listed.
   std::int64_t DriveFreeSpace() const;
   bool DblClickToOpen() const { return FDblClickToOpen; }
@@ -121,7 +126,10 @@ private:
   void CompareItems(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare);
   void SortByColumn(int column);
   void UpdateSortGlyphs();
-  void RefreshLinks();
+  // The linked combo and tree read their folders again and open path.
+  void RefreshLinks(const std::string& path);
+  // The linked combo and tree open path.
+  void MoveLinks(const std::string& path);
   // Paths of the selected rows in row order.
   std::vector<std::string> SelectedPaths() const;
   // The selected rows' paths, each followed by a NUL, as the internal clipboard.
@@ -130,6 +138,7 @@ private:
   void RunOnClipboard(UINT operation, const std::string& folder);
   explorer::TFolderColumnWidths FWidths;
   TDirTreeCombo* FDirTreeCombo = nullptr;
+  TDirTree* FDirTree = nullptr;
   std::string FDirectory;
   std::string FSelectedItem;
   TFileType FFileType = ftReadOnly | ftHidden | ftSystem | ftArchive;

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "explorer/FileListView.h"
+#include "explorer/ShellHelpers.h"
 #include "explorer/core/FileMenu.h"
 #include "explorer/core/PathText.h"
 #include "framework/ComObj.h"
@@ -12,38 +13,11 @@
 using namespace explorer;
 
 TFileListViewPopUp::TFileListViewPopUp(TFileListView* list) : TPopupMenu(list), FList(list) {
-  SHFILEINFOA info{};
-  if (auto small = reinterpret_cast<HIMAGELIST>(
-          SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON))) {
-    FSystemImages = new TImageList(this);
-    FSystemImages->SetShareImages(true);
-    FSystemImages->SetBkColor(clNone);
-    FSystemImages->SetHandle(small);
-    SetImages(FSystemImages);
-  }
+  FSystemImages = NewSmallSystemImages(this);
+  if (FSystemImages) SetImages(FSystemImages);
 }
 
 TFileListViewPopUp::~TFileListViewPopUp() = default;
-
-TBitmap* TFileListViewPopUp::Picture(const std::string& name) {
-  if (name.empty()) return nullptr;
-  for (auto& [known, bitmap] : FBitmaps)
-    if (known == name) return bitmap.get();
-  // The light grey of the pictures becomes the system's face colour, the menu's own.
-  auto loaded = static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 16, 16, LR_LOADMAP3DCOLORS));
-  if (!loaded) return nullptr;
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetSize(16, 16);
-  HDC source = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(source, loaded);
-  BitBlt(bitmap->Canvas()->Handle(), 0, 0, 16, 16, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
-  DeleteObject(loaded);
-  FBitmaps.emplace_back(name, std::move(bitmap));
-  return FBitmaps.back().second.get();
-}
 
 TMenuItem* TFileListViewPopUp::AddMenuItem(TMenuItem* parent, const std::string& caption, int groupIndex,
                                            const std::string& name, int tag, TBitmap* bitmap) {
@@ -60,9 +34,9 @@ TMenuItem* TFileListViewPopUp::AddMenuItem(TMenuItem* parent, const std::string&
 
 void TFileListViewPopUp::BuildItems() {
   for (const TMenuEntry& e : MainMenuEntries())
-    AddMenuItem(Items(), e.Caption, 0, e.Name, e.Tag, Picture(e.Bitmap));
+    AddMenuItem(Items(), e.Caption, 0, e.Name, e.Tag, FPictures.Get(e.Bitmap));
   TMenuItem* sendTo = Items()->Items(kSendToMenuIndex);
-  for (const TMenuEntry& e : SendToMenuEntries()) AddMenuItem(sendTo, e.Caption, 0, e.Name, e.Tag, Picture(e.Bitmap));
+  for (const TMenuEntry& e : SendToMenuEntries()) AddMenuItem(sendTo, e.Caption, 0, e.Name, e.Tag, FPictures.Get(e.Bitmap));
   AddSendToEntries();
 }
 

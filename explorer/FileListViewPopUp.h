@@ -2,10 +2,10 @@
 // "Send To" submenu that lists the user's SendTo shortcuts as they were when it was built.
 // Which items are enabled and what a click does are explorer/core's rules.
 #pragma once
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "explorer/MenuPictures.h"
 #include "framework/ImgList.h"
 #include "framework/Menus.h"
 
@@ -26,11 +26,9 @@ public:
   const std::vector<std::string>& SendToList() const { return FSendToList; }
 
 private:
-  // The picture of that resource name, loaded once; null for none.
-  TBitmap* Picture(const std::string& name);
   std::vector<std::string> FSendToList;
   TFileListView* FList;
-  std::vector<std::pair<std::string, std::unique_ptr<TBitmap>>> FBitmaps;
+  TMenuPictures FPictures;
   TImageList* FSystemImages = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "explorer/ShellHelpers.h"
+#include "explorer/core/FolderTree.h"
 #include "explorer/core/PathText.h"
 
 namespace explorer {
@@ -30,6 +31,16 @@ bool HasSubFolders(const std::string& path) {
 void SetIcons(TTreeNode* node, const std::string& path) {
   node->SetImageIndex(GetSmallIconIndex(path));
   node->SetSelectedIndex(GetSmallOpenIconIndex(path));
+}
+
+// The shell reads a folder's own icon only when the folder is read-only or a system folder; any
+// other shows the plain folder icons, so the first plain folder met answers for all: each
+// question to the shell costs about as much as reading a folder.
+void SetFolderIcons(TTreeNode* node, const std::string& path, DWORD attributes) {
+  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) return SetIcons(node, path);
+  static const int plain = GetSmallIconIndex(path), open = GetSmallOpenIconIndex(path);
+  node->SetImageIndex(plain);
+  node->SetSelectedIndex(open);
 }
 
 }  // namespace
@@ -91,22 +102,64 @@ void AddDriveNodes(TTreeNodes* items, TTreeNode* root) {
   }
 }
 
-void LoadSubFolders(TTreeNodes* items, const std::string& path, TTreeNode* node) {
-  if (node->GetFirstChild()) return;
-  node->SetHasChildren(false);
+namespace {
+
+struct TSubFolder {
+  std::string Name;
+  DWORD Attributes;
+};
+
+// What one search of a folder finds: its sub-folders in the platform's order and the bytes of
+// its files.
+struct TFolderRead {
+  std::vector<TSubFolder> Folders;
+  std::int64_t FilesBytes = 0;
+};
+
+TFolderRead ReadFolder(const std::string& path) {
+  TFolderRead read;
+  std::vector<TFoundEntry> files;
   WIN32_FIND_DATAA data;
   HANDLE search = FindFirstFileA((AddSlash(path) + "*.*").c_str(), &data);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (!IsSubFolder(data)) continue;
-      const std::string folder = JoinPath(path, data.cFileName);
-      TTreeNode* child = AddKindNode(items, node, TNodeKind::Folder, data.cFileName);
-      if (HasSubFolders(folder)) child->SetHasChildren(true);
-      SetIcons(child, folder);
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
+  if (search == INVALID_HANDLE_VALUE) return read;
+  do {
+    if (IsSubFolder(data)) read.Folders.push_back({data.cFileName, data.dwFileAttributes});
+    else if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      files.push_back({false, data.nFileSizeHigh, data.nFileSizeLow});
+  } while (FindNextFileA(search, &data));
+  FindClose(search);
+  read.FilesBytes = FilesSize(files);
+  return read;
+}
+
+// The folders as children of node, sorted. probe: each one shows whether it has sub-folders of
+// its own before it is read.
+void AddFolderNodes(TTreeNodes* items, TTreeNode* node, const std::string& path,
+                    const std::vector<TSubFolder>& folders, bool probe) {
+  node->SetHasChildren(false);
+  for (const TSubFolder& sub : folders) {
+    const std::string folder = JoinPath(path, sub.Name);
+    TTreeNode* child = AddKindNode(items, node, TNodeKind::Folder, sub.Name);
+    if (probe && HasSubFolders(folder)) child->SetHasChildren(true);
+    SetFolderIcons(child, folder, sub.Attributes);
   }
   node->AlphaSort();
+}
+
+}  // namespace
+
+void LoadSubFolders(TTreeNodes* items, const std::string& path, TTreeNode* node) {
+  if (!node->GetFirstChild()) AddFolderNodes(items, node, path, ReadFolder(path).Folders, true);
+}
+
+std::int64_t LoadTreeFilesSize(TTreeNodes* items, const std::string& path, TTreeNode* node) {
+  const TFolderRead read = ReadFolder(path);
+  // Every child is read next, which tells whether it has sub-folders: no probe needed.
+  if (!node->GetFirstChild()) AddFolderNodes(items, node, path, read.Folders, false);
+  std::int64_t total = read.FilesBytes;
+  for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
+    total += LoadTreeFilesSize(items, JoinPath(path, child->Text()), child);
+  return total;
 }
 
 TTreeNode* OpenPathNodes(TTreeNodes* items, const std::string& full) {

@@ -1,6 +1,7 @@
 // The nodes the folder trees share: the shell's computer folder, its drives and folders read
 // when a node first expands. Each node's Data holds its TNodeKind.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ TTreeNode* AddComputerNode(TTreeNodes* items);
 void AddDriveNodes(TTreeNodes* items, TTreeNode* root);
 // The folders in path as children of node, once: a node with children is left as it is.
 void LoadSubFolders(TTreeNodes* items, const std::string& path, TTreeNode* node);
+// The bytes of the files in path, node's folder, and in every folder below it, loading each
+// node below node that is not loaded yet on the way; one search a folder does both. A folder
+// that cannot be read counts nothing.
+std::int64_t LoadTreeFilesSize(TTreeNodes* items, const std::string& path, TTreeNode* node);
 // Collapses the tree, then selects and expands the nodes of full (ending in "\\") from the
 // computer node down, each piece matched among the current node's children only. The last
 // node reached; null when a piece is not there.

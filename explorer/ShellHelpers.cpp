@@ -77,6 +77,18 @@ bool DriveReady(char letter, bool showMessage) {
 }
 
 int GetSmallIconIndex(const std::string& path) { return IconIndex(path, 0); }
+TImageList* NewSmallSystemImages(TComponent* owner) {
+  SHFILEINFOA info{};
+  auto list = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  if (!list) return nullptr;
+  auto* images = new TImageList(owner);
+  images->SetShareImages(true);
+  images->SetBkColor(clNone);
+  images->SetHandle(list);
+  return images;
+}
+
 int GetSmallOpenIconIndex(const std::string& path) { return IconIndex(path, SHGFI_OPENICON); }
 
 int ExecuteFile(const std::string& operation, const std::string& fileName, const std::string& parameters,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "explorer/core/PathText.h"
+#include "framework/ImgList.h"
 
 namespace explorer {
 
@@ -20,6 +21,9 @@ std::int32_t DiskFreeKB(const std::string& drive);
 // kept away meanwhile. Not ready and showMessage: the error beep and the two-line warning.
 bool DriveReady(char letter, bool showMessage);
 
+// A wrapper, owned by owner, over the shell's system image list of small icons that shares it:
+// the list is never destroyed through the wrapper. Null when the shell has none.
+TImageList* NewSmallSystemImages(TComponent* owner);
 // System image-list indexes of a path's small icon, and of its small "open" icon.
 int GetSmallIconIndex(const std::string& path);
 int GetSmallOpenIconIndex(const std::string& path);

@@ -106,9 +106,16 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   if (FFormStyle == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
   if (FPosition == poDefault || FPosition == poDefaultSizeOnly) params.Width = params.Height = CW_USEDEFAULT;
+  // A form placed on a control is a window inside it, as the control's other children are.
+  if (FParent) {
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD;
+    params.WndParent = FParent->Handle();
+    return;
+  }
   // Other forms stay above the main form and leave the task bar to it.
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
   params.WndParent = main && main != this && main->HandleAllocated() ? main->FHandle : nullptr;
+  if (FFormStyle == fsMDIChild) MDIChildParams(params);
 }
 
 TRect TCustomForm::ClientRect() const {
@@ -119,7 +126,8 @@ TRect TCustomForm::ClientRect() const {
 
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
-  if (FMenu) {
+  if (FFormStyle == fsMDIForm) CreateMDIClient();
+  if (FMenu && FFormStyle != fsMDIChild) {   // a child window has no menu bar
     FMenu->SetWindow(FHandle);
     ::SetMenu(FHandle, FMenu->Handle());
   }
@@ -129,6 +137,7 @@ void TCustomForm::CreateWnd() {
 void TCustomForm::DestroyWnd() {
   ::SetMenu(FHandle, nullptr);
   TCustomControl::DestroyWnd();
+  FClientHandle = nullptr;   // went with the window
 }
 
 void TCustomForm::IconChanged() {
@@ -153,7 +162,10 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
 
 void TCustomForm::SetFormStyle(TFormStyle s) {
   if (s == FFormStyle) return;
+  auto isMDI = [](TFormStyle style) { return style == fsMDIForm || style == fsMDIChild; };
+  if (FHandle && (isMDI(s) || isMDI(FFormStyle))) throw EInvalidOperation("Cannot change the MDI style of a shown form");
   FFormStyle = s;
+  if (isMDI(s)) return;
   if (FHandle)
     SetWindowPos(FHandle, s == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -188,13 +200,18 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
 void TCustomForm::Notification(TComponent* c, TOperation op) {
   TCustomControl::Notification(c, op);
   if (op != opRemove) return;
+  if (c == FWindowMenu) FWindowMenu = nullptr;
   if (c == FMenu) {
     FMenu = nullptr;
     if (FHandle && !IsDestroying()) ::SetMenu(FHandle, nullptr);
   }
 }
 
-bool TCustomForm::Active() const { return FHandle && GetActiveWindow() == FHandle; }
+bool TCustomForm::Active() const {
+  if (FFormStyle != fsMDIChild) return FHandle && GetActiveWindow() == FHandle;
+  TCustomForm* main = Application ? Application->MainForm() : nullptr;
+  return main && main->Active() && main->ActiveMDIChild() == this;
+}
 
 void TCustomForm::SetActiveControl(TWinControl* c) {
   FActiveControl = c;
@@ -247,7 +264,9 @@ void TCustomForm::PlaceOnScreen() {
 
 void TCustomForm::Show() {
   SetVisible(true);
-  if (FHandle) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (!FHandle) return;
+  if (FFormStyle == fsMDIChild) SendMessageA(GetParent(FHandle), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(FHandle), 0);
+  else SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void TCustomForm::SetVisible(bool v) {
@@ -324,7 +343,8 @@ void TCustomForm::Close() {
   }
   if (!CloseQuery()) return;
   bool isMain = Application && Application->MainForm() == this;
-  TCloseAction action = isMain ? caFree : caHide;
+  // An MDI child cannot hide in its client: closing it frees it.
+  TCloseAction action = isMain || FFormStyle == fsMDIChild ? caFree : caHide;
   if (OnClose) OnClose(this, action);
   if (action == caNone) return;
   if (isMain) {
@@ -341,6 +361,7 @@ void TCustomForm::Close() {
 void TCustomForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
 
 void TCustomForm::WndProc(TMessage& m) {
+  if (MDIWndProc(m)) return;
   switch (m.Msg) {
     case CM_RELEASE:
       Free();
@@ -478,7 +499,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
       if (handled) break;
       if (e->OnMessage && std::find(FEvents.begin(), FEvents.end(), e) != FEvents.end()) e->OnMessage(msg, handled);
     }
-    if (!handled && !IsKeyMsg(msg)) {
+    if (!handled && !IsMDIMsg(msg) && !IsKeyMsg(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

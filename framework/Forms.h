@@ -17,6 +17,7 @@
 #include "framework/Controls.h"
 
 class TMainMenu;
+class TMenuItem;
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = unsigned;
@@ -27,7 +28,10 @@ enum TPosition {
 };
 
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
-enum TFormStyle { fsNormal, fsStayOnTop };
+// An MDI form (fsMDIForm) holds its MDI children (fsMDIChild) in the platform's MDI client
+// window; a program's MDI children live in its main form, which must be the MDI form.
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TTileMode { tbHorizontal, tbVertical };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 // Results of modal forms and dialogs (the platform's IDOK and so on).
@@ -58,6 +62,7 @@ public:
   TWindowState WindowState() const;
   void SetWindowState(TWindowState s);
   TFormStyle FormStyle() const { return FFormStyle; }
+  // Between the MDI styles and the others only before the window exists.
   void SetFormStyle(TFormStyle s);
   TIcon* Icon() const { return FIcon.get(); }
   TMainMenu* Menu() const { return FMenu; }
@@ -70,7 +75,23 @@ public:
   void SetFocusedControl(TWinControl* c);
   // c (or the control holding the focus inside it) goes away: the focus moves to the form.
   void DefocusControl(TWinControl* c);
+  // The active window; an MDI child while it is the active child of the active MDI form.
   bool Active() const;
+
+  // MDI (FormsMDI.cpp). The client window holds the children; the platform keeps which one is
+  // active and lists them at the end of the WindowMenu item's submenu.
+  HWND ClientHandle() const { return FClientHandle; }
+  TCustomForm* ActiveMDIChild() const;
+  // The children in the client's order: the active one first, the one behind it next, ...
+  int MDIChildCount() const { return int(MDIChildList().size()); }
+  TCustomForm* MDIChildren(int i) const { return MDIChildList().at(i); }
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* item);
+  TTileMode TileMode() const { return FTileMode; }
+  void SetTileMode(TTileMode mode) { FTileMode = mode; }
+  void Cascade();
+  void Tile();
+  void DefaultHandler(TMessage& m) override;
 
   void Show();
   void Hide() { SetVisible(false); }
@@ -103,12 +124,22 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void DestroyWnd() override;   // takes the menu bar off first: the menu is not the window's to free
+  void DestroyWindowHandle() override;
+  void AlignControls(TControl* control, TRect& rect) override;
   virtual bool CloseQuery();
   // Places the form as Position says, just before it is first shown.
   void PlaceOnScreen();
   void IconChanged();
 
 private:
+  // The MDI parts of creating the window and of its messages (FormsMDI.cpp).
+  void MDIChildParams(TCreateParams& params);
+  void CreateMDIClient();
+  bool MDIWndProc(TMessage& m);   // true when the message is handled
+  std::vector<TCustomForm*> MDIChildList() const;
+  HWND FClientHandle = nullptr;
+  TMenuItem* FWindowMenu = nullptr;
+  TTileMode FTileMode = tbHorizontal;
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   TPosition FPosition = poDesigned;
@@ -217,6 +248,8 @@ private:
   std::unique_ptr<TIcon> FIcon;
   std::vector<TApplicationEvents*> FEvents;
   bool ProcessMessage(MSG& msg);
+  // The MDI form's keys for its children (Ctrl+F4, Ctrl+F6).
+  bool IsMDIMsg(MSG& msg);
   // Keyboard messages go first to the framework control they are for (CN_KEYDOWN and so on).
   bool IsKeyMsg(MSG& msg);
   void Idle();

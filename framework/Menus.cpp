@@ -351,7 +351,9 @@ bool TMenu::IsShortCut(const MSG& msg) {
 }
 
 void TMainMenu::MenuChanged() {
-  if (FWindow) DrawMenuBar(FWindow);
+  if (!FWindow) return;
+  DrawMenuBar(FWindow);
+  SendMessageA(FWindow, CM_MENUCHANGED, 0, 0);
 }
 
 // ---------------------------------------------------------------- TPopupMenu

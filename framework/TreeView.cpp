@@ -303,6 +303,10 @@ TTreeNode* TCustomTreeView::GetNodeAt(int x, int y) {
   return (info.flags & (htOnItem | htOnRight | htOnIndent | htOnButton)) ? FNodes->GetNode(item) : nullptr;
 }
 
+bool TCustomTreeView::IsEditing() {
+  return HandleAllocated() && SendMessageA(Handle(), TVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
 bool TCustomTreeView::CanEdit(TTreeNode*) { return !FReadOnly; }
 
 bool TCustomTreeView::Edit(const TVITEMA& item) { return item.pszText != nullptr; }

@@ -126,6 +126,8 @@ public:
   void SetBorderStyle(TBorderStyle s);
   TTreeNode* GetNodeAt(int x, int y);
   THitTests GetHitTestInfoAt(int x, int y);
+  // A node's text is being edited in place.
+  bool IsEditing();
 
   // Asked before a node expands; leave AllowExpansion true to let it.
   TTVExpandingEvent OnExpanding;

@@ -9,11 +9,8 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinForms.h"
 #include "skin/core/box_layout.h"
-#include "skin/core/glyph_layout.h"
 
 namespace {
-
-skin::Rect CoreRect(const TRect& r) { return {int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
 
 TColor SkinColor(TkivSkinEngine* engine, const char* name) { return TColor(engine->GetSkinInt(name)); }
 
@@ -30,28 +27,27 @@ TRect DrawButtonGlyph(TCanvas* canvas, TControl* button, TGlyphButtonProperties*
     canvas->DrawTextEx(caption, measured, button->DrawTextBiDiModeFlags(DT_CALCRECT | DT_SINGLELINE));
   TBitmap* strip = glyph->Glyph();
   const int count = std::max(glyph->NumGlyphs(), 1);
-  const skin::Size glyphSize = strip->Empty() ? skin::Size{0, 0} : skin::Size{strip->Width() / count, strip->Height()};
-  static const skin::GlyphSide sides[] = {skin::GlyphSide::Left, skin::GlyphSide::Right,
-                                          skin::GlyphSide::Top, skin::GlyphSide::Bottom};
-  const skin::GlyphPlacement place =
-      skin::PlaceGlyph(CoreRect(client), glyphSize, {int(measured.right), int(measured.bottom)},
-                       sides[glyph->Layout()], glyph->Margin(), glyph->Spacing());
+  const SIZE glyphSize = strip->Empty() ? SIZE{0, 0} : SIZE{strip->Width() / count, strip->Height()};
+  // The framework's own layout rules, so a skinned glyph button keeps its unskinned layout.
+  const TButtonGlyphLayout place =
+      CalcButtonLayout(client, glyphSize, SIZE{measured.right, measured.bottom}, glyph->Layout(),
+                       glyph->Margin(), glyph->Spacing());
   if (!strip->Empty()) {
     const int shift = down ? 1 : 0;
     if (count == 1 && !button->Enabled()) {
       TImageList greyed(nullptr);
-      greyed.SetWidth(glyphSize.Width);
-      greyed.SetHeight(glyphSize.Height);
+      greyed.SetWidth(glyphSize.cx);
+      greyed.SetHeight(glyphSize.cy);
       greyed.AddMasked(strip, strip->Canvas()->Pixels(0, 0));
-      greyed.Draw(canvas, place.Glyph.X, place.Glyph.Y, 0, false);
+      greyed.Draw(canvas, place.GlyphPos.x, place.GlyphPos.y, 0, false);
     } else {
       TBitmap frame;
       skin::ExtractFrameBitmap(strip, &frame, count, std::min(button->Enabled() ? 1 : 2, count));
       frame.SetTransparent(true);
-      canvas->Draw(place.Glyph.X + shift, place.Glyph.Y + shift, &frame);
+      canvas->Draw(place.GlyphPos.x + shift, place.GlyphPos.y + shift, &frame);
     }
   }
-  return TRect(place.Text.Left, place.Text.Top, place.Text.Right, place.Text.Bottom);
+  return place.TextRect;
 }
 
 // ---------------------------------------------------------------------------- push button

@@ -27,6 +27,9 @@ class TkivSkinWindow;
 constexpr UINT KM_ISSKINNED = 0x2AAA;
 constexpr UINT KM_ISACTIVE = 0x2AAB;
 constexpr UINT KM_MENUBARHEIGHT = 0x83E9;
+// From an MDI child's skinned window to the main form: it became the active child
+// (WParam its TCustomForm*, LParam its own TMainMenu*, or none).
+constexpr UINT KM_MDICHILDMENU = 0x83E8;
 
 class TkivSkinEngine : public TComponent {
 public:

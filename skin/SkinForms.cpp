@@ -41,9 +41,17 @@ bool IsFormActive(TCustomForm* form) {
   TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
   if (!mainForm)
     return form->Active();
+  const bool mdi = mainForm->FormStyle() == fsMDIForm;
+  if (mdi && form == mainForm)  // the frame of the active child looks active with it
+    return true;
   if (!GetActiveWindow())  // none of the program's windows is active
     return false;
-  return form == mainForm || form->Active();
+  if (form == mainForm)
+    return true;
+  if (mdi && form->HandleAllocated() &&
+      SendMessageA(mainForm->ClientHandle(), WM_MDIGETACTIVE, 0, 0) == LRESULT(form->Handle()))
+    return true;
+  return form->Active();
 }
 
 void SetMenuItemsOwnerDraw(TMenuItem* item, const TMenuMeasureItemEvent& onMeasure,

@@ -19,8 +19,8 @@ void GetWorkArea(TRect& rect);
 TCustomForm* FindFormByHandle(HWND handle);
 
 // Whether the form is drawn as active: its skinned window decides when it answers the query;
-// otherwise the main form counts as active while the program is, any other form while it is
-// the active window.
+// otherwise the main form counts as active while the program is (an MDI main form always),
+// the MDI main form's active child too, any other form while it is the active window.
 bool IsFormActive(TCustomForm* form);
 
 // The item and every item below it get these owner-draw handlers (either may be empty).

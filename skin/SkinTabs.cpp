@@ -1,6 +1,6 @@
 #include "skin/SkinTabs.h"
 
-#include <algorithm>
+#include <optional>
 
 #include "framework/ComCtrls.h"
 #include "framework/ImgList.h"
@@ -29,7 +29,82 @@ std::string TabText(HWND window, int index) {
   return text;
 }
 
+void DrawTab(TkivSkinEngine* engine, HWND window, const TkivTabLook& look, TCanvas* canvas,
+             int index, bool selected, const TRect& tab) {
+  const skin::Image* image = engine->TabCache().Tab(selected, skin::TabSide::Top);
+  TBitmap tabImage;
+  if (image)
+    skin::BitmapFromImage(*image, &tabImage);
+  const bool transparent = !tabImage.Empty() && tabImage.Canvas()->Pixels(0, 0) == TColor(0xFF00FF);
+
+  TBitmap face;
+  if (look.Font)
+    face.Canvas()->SetFont(look.Font);
+  const std::string caption = TabText(window, index);
+  const SIZE captionSize = face.Canvas()->TextExtent(caption);
+  const int imageIndex = look.Images && look.ImageIndex ? look.ImageIndex(index) : -1;
+  std::optional<skin::Size> icon;
+  if (imageIndex >= 0 && imageIndex < look.Images->Count())
+    icon = skin::Size{look.Images->Width(), look.Images->Height()};
+  const skin::TabFace layout = skin::TabFaceOf(CoreRect(tab), look.Side, tabImage.Height(),
+                                               {int(captionSize.cx), int(captionSize.cy)}, icon);
+  face.SetSize(layout.Face.Width, layout.Face.Height);
+  TCanvas* g = face.Canvas();
+  skin::FillRectColor(g, TRect(0, 0, face.Width(), face.Height()), engine->GetFormColor());
+  if (!tabImage.Empty())
+    for (const skin::Rect& part : layout.Image)
+      skin::DrawHorzThreePart(&tabImage, g, FrameworkRect(part), transparent);
+  auto drawContent = [&] {
+    if (layout.Icon)
+      look.Images->Draw(g, layout.Icon->X, layout.Icon->Y, imageIndex);
+    RECT r = FrameworkRect(layout.Caption);
+    g->Brush()->SetStyle(bsClear);
+    g->DrawTextEx(caption, r, DT_SINGLELINE | DT_VCENTER);
+  };
+  if (look.Side == skin::TabSide::Bottom) {
+    skin::RotateBitmap180(&face);
+    drawContent();
+  } else {
+    drawContent();
+    if (look.Side == skin::TabSide::Left)
+      skin::RotateBitmapLeft(&face);
+    else if (look.Side == skin::TabSide::Right)
+      skin::RotateBitmapRight(&face);
+  }
+  canvas->Draw(tab.left, tab.top, &face);
+}
+
 }  // namespace
+
+void DrawSkinnedTabs(TkivSkinEngine* engine, HWND window, const TkivTabLook& look, TBitmap* bitmap) {
+  TCanvas* canvas = bitmap->Canvas();
+  const TColor background = engine->GetFormColor();
+  skin::FillRectColor(canvas, TRect(0, 0, bitmap->Width(), bitmap->Height()), background);
+  canvas->Pen()->SetColor(TColor(engine->GetSkinInt("ControlBorderColor")));
+  RECT display{};
+  GetClientRect(window, &display);
+  SendMessageA(window, TCM_ADJUSTRECT, FALSE, LPARAM(&display));
+  const skin::Image* bar = engine->TabCache().Bar(look.Side);
+  const skin::TabPagePlan plan =
+      skin::TabPage(CoreRect(display), look.Side, bar ? bar->Width() : 0, bar ? bar->Height() : 0);
+  canvas->Brush()->SetColor(background);
+  canvas->Rectangle(FrameworkRect(plan.Page));
+  const int count = int(SendMessageA(window, TCM_GETITEMCOUNT, 0, 0));
+  const int selected = int(SendMessageA(window, TCM_GETCURSEL, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    RECT tab{};
+    if (SendMessageA(window, TCM_GETITEMRECT, i, LPARAM(&tab)))
+      DrawTab(engine, window, look, canvas, i, i == selected, tab);
+  }
+  canvas->Pen()->SetColor(background);
+  canvas->MoveTo(plan.Edge.From.X, plan.Edge.From.Y);
+  canvas->LineTo(plan.Edge.To.X, plan.Edge.To.Y);
+  if (bar) {
+    TBitmap barBitmap;
+    skin::BitmapFromImage(*bar, &barBitmap);
+    canvas->StretchDraw(FrameworkRect(plan.Bar), &barBitmap);
+  }
+}
 
 bool TkivSkinTabControl::BeforeMessage(TMessage& m) { return !TakeOverPainting(m); }
 
@@ -43,84 +118,18 @@ void TkivSkinTabControl::Paint() {
   auto* tabs = dynamic_cast<TCustomTabControl*>(Control());
   if (!tabs || !tabs->HandleAllocated())
     return;
-  const HWND window = tabs->Handle();
-  const skin::TabSide side = SideOf(tabs->TabPosition());
+  TkivTabLook look;
+  look.Side = SideOf(tabs->TabPosition());
+  look.Font = tabs->Font();
+  look.Images = tabs->Images();
+  auto* pages = dynamic_cast<TPageControl*>(tabs);
+  look.ImageIndex = [pages](int tab) {
+    if (!pages)
+      return tab;
+    return tab < pages->PageCount() ? pages->Pages(tab)->ImageIndex() : -1;
+  };
   TBitmap bitmap;
   bitmap.SetSize(tabs->Width(), tabs->Height());
-  TCanvas* canvas = bitmap.Canvas();
-  const TColor background = FEngine->GetFormColor();
-  skin::FillRectColor(canvas, TRect(0, 0, bitmap.Width(), bitmap.Height()), background);
-  canvas->Pen()->SetColor(TColor(FEngine->GetSkinInt("ControlBorderColor")));
-  RECT display = tabs->ClientRect();
-  SendMessageA(window, TCM_ADJUSTRECT, FALSE, LPARAM(&display));
-  const skin::Image* bar = FEngine->TabCache().Bar(side);
-  const skin::TabPagePlan plan =
-      skin::TabPage(CoreRect(display), side, bar ? bar->Width() : 0, bar ? bar->Height() : 0);
-  canvas->Brush()->SetColor(background);
-  canvas->Rectangle(FrameworkRect(plan.Page));
-  const int count = int(SendMessageA(window, TCM_GETITEMCOUNT, 0, 0));
-  const int selected = int(SendMessageA(window, TCM_GETCURSEL, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    RECT tab{};
-    if (SendMessageA(window, TCM_GETITEMRECT, i, LPARAM(&tab)))
-      DrawTab(canvas, i, i == selected, tab);
-  }
-  canvas->Pen()->SetColor(background);
-  canvas->MoveTo(plan.Edge.From.X, plan.Edge.From.Y);
-  canvas->LineTo(plan.Edge.To.X, plan.Edge.To.Y);
-  if (bar) {
-    TBitmap barBitmap;
-    skin::BitmapFromImage(*bar, &barBitmap);
-    canvas->StretchDraw(FrameworkRect(plan.Bar), &barBitmap);
-  }
+  DrawSkinnedTabs(FEngine, tabs->Handle(), look, &bitmap);
   DrawBitmapAt(&bitmap, TPoint(0, 0));
-}
-
-void TkivSkinTabControl::DrawTab(TCanvas* canvas, int index, bool selected, const TRect& tab) {
-  auto* tabs = static_cast<TCustomTabControl*>(Control());
-  const skin::TabSide side = SideOf(tabs->TabPosition());
-  const skin::Image* image = FEngine->TabCache().Tab(selected, skin::TabSide::Top);
-  TBitmap tabImage;
-  if (image)
-    skin::BitmapFromImage(*image, &tabImage);
-  const bool transparent = !tabImage.Empty() && tabImage.Canvas()->Pixels(0, 0) == TColor(0xFF00FF);
-
-  TBitmap face;
-  face.Canvas()->SetFont(tabs->Font());
-  const std::string caption = TabText(tabs->Handle(), index);
-  const SIZE captionSize = face.Canvas()->TextExtent(caption);
-  TImageList* images = tabs->Images();
-  int imageIndex = index;
-  if (auto* pages = dynamic_cast<TPageControl*>(tabs))
-    imageIndex = index < pages->PageCount() ? pages->Pages(index)->ImageIndex() : -1;
-  const bool hasIcon = images && imageIndex >= 0 && imageIndex < images->Count();
-  std::optional<skin::Size> icon;
-  if (hasIcon)
-    icon = skin::Size{images->Width(), images->Height()};
-  const skin::TabFace layout = skin::TabFaceOf(CoreRect(tab), side, tabImage.Height(),
-                                               {int(captionSize.cx), int(captionSize.cy)}, icon);
-  face.SetSize(layout.Face.Width, layout.Face.Height);
-  TCanvas* g = face.Canvas();
-  skin::FillRectColor(g, TRect(0, 0, face.Width(), face.Height()), FEngine->GetFormColor());
-  if (!tabImage.Empty())
-    for (const skin::Rect& part : layout.Image)
-      skin::DrawHorzThreePart(&tabImage, g, FrameworkRect(part), transparent);
-  auto drawContent = [&] {
-    if (layout.Icon)
-      images->Draw(g, layout.Icon->X, layout.Icon->Y, imageIndex);
-    RECT r = FrameworkRect(layout.Caption);
-    g->Brush()->SetStyle(bsClear);
-    g->DrawTextEx(caption, r, DT_SINGLELINE | DT_VCENTER);
-  };
-  if (side == skin::TabSide::Bottom) {
-    skin::RotateBitmap180(&face);
-    drawContent();
-  } else {
-    drawContent();
-    if (side == skin::TabSide::Left)
-      skin::RotateBitmapLeft(&face);
-    else if (side == skin::TabSide::Right)
-      skin::RotateBitmapRight(&face);
-  }
-  canvas->Draw(tab.left, tab.top, &face);
 }

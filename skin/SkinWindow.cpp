@@ -200,7 +200,7 @@ void TkivSkinWindow::HandleMessage(TMessage& m) {
                                  int(proposedWindow.right), int(proposedWindow.bottom)};
       const skin::Rect client = skin::SkinnedClientRect(
           window, {int(proposed.left), int(proposed.top), int(proposed.right), int(proposed.bottom)},
-          FEngine->Metrics(), {TitleHeight(), FUnskinnedFrameHeight, FHasBorder});
+          FEngine->Metrics(), {TitleHeight(), FUnskinnedFrameHeight, FHasBorder, IsMaximizedMDIChild()});
       params->rgrc[0] = ToTRect(client);
       params->rgrc[1] = params->rgrc[0];
       m.Result = WVR_VALIDRECTS;
@@ -289,7 +289,7 @@ void TkivSkinWindow::PaintFrame() {
   const bool minimized = IsIconic(GetHandle()) != 0;
   const bool wholeMinimized =
       FHasTitle && minimized && FEngine->GetSkinBitmap("TitleBarMinimizedImage", &minimizedImage);
-  if (FHasTitle)
+  if (FHasTitle && !IsMaximizedMDIChild())
     PaintTitle(dc, minimized);
   if (FHasBorder && !wholeMinimized)
     PaintBorders(dc);

@@ -66,6 +66,8 @@ protected:
   virtual int MenuBarHeight() const { return 0; }
   virtual HICON GetIcon() const { return nullptr; }
   virtual bool HasHelpButton() const { return false; }
+  virtual bool IsMDIParent() const { return false; }
+  virtual bool IsMDIChild() const { return false; }
   virtual bool IsDialogBorder() const { return false; }
   virtual bool HasSystemIcon() const { return false; }
   virtual bool HasCloseButton() const { return true; }
@@ -83,6 +85,10 @@ protected:
   std::string WindowText() const;
   bool Destroying() const { return FDestroying; }
   bool Initialized() const { return FInitialized; }
+  // An MDI child is drawn active while it is the parent's active child.
+  void SetActiveLook(bool active) { FActive = active; }
+  // Its title stands above the parent's client area, where no one sees it.
+  bool IsMaximizedMDIChild() const { return IsMDIChild() && Maximized(); }
 
   TkivSkinEngine* FEngine;
   int FUnskinnedFrameHeight = 0;

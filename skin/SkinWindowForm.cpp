@@ -49,6 +49,8 @@ int TkivSkinWindowVCL::MenuBarHeight() const {
 
 HICON TkivSkinWindowVCL::GetIcon() const { return FForm->Icon()->Handle(); }
 bool TkivSkinWindowVCL::HasHelpButton() const { return (FForm->BorderIcons() & biHelp) != 0; }
+bool TkivSkinWindowVCL::IsMDIParent() const { return FForm->FormStyle() == fsMDIForm; }
+bool TkivSkinWindowVCL::IsMDIChild() const { return FForm->FormStyle() == fsMDIChild; }
 bool TkivSkinWindowVCL::IsDialogBorder() const { return FForm->BorderStyle() == bsDialog; }
 
 bool TkivSkinWindowVCL::HasSystemIcon() const {
@@ -84,8 +86,13 @@ void TkivSkinWindowVCL::Attach(HWND handle) {
   FMenuBar->SetParentColor(false);
   FMenuBar->SetWrapable(true);
   FMenuBar->OnCustomDrawButton = Handler(this, &TkivSkinWindowVCL::DrawMenuBarButton);
-  FAppEvents = New<TApplicationEvents>(this);
-  FAppEvents->OnMessage = Handler(this, &TkivSkinWindowVCL::AppMessage);
+  if (IsMDIParent())
+    AttachMDIParent();
+  // A child's shortcuts are its parent's to handle.
+  if (!IsMDIChild()) {
+    FAppEvents = New<TApplicationEvents>(this);
+    FAppEvents->OnMessage = Handler(this, &TkivSkinWindowVCL::AppMessage);
+  }
   FSavedWindowProc = FForm->WindowProc;
   FForm->WindowProc = [this](TMessage& m) { HandleMessage(m); };
   SetHasTitle(HasFrame());
@@ -99,7 +106,11 @@ void TkivSkinWindowVCL::Detach() {
     FMenuBar->Free();
     FMenuBar = nullptr;
   }
-  FAppEvents->Free();
+  if (IsMDIParent())
+    DetachMDIParent();
+  FreeWindowList();
+  if (FAppEvents)
+    FAppEvents->Free();
   FAppEvents = nullptr;
   if (FEngine->Unskinning())
     SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0, kRecomputeFrame);
@@ -117,7 +128,9 @@ void TkivSkinWindowVCL::PrepareSkin() {
   FSavedClientWidth = FForm->ClientWidth();
   FSavedClientHeight = FForm->ClientHeight();
   FOwnMenu = FForm->Menu();
-  FUnskinnedFrameHeight = skin::UnskinnedFrameHeight(FForm->Height(), FForm->ClientHeight(), FOwnMenu != nullptr);
+  // A child window shows no menu bar of the platform's.
+  FUnskinnedFrameHeight = skin::UnskinnedFrameHeight(FForm->Height(), FForm->ClientHeight(),
+                                                     FOwnMenu != nullptr && !IsMDIChild());
   FSavedColor = FForm->Color();
   FOwnLimits = {FForm->Constraints()->MinWidth(), FForm->Constraints()->MinHeight()};
 }
@@ -149,11 +162,12 @@ void TkivSkinWindowVCL::SkinOn() {
   FForm->SetMenu(nullptr);
   if (FOwnMenu) {
     FMenuBar->SetTop(kMenuBarTop);
-    FMenuBar->SetVisible(true);
+    FMenuBar->SetVisible(!IsMDIChild());  // the parent's bar shows a child's menu
     FMenuBar->SetParentColor(false);
     FMenuBar->SetColor(FEngine->GetMenuBarColor());
   }
   UpdateMenuBar(true);
+  SkinMDIOn();
   // The client area the skinned frame gives, before the form is sized by it.
   SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0, kRecomputeFrame);
   ApplySizeLimits();
@@ -177,6 +191,7 @@ void TkivSkinWindowVCL::SkinOff() {
   FForm->Constraints()->SetMinWidth(FOwnLimits.MinWidth);
   FMenuBar->SetVisible(false);
   FShownMenu = nullptr;
+  SkinMDIOff();
   SetWindowRgn(FForm->Handle(), nullptr, TRUE);
   SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0, kRecomputeFrame);
   if (FForm->WindowState() != wsMaximized)
@@ -222,10 +237,17 @@ void TkivSkinWindowVCL::ShiftControls(int delta) {
 // ---------------------------------------------------------------------------- menu bar
 
 void TkivSkinWindowVCL::UpdateMenuBar(bool forced) {
-  if (!FOwnMenu)
+  // An MDI parent shows its active child's menu rather than its own.
+  if (IsMDIParent() && FChildMenu) {
+    if (forced || FShownMenu != FChildMenu)
+      BuildMenuBar(FChildMenu);
+  } else if (!FOwnMenu) {
     FMenuBar->SetVisible(false);
-  else if (forced || FShownMenu != FOwnMenu)
+  } else if (forced || FShownMenu != FOwnMenu) {
     BuildMenuBar(FOwnMenu);
+  }
+  if (IsMDIParent())
+    RefreshWindowList();
 }
 
 void TkivSkinWindowVCL::BuildMenuBar(TMainMenu* menu) {
@@ -250,7 +272,7 @@ void TkivSkinWindowVCL::BuildMenuBar(TMainMenu* menu) {
   for (int i = 0; i < FMenuBar->ButtonCount(); ++i)
     height = std::max(height, int(FMenuBar->Buttons(i)->BoundsRect().bottom));
   FMenuBar->SetHeight(height);
-  FMenuBar->SetVisible(true);
+  FMenuBar->SetVisible(!IsMDIChild());
 }
 
 void TkivSkinWindowVCL::DrawMenuBarButton(TToolBar* sender, TToolButton* button,
@@ -292,12 +314,14 @@ void TkivSkinWindowVCL::DrawMenuBarButton(TToolBar* sender, TToolButton* button,
 void TkivSkinWindowVCL::AppMessage(MSG& msg, bool& handled) {
   if (!FEngine->IsSkinActive() || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN))
     return;
-  handled = skin::IsFormActive(FForm) && FForm->Active() && FShownMenu && FShownMenu->IsShortCut(msg);
+  handled = skin::IsFormActive(FForm) && (IsMDIParent() || FForm->Active()) && FShownMenu &&
+            FShownMenu->IsShortCut(msg);
 }
 
 // ------------------------------------------------------------------------------- hooks
 
 void TkivSkinWindowVCL::PostHook(TMessage& m) {
+  MDIPostHook(m);
   switch (m.Msg) {
     case WM_SHOWWINDOW:
     case CM_VISIBLECHANGED:
@@ -311,7 +335,9 @@ void TkivSkinWindowVCL::PostHook(TMessage& m) {
         break;
       FResizing = true;
       try {
-        if (m.WParam == SIZE_MAXIMIZED)
+        if (IsMDIChild())
+          ChildSized(m.WParam);
+        else if (m.WParam == SIZE_MAXIMIZED)
           FitMaximizedToWorkArea();
         SetRegion();
         ApplySizeLimits();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/ComCtrls.h"
+#include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "skin/SkinWindow.h"
 #include "skin/core/frame_metrics.h"
@@ -23,12 +24,33 @@ private:
   TkivSkinWindowVCL* FWindow;
 };
 
+// One of the three buttons at the right end of an MDI parent's menu bar while its active child
+// is maximised (close, restore, minimise): the glyph on the bar's colour, framed while the
+// mouse is over it.
+class TkivSkinMenuBarControlButton : public TCustomPanel {
+public:
+  explicit TkivSkinMenuBarControlButton(TComponent* owner);
+  TBitmap* Glyph() const { return FGlyph.get(); }
+  void SetGlyph(TBitmap* glyph);
+  void WndProc(TMessage& m) override;
+
+protected:
+  void Paint() override;
+
+private:
+  std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
+  bool FHover = false;
+};
+
 class TkivSkinWindowVCL : public TkivSkinWindow {
 public:
   using TkivSkinWindow::TkivSkinWindow;
   TCustomForm* Form() const { return FForm; }
   TkivSkinMenuBar* MenuBar() const { return FMenuBar; }
   HWND GetHandle() const override;
+  // The MDI buttons, close first (hidden unless the active child is maximised).
+  TkivSkinMenuBarControlButton* MDIButton(int i) const { return FMDIButtons[i]; }
+  void Notification(TComponent* c, TOperation op) override;
 
 protected:
   void UpdateSkin() override;
@@ -40,6 +62,8 @@ protected:
   int MenuBarHeight() const override;
   HICON GetIcon() const override;
   bool HasHelpButton() const override;
+  bool IsMDIParent() const override;
+  bool IsMDIChild() const override;
   bool IsDialogBorder() const override;
   bool HasSystemIcon() const override;
   bool HasCloseButton() const override;
@@ -65,6 +89,23 @@ private:
                          bool& defaultDraw);
   void FitMaximizedToWorkArea();
 
+  // MDI parents and children (SkinWindowFormMDI.cpp).
+  void AttachMDIParent();
+  void DetachMDIParent();
+  void SkinMDIOn();
+  void SkinMDIOff();
+  void MDIPostHook(TMessage& m);
+  void ChildActivated(HWND active);
+  void ChildSized(WPARAM kind);
+  void UpdateMDIButtons();
+  void MDIButtonClick(TObject* sender);
+  void RefreshWindowList();
+  void FreeWindowList();
+  void ClientPostHook(UINT msg, WPARAM wParam, LPARAM lParam);
+  void CascadeChildren();
+  void TileChildren(bool horizontal);
+  static LRESULT CALLBACK MDIClientProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
   TCustomForm* FForm = nullptr;
   int FSavedClientHeight = 0;
   int FSavedClientWidth = 0;
@@ -78,4 +119,10 @@ private:
   int FControlsMovedBy = 0;     // 0 while the controls stand where the form put them
   bool FFormsSkinnedOnce = false;
   bool FResizing = false;
+  TMainMenu* FChildMenu = nullptr;   // of the active child, as it reported it
+  TkivSkinMenuBarControlButton* FMDIButtons[3] = {};
+  WNDPROC FOldClientProc = nullptr;
+  // Where the platform lists the children while the skin shows a list of its own.
+  HMENU FPlatformWindowList = nullptr;
+  bool FMaximizeSent = false;        // an MDI child told the parent it is maximised
 };

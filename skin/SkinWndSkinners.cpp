@@ -10,6 +10,7 @@
 #include "skin/SkinDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinPlatform.h"
+#include "skin/SkinTabs.h"
 
 namespace {
 
@@ -206,6 +207,19 @@ void TkivSkinWndTabControl::UpdateSkin() {
   } else {
     SendMessageA(GetHandle(), TCM_SETITEMSIZE, 0, FTabHeight);
   }
+}
+
+bool TkivSkinWndTabControl::BeforeMessage(TMessage& m) { return !TakeOverPainting(m); }
+
+void TkivSkinWndTabControl::Paint() {
+  TFont font;
+  skin::SetMenuFont(&font);
+  TkivTabLook look;
+  look.Font = &font;
+  TBitmap bitmap;
+  bitmap.SetSize(WindowWidth(), WindowHeight());
+  DrawSkinnedTabs(FEngine, GetHandle(), look, &bitmap);
+  DrawBitmapAt(&bitmap, TPoint(0, 0));
 }
 
 // ------------------------------------------------------------------------------- tool bar

@@ -58,11 +58,14 @@ public:
 };
 
 // Skinned, the tabs take their height from the skin; unskinned, they get back their own.
+// The whole control, tab strip included, is drawn in the skin with tabs on top.
 class TkivSkinWndTabControl : public TkivSkinControlWnd {
 public:
   using TkivSkinControlWnd::TkivSkinControlWnd;
+  bool BeforeMessage(TMessage& m) override;
   void Attached() override;
   void UpdateSkin() override;
+  void Paint() override;
 
 private:
   int FirstTabHeight();

@@ -186,6 +186,29 @@ TEST_F(DirTreeTest, RenamesAskUnlessSkippedAndRefuseInvalidNames) {
   RemoveDirectoryA(folder.c_str());
 }
 
+TEST_F(DirTreeTest, ANewFolderIsRenamedWithoutAQuestionTheNextRenameAsks) {
+  const std::string folder = TempFolder("fresh");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  tree->OpenPath(folder);
+  log.clear();
+  ASSERT_TRUE(tree->CreateFolder(tree->Selected(), ""));
+  ASSERT_TRUE(tree->IsEditing()) << "no editing of the new folder's name";
+  Rename(tree->Selected(), "Fresh");
+  EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\New Folder\\"}) << "a question was asked";
+  ASSERT_TRUE(DirectoryExists(folder + "\\Fresh"));
+
+  // An existing New Folder is not numbered; the failed attempt leaves no rename unasked.
+  CreateDirectoryA((folder + "\\New Folder").c_str(), nullptr);
+  EXPECT_FALSE(tree->CreateFolder(tree->Selected(), ""));
+  EXPECT_FALSE(tree->IsEditing());
+  log.clear();
+  auto answer = Answer("Yes");
+  Rename(Child(tree->Selected(), "Fresh"), "Again");
+  EXPECT_EQ(log.size(), 1u) << ::testing::PrintToString(log);
+  EXPECT_TRUE(DirectoryExists(folder + "\\Again"));
+  for (const char* sub : {"\\Again", "\\New Folder", ""}) RemoveDirectoryA((folder + sub).c_str());
+}
+
 TEST_F(DirTreeTest, TheTreeGoingFirstLeavesTheListUsable) {
   TFileListView* list = new TFileListView(form);
   list->SetParent(form);

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the file list's 16 x 16 bitmaps into this folder as BMP files: the context menu's
-pictures and the header's sort arrows.
+"""Draws the explorer controls' 16 x 16 bitmaps into this folder as BMP files: the pictures of
+the file list's and the folder tree's context menus and the list header's sort arrows.
 
 Light grey (0xC0C0C0) is the background: loaded with 3-D colour mapping it becomes the
 system's face colour, so the pictures sit on the menu's own colour. Colours are 0xRRGGBB.
@@ -21,6 +21,7 @@ BLUE = 0x2060C0
 RED = 0xC02020
 GREEN = 0x208030
 GLASS = 0xA0D0F0
+CASE = 0x808890
 
 
 def canvas():
@@ -180,6 +181,79 @@ def desktop_image():
     return c
 
 
+def edit_folder_image():
+    c = canvas()
+    folder(c, 0, 5, 12, 14)
+    for d in range(7):
+        c.put(8 + d, 9 - d, BLUE)
+        c.put(9 + d, 9 - d, BLUE)
+    c.put(7, 10, DARK)
+    return c
+
+
+def cross(c, left, top, size, color):
+    for d in range(size):
+        c.put(left + d, top + d, color)
+        c.put(left + size - 1 - d, top + d, color)
+
+
+def del_folder_image():
+    c = canvas()
+    folder(c, 0, 2, 12, 11)
+    cross(c, 9, 9, 6, RED)
+    cross(c, 10, 9, 6, RED)
+    return c
+
+
+def tree_size_image():
+    c = canvas()
+    for y in range(2, 13):
+        c.put(2, y, DARK)
+    for y, width in ((3, 4), (7, 8), (11, 12)):
+        for x in range(3, 4 + 1):
+            c.put(x, y + 1, DARK)
+        c.fill(5, y, 5 + width - 1, y + 3, GREEN)
+        outline(c, 5, y, 5 + width - 2, y + 2, DARK)
+    return c
+
+
+def dir_contents_image():
+    c = canvas()
+    folder(c, 0, 6, 10, 14)
+    page(c, 7, 1, 15, 14)
+    lines(c, 9, 13, (4, 6, 8, 10, 12))
+    return c
+
+
+def network_drive(c):
+    c.fill(1, 2, 15, 8, CASE)
+    outline(c, 1, 2, 14, 7, DARK)
+    c.put(12, 5, GREEN)
+    c.put(11, 5, GREEN)
+    for y in range(8, 12):
+        c.put(7, y, DARK)
+        c.put(8, y, DARK)
+
+
+def net_connect_image():
+    c = canvas()
+    network_drive(c)
+    for x in range(1, 15):
+        c.put(x, 12, DARK)
+        c.put(x, 13, DARK)
+    return c
+
+
+def net_disconnect_image():
+    c = canvas()
+    network_drive(c)
+    for x in list(range(0, 5)) + list(range(11, 16)):
+        c.put(x, 12, DARK)
+        c.put(x, 13, DARK)
+    cross(c, 5, 10, 6, RED)
+    return c
+
+
 def sort_arrow(up):
     c = canvas()
     for row in range(5):
@@ -194,6 +268,9 @@ BITMAPS = {
     "Copy28": copy_image, "Paste28": paste_image, "ReName28": rename_image, "Delete28": delete_image,
     "Attributes28": attributes_image, "NewFolder28": new_folder_image, "AnyFolder28": any_folder_image,
     "ClipBoard28": clipboard_image, "DeskTop28": desktop_image,
+    "EditFolder28": edit_folder_image, "DelFolder28": del_folder_image, "TreeSize28": tree_size_image,
+    "DirContents28": dir_contents_image, "NetConnect28": net_connect_image,
+    "NetDisConnect28": net_disconnect_image,
     "Bmp_Up28": lambda: sort_arrow(True), "Bmp_Down28": lambda: sort_arrow(False),
 }
 

@@ -369,6 +369,17 @@ def menu_checked_image():
     return canvas
 
 
+def mdi_controler_image():
+    """The buttons of a maximised MDI child in the menu bar, 16x16 each: minimise, restore and
+    close, drawn transparent (magenta) over the bar."""
+    frames = []
+    for glyph in ("minimise", "restore", "close"):
+        frame = Canvas(16, 16)
+        frame.pattern_centred(TITLE_GLYPHS[glyph], GLYPH)
+        frames.append(frame)
+    return strip(frames)
+
+
 def bmp(canvas, bits=24):
     """Bottom-up BMP, 24 bits per pixel, or 8 or 4 bits with a palette of the colours used."""
     palette = sorted({c for row in canvas.rows for c in row}) if bits in (4, 8) else []
@@ -419,7 +430,7 @@ BITMAPS = {
 }
 PALETTED = {"ScrollButtonImage", "SideChannelHandleImage"}
 # Program resources beside the container, in 16 colours.
-RESOURCES = {"KIVSKIN_MENU_CHECKED": menu_checked_image}
+RESOURCES = {"KIVSKIN_MENU_CHECKED": menu_checked_image, "KIVSKIN_MDI_CONTROLER": mdi_controler_image}
 
 
 def write_bitmaps(folder, bitmaps):

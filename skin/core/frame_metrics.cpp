@@ -70,7 +70,9 @@ Rect SkinnedClientRect(const Rect& window, const Rect& proposed, const FrameMetr
                        const FrameShape& shape) {
   Rect client = proposed;
   const bool measured = shape.UnskinnedFrameHeight > 0;
-  if (shape.TitleHeight == 0)
+  if (shape.MaximizedMDIChild)
+    client.Top = 0;
+  else if (shape.TitleHeight == 0)
     client.Top = window.Top;
   else if (measured)
     client.Top = window.Top + std::max(shape.TitleHeight, shape.UnskinnedFrameHeight);

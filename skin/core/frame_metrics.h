@@ -35,6 +35,9 @@ struct FrameShape {
   int TitleHeight = 0;           // 0 when the window has no skinned title
   int UnskinnedFrameHeight = 0;  // measured before the first skin; 0 or less: not measured
   bool HasBorder = true;
+  // A maximised MDI child's title lies above its parent's client area, where the platform
+  // put it: its client starts at the parent's top whatever the title.
+  bool MaximizedMDIChild = false;
 };
 
 // The client rectangle of a window at `window` (screen or parent coordinates). The sides come

@@ -8,6 +8,12 @@ struct Point {
   bool operator==(const Point& o) const { return X == o.X && Y == o.Y; }
 };
 
+struct Size {
+  int Width;
+  int Height;
+  bool operator==(const Size& o) const { return Width == o.Width && Height == o.Height; }
+};
+
 // Right and Bottom are exclusive, as the platform's rectangles are.
 struct Rect {
   int Left;

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "skin/core/frame_metrics.h"
+#include "skin/core/geometry.h"
 
 namespace skin {
 
@@ -10,12 +11,6 @@ namespace skin {
 // own look.
 enum class WndButtonKind { None, PushButton, CheckBox, RadioButton };
 WndButtonKind WndButtonKindOf(std::uint32_t style);
-
-struct Size {
-  int Width;
-  int Height;
-  bool operator==(const Size& o) const { return Width == o.Width && Height == o.Height; }
-};
 
 // A plain window's frame: the skinned title and the non-client height the platform gave it
 // before skinning (window height - client height).

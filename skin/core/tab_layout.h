@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "skin/core/glyph_layout.h"
+#include "skin/core/geometry.h"
 #include "skin/core/skin_res.h"
 
 namespace skin {

@@ -2,27 +2,23 @@
 // skinned title bar, its buttons under real mouse clicks, and the skin's temporary file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <memory>
 
 #include "converter/tests/e2e_converter_window.h"
 #include "manager/tests/e2e_manager_window.h"
+#include "skin/e2e/skinned_look.h"
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
-#include "testing/driver/input.h"
-#include "testing/driver/message_boxes.h"
 #include "testing/driver/screenshot.h"
 #include "testing/driver/wait.h"
-#include "testing/driver/window_contents.h"
-#include "testing/driver/window_search.h"
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 20000;
-// The message a skinned window answers with 1.
-constexpr UINT kIsSkinned = 0x2AAA;
+using namespace e2e;
+
+constexpr DWORD kTimeoutMs = kSkinTimeoutMs;
 
 const char* const kPrograms[] = {"Tessark", "Hollimer"};
 
@@ -56,54 +52,6 @@ class Program {
   DWORD FProcessId = 0;
 };
 
-// The window's outline: none when it has no region of its own.
-struct Outline {
-  bool hasRegion = false;
-  bool topLeftCut = false;   // the corner pixel lies outside the region
-  bool centreKept = false;
-};
-
-Outline OutlineOf(HWND window) {
-  Outline outline;
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  const int kind = GetWindowRgn(window, region);
-  outline.hasRegion = kind == SIMPLEREGION || kind == COMPLEXREGION;
-  if (outline.hasRegion) {
-    RECT r;
-    GetWindowRect(window, &r);
-    outline.topLeftCut = !PtInRegion(region, 0, 0);
-    outline.centreKept = PtInRegion(region, (r.right - r.left) / 2, (r.bottom - r.top) / 2) != 0;
-  }
-  DeleteObject(region);
-  return outline;
-}
-
-// The screen's pixels of one title row, from the middle of the window to well before its
-// buttons.
-std::vector<COLORREF> TitleRow(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int left = r.left + (r.right - r.left) / 2, width = r.right - 100 - left, y = r.top + 12;
-  std::vector<COLORREF> row;
-  HDC screen = GetDC(nullptr);
-  for (int x = 0; x < width; ++x) row.push_back(GetPixel(screen, left + x, y));
-  ReleaseDC(nullptr, screen);
-  return row;
-}
-
-// How many of the row's pixels have a colour of the platform's own title bar.
-int PlatformTitlePixels(const std::vector<COLORREF>& row) {
-  int count = 0;
-  for (COLORREF pixel : row)
-    for (int colour : {COLOR_ACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION, COLOR_INACTIVECAPTION,
-                       COLOR_GRADIENTINACTIVECAPTION})
-      if (pixel == GetSysColor(colour)) {
-        ++count;
-        break;
-      }
-  return count;
-}
-
 bool ExitsWithZero(DWORD processId) {
   HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
   if (!process) return false;
@@ -128,22 +76,6 @@ std::vector<std::string> SkinFilesInTemp() {
   return names;
 }
 
-std::string ScreenshotPath(const std::string& name) {
-  const char* root = std::getenv("WINE_TEST_ROOT");
-  return driver::WindowsPath(std::string(root ? root : "/tmp") + "/" + name + ".png");
-}
-
-// Whether the window has been painted in the skin: its row of title pixels holds none of the
-// platform's title colours.
-bool WaitForSkinnedTitle(HWND window) {
-  return driver::WaitUntil(
-      [&] {
-        const std::vector<COLORREF> row = TitleRow(window);
-        return !row.empty() && PlatformTitlePixels(row) == 0;
-      },
-      kTimeoutMs);
-}
-
 TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) {
   for (const std::string name : kPrograms) {
     SCOPED_TRACE(name);
@@ -165,24 +97,6 @@ TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) 
     EXPECT_TRUE(ExitsWithZero(program.ProcessId()));
     EXPECT_EQ(SkinFilesInTemp(), std::vector<std::string>{});
   }
-}
-
-// Clicks the title button as a user does, once the window stands still (a restored window
-// may still be placed) and is the one under the point.
-bool ClickTitleButton(HWND window, int fromRight) {
-  SetForegroundWindow(window);
-  RECT before{}, now{};
-  POINT at{};
-  return driver::WaitUntil(
-             [&] {
-               before = now;
-               GetWindowRect(window, &now);
-               at = {now.right - fromRight, now.top + 11};
-               return EqualRect(&before, &now) && IsWindowVisible(window) &&
-                      IsWindowEnabled(window) && GetAncestor(WindowFromPoint(at), GA_ROOT) == window;
-             },
-             kTimeoutMs, 200) &&
-         driver::ClickScreen(at);
 }
 
 TEST(SkinnedMainWindows, TitleButtonsMaximiseRestoreMinimiseAndCloseOnRealClicks) {
@@ -249,26 +163,3 @@ TEST(SkinnedMainWindows, ConverterWithoutWritableTempOpensUnskinnedInTime) {
 
 }  // namespace
 
-// The converter's open dialog is a platform dialog that allows sizing: it is skinned all the
-// same, with its size grip refused, and still opens, lists and cancels.
-TEST(SkinnedDialogs, TheConvertersAddVideoFilesDialogIsSkinnedAndStillWorks) {
-  e2e::ConverterWindow converter("skin_open_dialog");
-  ASSERT_NE(converter.Main(), nullptr);
-  ASSERT_TRUE(WaitForSkinnedTitle(converter.Main()));
-  for (int time = 0; time < 2; ++time) {
-    SCOPED_TRACE(time);
-    converter.Press(e2e::kAddFiles);
-    const HWND dialog = converter.WaitForForm("Add Video Files", "#32770");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(driver::WaitUntil([&] { return SendMessageA(dialog, kIsSkinned, 0, 0) == 1; },
-                                  kTimeoutMs))
-        << "the dialog was not skinned";
-    EXPECT_TRUE(WaitForSkinnedTitle(dialog));
-    driver::WindowQuery types;
-    types.id = 0x470;  // the dialog's file type list
-    EXPECT_EQ(driver::ComboBoxItems(driver::FindChild(dialog, types)).size(), 10u);
-    EXPECT_TRUE(driver::PressDialogButton(dialog, IDCANCEL));
-    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
-  }
-  EXPECT_TRUE(converter.Close());
-}

@@ -47,6 +47,7 @@ std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView) {
   const size_t kTextSize = 1024;
   RemoteBlock block(treeView, sizeof(TVITEMA) + kTextSize);
   if (!block.Ready()) return items;
+  const LRESULT selected = Ask(treeView, TVM_GETNEXTITEM, TVGN_CARET, 0);
   LRESULT item = Ask(treeView, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
   for (; item > 0; item = Ask(treeView, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item)) {
     TVITEMA query{};
@@ -56,7 +57,7 @@ std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView) {
     query.cchTextMax = kTextSize;
     if (!block.Write(&query, sizeof query) || Ask(treeView, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.Address())) <= 0)
       break;
-    TreeViewItem shown{block.ReadText(sizeof query), {}};
+    TreeViewItem shown{block.ReadText(sizeof query), {}, item == selected};
     // The platform reads the item from the rectangle it fills.
     RECT rect{};
     *reinterpret_cast<HTREEITEM*>(&rect) = query.hItem;

@@ -19,11 +19,12 @@ std::vector<std::vector<std::string>> ListViewRows(HWND listView);
 
 std::vector<std::string> ComboBoxItems(HWND comboBox);
 
-// The items of a tree view that show, from the top: their texts and where the texts are, in
-// the tree's client coordinates.
+// The items of a tree view that show, from the top: their texts, where the texts are in the
+// tree's client coordinates, and which one is selected.
 struct TreeViewItem {
   std::string text;
   RECT textRect;
+  bool selected = false;
 };
 std::vector<TreeViewItem> TreeViewVisibleItems(HWND treeView);
 

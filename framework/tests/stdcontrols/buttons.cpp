@@ -6,29 +6,37 @@ using namespace forms_testing;
 
 namespace {
 
+// The rules skinned glyph buttons follow too.
 TEST(ButtonLayoutTest, AutomaticMarginAndSpacingShareTheFreeRoom) {
-  TButtonGlyphLayout l = CalcButtonLayout(Rect(0, 0, 75, 25), SIZE{16, 16}, SIZE{20, 13}, blGlyphLeft, -1, -1);
-  EXPECT_EQ(l.Margin, 13);
-  EXPECT_EQ(l.Spacing, 13);
-  EXPECT_EQ(l.GlyphPos, TPoint(13, 5));
-  EXPECT_EQ(l.TextRect, Bounds(42, 6, 20, 13));
-}
-
-TEST(ButtonLayoutTest, AutomaticMarginCentresGlyphAndTextTogether) {
-  TButtonGlyphLayout l = CalcButtonLayout(Rect(2, 2, 77, 27), SIZE{16, 16}, SIZE{20, 13}, blGlyphLeft, -1, 4);
-  EXPECT_EQ(l.Margin, 18);
-  EXPECT_EQ(l.GlyphPos, TPoint(20, 7));
-  EXPECT_EQ(l.TextRect.left, 2 + 18 + 16 + 4);
-}
-
-TEST(ButtonLayoutTest, GlyphOnTheRightOrAboveTheText) {
-  TButtonGlyphLayout right = CalcButtonLayout(Rect(0, 0, 100, 20), SIZE{10, 10}, SIZE{30, 12}, blGlyphRight, 5, 2);
-  EXPECT_EQ(right.GlyphPos.x, 100 - 5 - 10);
-  EXPECT_EQ(right.TextRect.left, 85 - 2 - 30);
-  TButtonGlyphLayout top = CalcButtonLayout(Rect(0, 0, 55, 54), SIZE{32, 32}, SIZE{30, 13}, blGlyphTop, 2, -1);
-  EXPECT_EQ(top.GlyphPos, TPoint(12, 2));
-  EXPECT_EQ(top.Spacing, (54 - 2 - 32 - 13) / 2);
-  EXPECT_EQ(top.TextRect.top, 2 + 32 + top.Spacing);
+  const TRect button = Rect(0, 0, 75, 23);
+  const SIZE glyph{16, 16}, text{40, 13};
+  struct Case {
+    const char* note;
+    TRect client;
+    SIZE text;
+    TButtonLayout layout;
+    int margin, spacing;
+    TPoint glyphAt;
+    TRect textRect;
+    int margins, spacings;  // as worked out
+  };
+  for (const Case& c : {
+           Case{"both automatic, glyph left", button, text, blGlyphLeft, -1, -1, {6, 4}, Rect(28, 5, 68, 18), 6, 6},
+           Case{"both automatic, glyph right", button, text, blGlyphRight, -1, -1, {53, 4}, Rect(7, 5, 47, 18), 6, 6},
+           Case{"margin automatic", button, text, blGlyphLeft, -1, 4, {8, 4}, Rect(28, 5, 68, 18), 8, 4},
+           Case{"spacing automatic", button, text, blGlyphLeft, 2, -1, {2, 4}, Rect(26, 5, 66, 18), 2, 8},
+           Case{"both set", button, text, blGlyphLeft, 0, 0, {0, 4}, Rect(16, 5, 56, 18), 0, 0},
+           Case{"glyph on top", Rect(0, 0, 40, 60), {30, 13}, blGlyphTop, -1, -1, {12, 10}, Rect(5, 36, 35, 49), 10, 10},
+           Case{"glyph at the bottom", Rect(0, 0, 40, 60), {30, 13}, blGlyphBottom, -1, -1, {12, 34}, Rect(5, 11, 35, 24), 10, 10},
+           Case{"client not at the origin", Rect(2, 3, 77, 26), text, blGlyphLeft, -1, -1, {8, 7}, Rect(30, 8, 70, 21), 6, 6},
+           Case{"no caption", button, {0, 0}, blGlyphLeft, -1, -1, {19, 4}, Rect(54, 12, 54, 12), 19, 19},
+       }) {
+    const TButtonGlyphLayout l = CalcButtonLayout(c.client, glyph, c.text, c.layout, c.margin, c.spacing);
+    EXPECT_EQ(l.GlyphPos, c.glyphAt) << c.note;
+    EXPECT_EQ(l.TextRect, c.textRect) << c.note;
+    EXPECT_EQ(l.Margin, c.margins) << c.note;
+    EXPECT_EQ(l.Spacing, c.spacings) << c.note;
+  }
 }
 
 class ButtonsTest : public FormTest {};

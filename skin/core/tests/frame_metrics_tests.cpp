@@ -51,6 +51,8 @@ TEST(FrameMetrics, SkinnedClientRectTakesTitleBordersAndBottomFromTheSkin) {
            Case{"no border", {28, 4, 0}, {28, 25, false}, {100, 78, 500, 350}},
            Case{"no title", {28, 4, 0}, {0, 25, true}, {104, 50, 496, 346}},
            Case{"not measured yet: top and bottom stay", {28, 4, 0}, {28, 0, true}, {104, 72, 496, 347}},
+           Case{"maximised MDI child: the parent's top", {28, 4, 0}, {28, 25, true, true}, {104, 0, 496, 346}},
+           Case{"maximised MDI child without title", {28, 4, 0}, {0, 25, true, true}, {104, 0, 496, 346}},
        })
     EXPECT_EQ(SkinnedClientRect(window, proposed, c.Metrics, c.Shape), c.Client) << c.Note;
 }

@@ -5,15 +5,21 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
+#include <iostream>
 #include <string>
+#include <vector>
 
 #include "skin/BuiltInSkin.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinWindowWnd.h"
 #include "skin/SkinWndSkinners.h"
 #include "skin/tests/pump.h"
+#include "testing/driver/fixture.h"
+#include "testing/driver/screenshot.h"
 
 namespace {
 
@@ -341,6 +347,98 @@ TEST(SkinDialogs, ASkinnedDialogStillGetsItsOwnDestroyAndLeavesTheEngine) {
   DestroyWindow(window);
   EXPECT_EQ(gDialogDestroys, 1);
   EXPECT_EQ(Form()->Engine->SkinWindowCount(), 1);
+}
+
+// The colours of one column of a frame of "TabControlTabImage" (1 the selected tab, 2 the
+// others), the form colour standing in for the transparent ones.
+std::vector<TColor> TabImageColumn(int frame, int x) {
+  TBitmap image;
+  EXPECT_TRUE(Form()->Engine->GetSkinBitmap("TabControlTabImage", &image, 2, frame));
+  std::vector<TColor> column;
+  for (int y = 0; y < image.Height(); ++y) {
+    const TColor pixel = image.Canvas()->Pixels(x, y);
+    column.push_back(pixel == TColor(0xFF00FF) ? Form()->Engine->GetFormColor() : pixel);
+  }
+  return column;
+}
+
+// A dialog that makes a tab control of three tabs as it starts, as a dialog's own controls are
+// made before it first becomes active.
+INT_PTR CALLBACK MakeTabs(HWND dialog, UINT msg, WPARAM, LPARAM) {
+  if (msg != WM_INITDIALOG)
+    return FALSE;
+  INITCOMMONCONTROLSEX init{sizeof init, ICC_TAB_CLASSES};
+  InitCommonControlsEx(&init);
+  const HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, 10, 10, 280,
+                                    140, dialog, nullptr, nullptr, nullptr);
+  for (const char* caption : {"General", "Video", "Audio"}) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(caption);
+    SendMessageA(tabs, TCM_INSERTITEMA, SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), LPARAM(&item));
+  }
+  return TRUE;
+}
+
+// A dialog's tab control gets the skin's tab strip: the selected tab in the selected-tab
+// image, the others in theirs, also after the selection moves; and the page frame in the
+// border colour.
+TEST(SkinDialogs, ATabControlOfAPlainDialogDrawsItsTabStripInTheSkin) {
+  struct {
+    DLGTEMPLATE Template;
+    WORD Menu, Class, Title;
+  } dialog{{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 0, 30, 30, 200, 100}, 0, 0, 0};
+  const HWND window = CreateDialogIndirectA(nullptr, &dialog.Template, Form()->Handle(), MakeTabs);
+  ASSERT_TRUE(window);
+  const HWND tabs = GetTopWindow(window);
+  ASSERT_TRUE(PumpUntil([window] { return IsSkinned(window); }));
+  auto* skinned = static_cast<TkivSkinWindowWnd*>(Form()->Engine->FindSkinWindow(window));
+  ASSERT_TRUE(skinned);
+  ASSERT_TRUE(dynamic_cast<TkivSkinWndTabControl*>(skinned->SkinnerOf(tabs)));
+  // A column of the left cap, left of any caption and clear of the cap's rounded border.
+  constexpr int kCapColumn = 5;
+  const std::vector<TColor> looks[] = {TabImageColumn(2, kCapColumn), TabImageColumn(1, kCapColumn)};
+  const auto pixel = [tabs](int x, int y) {
+    const HDC dc = GetDC(tabs);
+    const TColor seen = TColor(GetPixel(dc, x, y));
+    ReleaseDC(tabs, dc);
+    return seen;
+  };
+  const auto tabPixel = [&](int tab) {
+    RECT r{};
+    SendMessageA(tabs, TCM_GETITEMRECT, tab, LPARAM(&r));
+    return pixel(r.left + kCapColumn, (r.top + r.bottom) / 2);
+  };
+  const auto shows = [](const std::vector<TColor>& look, TColor seen) {
+    return std::find(look.begin(), look.end(), seen) != look.end();
+  };
+  // The page frame's left edge: two pixels out of the display area.
+  RECT page{};
+  GetClientRect(tabs, &page);
+  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&page));
+  const TColor border = TColor(Form()->Engine->GetSkinInt("ControlBorderColor"));
+  for (const int selected : {0, 2}) {
+    SendMessageA(tabs, TCM_SETCURSEL, selected, 0);
+    std::string seen;
+    EXPECT_TRUE(PumpUntil([&] {
+      // The dialog's own first paint in the skin may still come over the control.
+      const TColor frame = pixel(page.left - 2, (page.top + page.bottom) / 2);
+      seen = "frame " + std::to_string(frame) + ", tabs";
+      bool all = frame == border;
+      for (int tab = 0; tab < 3; ++tab) {
+        const TColor at = tabPixel(tab);
+        seen += " " + std::to_string(at);
+        all = all && shows(looks[tab == selected], at);
+      }
+      return all;
+    })) << "selected " << selected << ": " << seen;
+  }
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const char* root = std::getenv("WINE_TEST_ROOT");
+  const std::string picture = driver::WindowsPath(std::string(root ? root : "/tmp") + "/skinned-dialog-tabs.png");
+  EXPECT_TRUE(driver::TakeScreenshot(picture));
+  std::cout << "tabs: " << picture << "\n";
+  DestroyWindow(window);
 }
 
 // Children of one plain window, and the skinner each gets.
