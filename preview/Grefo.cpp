@@ -49,6 +49,44 @@ TComRef<IPin> DownstreamConnectedInput(IFilterGraph* graph) {
   return {};
 }
 
+// Holds a graph's clock while the graph lets go of it, and lets it go last. Wine's system
+// clock (the graph's own, and the one inside its audio renderer) ends its timer thread in its
+// last Release, but the thread looks for that request only after a wait: one that is between
+// two waits at that moment, with nothing advised, then waits for ever, and the Release (the
+// graph's teardown on the GUI thread) with it. A periodic advise keeps each wait short, so the
+// thread always comes round to see the request.
+class TClockLetGo {
+public:
+  explicit TClockLetGo(IFilterGraph* graph) {
+    TComRef<IMediaFilter> filter;
+    if (graph) graph->QueryInterface(IID_IMediaFilter, filter.OutVoid());
+    if (filter) filter->GetSyncSource(FClock.Out());
+    FTicks = CreateSemaphoreA(nullptr, 0, MAXLONG, nullptr);
+    REFERENCE_TIME now = 0;
+    if (!FClock || !FTicks || FAILED(FClock->GetTime(&now)) ||
+        FAILED(FClock->AdvisePeriodic(now, kTickPeriod, (HSEMAPHORE)FTicks, &FCookie)))
+      FCookie = 0;
+  }
+  ~TClockLetGo() {
+    if (FCookie) {
+      // Another holder keeps the clock after this one: its advise must go, or it would tick
+      // into a closed handle.
+      FClock->AddRef();
+      if (FClock->Release() > 1) FClock->Unadvise(FCookie);
+    }
+    FClock.Clear();
+    if (FTicks) CloseHandle(FTicks);
+  }
+  TClockLetGo(const TClockLetGo&) = delete;
+  TClockLetGo& operator=(const TClockLetGo&) = delete;
+
+private:
+  static constexpr REFERENCE_TIME kTickPeriod = 20 * 10000;   // 20 ms
+  TComRef<IReferenceClock> FClock;
+  HANDLE FTicks = nullptr;
+  DWORD_PTR FCookie = 0;
+};
+
 std::wstring WideOf(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
   wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), &wide[0], (int)wide.size()));
@@ -105,6 +143,7 @@ void TFilterGraph::CreateGraphObjects() {
 }
 
 void TFilterGraph::ReleaseGraphObjects() {
+  TClockLetGo clock(FGraphManager.Get());
   FGraphManager.Clear();
   FCaptureBuilder.Clear();
   FDvdBuilder.Clear();
@@ -264,6 +303,7 @@ HRESULT TFilterGraph::RenderFile(const std::wstring& fileName) {
 void TFilterGraph::ClearGraph() {
   if (!FGraphManager) return;
   Stop();
+  TClockLetGo clock(FGraphManager.Get());   // an audio renderer may be the clock
   DisconnectFilters();
   TFilterList filters(FGraphManager.Get());
   for (IFilterProvider* provider : Linked<IFilterProvider>(FFilterProviders)) {

@@ -23,10 +23,22 @@ bool WaitUntilTakesInput(HWND window) {
   return window && WaitUntil([&] { return TakesInput(window); }, kReadyTimeoutMs);
 }
 
+// The user's press makes the window it lands in the foreground one before the button hears
+// of it, and a skinned button ignores a press while its form is inactive. A form that a busy
+// machine shows becomes active late (Wine follows the X server's focus events), so a posted
+// press waits for that, asking for it as the user's press would.
+bool InForeground(HWND window) {
+  const HWND top = GetAncestor(window, GA_ROOT);
+  if (GetForegroundWindow() != top) SetForegroundWindow(top);
+  return GetForegroundWindow() == top;
+}
+
 }  // namespace
 
 bool ClickButton(HWND button) {
-  return WaitUntilTakesInput(button) && PostMessageA(button, BM_CLICK, 0, 0);
+  return button &&
+         WaitUntil([&] { return TakesInput(button) && InForeground(button); }, kReadyTimeoutMs) &&
+         PostMessageA(button, BM_CLICK, 0, 0);
 }
 
 bool PostCommand(HWND window, int id, HWND control) {

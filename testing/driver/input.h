@@ -8,7 +8,8 @@ namespace driver {
 // in a top-level window that is enabled too; each waits for that (a window that a busy
 // machine shows late) and returns whether the messages were posted.
 
-// BM_CLICK: the button presses itself and notifies its parent.
+// BM_CLICK: the button presses itself and notifies its parent. Its top-level window is made
+// the foreground one first, as the user's press would.
 bool ClickButton(HWND button);
 // WM_COMMAND with the id and BN_CLICKED, as a control or menu item would send it.
 bool PostCommand(HWND window, int id, HWND control = nullptr);

@@ -34,6 +34,7 @@ std::string Line(HWND window, int depth) {
   if (const int id = GetDlgCtrlID(window); depth > 0 && id) line += " id=" + std::to_string(id);
   line += IsWindowVisible(window) ? " shown" : " hidden";
   if (!IsWindowEnabled(window)) line += " disabled";
+  if (window == GetForegroundWindow()) line += " foreground";
   line += " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
   return line + "\n";
