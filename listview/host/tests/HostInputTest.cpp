@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 
 #include "testing/driver/files.h"
+#include "testing/driver/linux_shell.h"
 #include "testing/driver/process.h"
 #include "testing/driver/remote_block.h"
 #include "testing/driver/screenshot.h"
@@ -25,23 +25,8 @@ constexpr DWORD kLimit = 20000;
 // In any letter case.
 const char* const kCellProperties = "OwnerDraw urlshow SORTSHOW SubItemEdit ClipboardEnable MultiSelect";
 
-// Runs xdotool with the arguments on the X screen and waits until it has finished.
-bool XInput(const std::string& arguments) {
-  static int runs = 0;
-  const std::string done = "/tmp/listview-host-" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(++runs);
-  std::string commandLine = "sh -c \"xdotool " + arguments + " ; touch '" + done + "'\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA("Z:\\bin\\sh", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-    return false;
-  CloseHandle(info.hProcess);
-  CloseHandle(info.hThread);
-  std::string windowsDone = "Z:" + done;
-  std::replace(windowsDone.begin(), windowsDone.end(), '/', '\\');
-  return WaitUntil([&] { return FileExists(windowsDone); }, kLimit);
-}
+// Runs xdotool with the arguments on the X screen and waits until it has ended well.
+bool XInput(const std::string& arguments) { return RunLinuxShell("xdotool " + arguments, kLimit); }
 
 // The screen colour at a point of a binary PPM picture of the whole screen.
 COLORREF PixelOf(const std::string& ppm, POINT p) {
@@ -161,7 +146,9 @@ TEST_F(HostInputTest, KeysEditACellAndCopyTheRow) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(list, nullptr), &focus) && focus.hwndFocus == editor;
   }, kLimit)) << "the editor never took the keyboard";
   // One key over the selected old text: the in-process test types several.
-  ASSERT_TRUE(XInput("type 7"));
+  // By its key, not typed: xdotool types a character through a spare key code that it maps
+  // for the moment, and a busy Wine has read such keys under the wrong mapping.
+  ASSERT_TRUE(XInput("key 7"));
   ASSERT_TRUE(XInput("key Return"));
   EXPECT_TRUE(WaitUntil([&] { return ListViewItemText(list, 2, 1) == "7"; }, kLimit))
       << ListViewItemText(list, 2, 1);
