@@ -24,8 +24,8 @@ std::unique_ptr<TBitmap> Screenshot() {
   PROCESS_INFORMATION info{};
   if (!CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
     return nullptr;
-  if (info.hProcess) CloseHandle(info.hProcess);
-  if (info.hThread) CloseHandle(info.hThread);
+  // What Wine leaves in `info` for a Linux program is no handle of ours: closing it can close
+  // one of this process's.
   if (!PumpUntil([&] { return FileExists(path); }, 20000)) return nullptr;
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->LoadFromFile(path);
