@@ -78,7 +78,6 @@ std::string ScreenshotPath(const std::string& name) {
 
 bool ClickWhenUnder(HWND window, const std::function<POINT(const RECT&)>& at) {
   const HWND top = GetAncestor(window, GA_ROOT);
-  SetForegroundWindow(top);
   RECT before{}, now{};
   POINT point{};
   return driver::WaitUntil(
@@ -90,7 +89,8 @@ bool ClickWhenUnder(HWND window, const std::function<POINT(const RECT&)>& at) {
                // On a top-level window any part of it, its controls included, counts.
                const bool hit = under == window || (window == top && GetAncestor(under, GA_ROOT) == top);
                return EqualRect(&before, &now) && IsWindowVisible(window) &&
-                      IsWindowEnabled(window) && IsWindowEnabled(top) && hit;
+                      IsWindowEnabled(window) && IsWindowEnabled(top) && hit &&
+                      driver::InForeground(window);
              },
              kSkinTimeoutMs, 200) &&
          driver::ClickScreen(point);

@@ -23,6 +23,8 @@ bool WaitUntilTakesInput(HWND window) {
   return window && WaitUntil([&] { return TakesInput(window); }, kReadyTimeoutMs);
 }
 
+}  // namespace
+
 // The user's press makes the window it lands in the foreground one before the button hears
 // of it, and a skinned button ignores a press while its form is inactive. A form that a busy
 // machine shows becomes active late (Wine follows the X server's focus events), so a posted
@@ -32,8 +34,6 @@ bool InForeground(HWND window) {
   if (GetForegroundWindow() != top) SetForegroundWindow(top);
   return GetForegroundWindow() == top;
 }
-
-}  // namespace
 
 bool ClickButton(HWND button) {
   return button &&

@@ -8,6 +8,10 @@ namespace driver {
 // in a top-level window that is enabled too; each waits for that (a window that a busy
 // machine shows late) and returns whether the messages were posted.
 
+// Whether the window's top-level window is the foreground one, asking for it when not; waited
+// on before a press, which a skinned control ignores while its form is inactive.
+bool InForeground(HWND window);
+
 // BM_CLICK: the button presses itself and notifies its parent. Its top-level window is made
 // the foreground one first, as the user's press would.
 bool ClickButton(HWND button);
