@@ -93,7 +93,9 @@ bool ClickWhenUnder(HWND window, const std::function<POINT(const RECT&)>& at) {
                       driver::InForeground(window);
              },
              kSkinTimeoutMs, 200) &&
-         driver::ClickScreen(point);
+         // From elsewhere: a pointer already on the point sends no move, and the skin's title
+         // buttons take a press only on the button the pointer has moved onto.
+         SetCursorPos(0, 0) && driver::ClickScreen(point);
 }
 
 bool ClickTitleButton(HWND window, int fromRight) {
