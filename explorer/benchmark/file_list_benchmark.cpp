@@ -39,10 +39,7 @@ int BareSearch(const std::string& folder) {
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 5000;
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "list-benchmark";
-  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string folder = BenchmarkFolder("list-benchmark");
   auto name = [&](int i) { return folder + "\\file " + std::to_string(i) + (i % 2 ? ".txt" : ".dat"); };
   for (int i = 0; i < count; ++i) CloseHandle(CreateFileA(name(i).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 

@@ -44,10 +44,7 @@ int BareEnumeration(const std::string& folder) {
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::atoi(argv[1]) : 2000;
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "tree-benchmark";
-  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string folder = BenchmarkFolder("tree-benchmark");
   for (int i = 0; i < count; ++i) CreateDirectoryA((folder + "\\folder " + std::to_string(i)).c_str(), nullptr);
 
   auto* form = New<TForm>(nullptr);

@@ -67,9 +67,7 @@ int main(int argc, char** argv) {
   std::vector<int> widths{10, 10, 29};
   if (argc > 1) widths.assign(argc - 1, 0);
   for (int i = 1; i < argc; ++i) widths[i - 1] = std::atoi(argv[i]);
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "tree-size-benchmark";
+  const std::string folder = BenchmarkFolder("tree-size-benchmark");
   RemoveTree(folder);
   CreateDirectoryA(folder.c_str(), nullptr);
   int folders = 0;
