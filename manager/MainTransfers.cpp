@@ -11,11 +11,53 @@ using manager::TVideoSide;
 
 namespace {
 
+constexpr DWORD kShowListsEveryMs = 500;
+
+// Wine redraws a shown list, scroll bars and all, for every row a refresh adds, which costs
+// about as much as copying a video the system has cached. While a transfer runs, the two
+// lists take their changes with drawing held and show them when kShowListsEveryMs have
+// passed since they last did, so a slow copy still shows each refresh at once.
+class TListsDrawnAtPace {
+public:
+  explicit TListsDrawnAtPace(TMainForm* form) : FForm(form) { Hold(); }
+  ~TListsDrawnAtPace() { Show(); }
+
+  void ShowIfDue() {
+    if (GetTickCount() - FHeldAt < kShowListsEveryMs) return;
+    Show();
+    Hold();
+  }
+
+  // For a question, which the user may take long to answer.
+  template <class Ask>
+  bool ShownWhile(Ask ask) {
+    Show();
+    const bool answer = ask();
+    Hold();
+    return answer;
+  }
+
+private:
+  void Hold() {
+    FForm->ltvPC->Items()->BeginUpdate();
+    FForm->ltvPSP->Items()->BeginUpdate();
+    FHeldAt = GetTickCount();
+  }
+  void Show() {
+    FForm->ltvPC->Items()->EndUpdate();
+    FForm->ltvPSP->Items()->EndUpdate();
+  }
+
+  TMainForm* FForm;
+  DWORD FHeldAt = 0;
+};
+
 // The transfer as the user sees it: the dialog, the lists, the questions.
 class TWindowTransferUser : public manager::TTransferUser {
 public:
-  TWindowTransferUser(TMainForm* form, TListView* source, const bool& cancelRequested)
-      : FForm(form), FSource(source), FCancelRequested(cancelRequested) {}
+  TWindowTransferUser(TMainForm* form, TListView* source, TListsDrawnAtPace& lists,
+                      const bool& cancelRequested)
+      : FForm(form), FSource(source), FLists(lists), FCancelRequested(cancelRequested) {}
 
   void SelectAll() override {
     for (int i = 0; i < FSource->Items()->Count(); ++i) FSource->Items()->Item(i)->SetSelected(true);
@@ -31,11 +73,14 @@ public:
     Application->ProcessMessages();
   }
   bool AskOverwrite() override {
-    return Application->MessageBox("The destination file is existent. Overwrite it?", "Overwrite",
-                                   MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return FLists.ShownWhile([] {
+      return Application->MessageBox("The destination file is existent. Overwrite it?",
+                                     "Overwrite", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    });
   }
   void Refresh(TVideoSide side) override {
     (side == TVideoSide::PC ? FForm->btnRefreshPC : FForm->btnRefreshPSP)->Click();
+    FLists.ShowIfDue();
   }
   std::vector<std::string> ConsoleNames() override {
     std::vector<std::string> names;
@@ -48,6 +93,7 @@ public:
 private:
   TMainForm* FForm;
   TListView* FSource;
+  TListsDrawnAtPace& FLists;
   const bool& FCancelRequested;
 };
 
@@ -92,7 +138,8 @@ void TMainForm::TransferVideos(TTransferKind kind) {
       request.Rows.push_back({row->Caption(), row->Selected()});
     }
     manager::TPlatformTransferFiles files;
-    TWindowTransferUser user(this, source, FCancelRequested);
+    TListsDrawnAtPace lists(this);
+    TWindowTransferUser user(this, source, lists, FCancelRequested);
     result = manager::TransferVideos(request, files, user);
   }
   if (result.Canceled)

@@ -1,5 +1,7 @@
 // Hollimer end to end: videos to the console under its names with their thumbnails, back to
 // the PC with the overwrite question, Stop, a failed copy, and a drag between the lists.
+#include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "manager/tests/e2e_manager_window.h"
@@ -8,6 +10,7 @@
 #include "testing/driver/fixture.h"
 #include "testing/driver/input.h"
 #include "testing/driver/message_boxes.h"
+#include "testing/driver/screenshot.h"
 #include "testing/driver/wait.h"
 #include "testing/driver/window_contents.h"
 #include "testing/driver/window_search.h"
@@ -67,6 +70,23 @@ protected:
     return shown;
   }
   static std::string Bytes(const std::string& path) { return driver::ReadWholeFile(path); }
+  // Whether the screen shows the thumbnail of the list's row: some pixel of its picture
+  // differs from the list's background just below the row.
+  bool DrawsThumbnailOfRow(HWND list, int row) const {
+    const std::optional<RECT> icon = driver::ListViewRowBounds(list, row, LVIR_ICON);
+    const std::optional<RECT> whole = driver::ListViewRowBounds(list, row, LVIR_BOUNDS);
+    if (!icon || !whole) return false;
+    const driver::ScreenPicture screen = driver::ScreenPicture::Take(FPC + "\\screen.ppm");
+    POINT below{icon->left + 2, whole->bottom + 2};
+    if (!screen.Complete() || !ClientToScreen(list, &below)) return false;
+    const COLORREF background = screen.At(below);
+    for (int y = icon->top; y < icon->bottom; y += 3)
+      for (int x = icon->left; x < icon->right; x += 3) {
+        POINT at{x, y};
+        if (ClientToScreen(list, &at) && screen.At(at) != background) return true;
+      }
+    return false;
+  }
 
   ConsoleDrive FConsole{{"MP_ROOT\\100MNV01"}};
   std::string FPC = driver::MakeScratchFolder("pc-transfers");
@@ -96,6 +116,10 @@ TEST_F(ManagerTransfers, CopyToTheConsoleNamesEveryVideoWithItsThumbnail) {
   EXPECT_EQ(Bytes(kVideos + "M4V00004.THM"), Bytes(FDefault));
   EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00001.MP4", "M4V00003.MP4", "M4V00004.MP4"}));
   EXPECT_TRUE(driver::FileExists(PC("a.mp4")) && driver::FileExists(PC("b.mp4")));
+  // The lists are drawn again once the transfer is over: the last new row is on screen.
+  EXPECT_TRUE(driver::WaitUntil([&] { return DrawsThumbnailOfRow(FManager.PSPList(), 2); },
+                                kWindowTimeoutMs, 200))
+      << "no pixel of the third row's thumbnail differs from the list's background";
 
   // The other type's folder is made by its first copy; a move takes the video off the PC.
   FManager.PickType(1);

@@ -24,14 +24,20 @@ std::vector<std::string> StatusBarTexts(HWND statusBar) {
   return texts;
 }
 
-bool ClickListViewRow(HWND listView, int row, bool withCtrl) {
+std::optional<RECT> ListViewRowBounds(HWND listView, int row, int part) {
   RemoteBlock block(listView, sizeof(RECT));
-  RECT bounds{LVIR_LABEL, 0, 0, 0};
+  RECT bounds{part, 0, 0, 0};
   if (!block.Ready() || !block.Write(&bounds, sizeof bounds) ||
       Ask(listView, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(block.Address())) <= 0 ||
       !block.Read(&bounds, sizeof bounds))
-    return false;
-  const LPARAM at = MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    return std::nullopt;
+  return bounds;
+}
+
+bool ClickListViewRow(HWND listView, int row, bool withCtrl) {
+  const std::optional<RECT> bounds = ListViewRowBounds(listView, row, LVIR_LABEL);
+  if (!bounds) return false;
+  const LPARAM at = MAKELPARAM((bounds->left + bounds->right) / 2, (bounds->top + bounds->bottom) / 2);
   const WPARAM keys = withCtrl ? MK_CONTROL : 0;
   return PostMessageA(listView, WM_MOUSEMOVE, keys, at) &&
          PostMessageA(listView, WM_LBUTTONDOWN, MK_LBUTTON | keys, at) &&
