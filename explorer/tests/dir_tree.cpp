@@ -8,26 +8,19 @@
 
 #include "explorer/FileListView.h"
 #include "framework/SysUtils.h"
+#include "explorer/tests/dir_tree_testing.h"
 #include "framework/tests/forms_testing.h"
 
 using namespace forms_testing;
+using dir_tree_testing::AnswerMessage;
+using dir_tree_testing::TempFolder;
 
 namespace {
 
-std::string TempFolder(const std::string& name) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  return std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId());
-}
-
-class DirTreeTest : public FormTest {
+class DirTreeTest : public dir_tree_testing::DirTreeOnForm {
 protected:
   void SetUp() override {
-    FormTest::SetUp();
-    tree = new TDirTree(form);
-    tree->SetBounds(0, 0, 380, 260);
-    tree->SetParent(form);
-    tree->OnDirChange = [this](TObject*, const std::string& path) { log.push_back("dir " + path); };
+    DirTreeOnForm::SetUp();
     tree->OnKeyUp = [this](TObject*, WORD& key, TShiftState) { log.push_back("key " + std::to_string(key)); };
   }
   TTreeNode* Child(TTreeNode* node, const std::string& text) {
@@ -49,10 +42,7 @@ protected:
   // The next message dialog's text is logged and the named button pressed.
   std::unique_ptr<OnMessageDialog> Answer(const char* button) {
     return std::make_unique<OnMessageDialog>([this, button](TCustomForm* dialog) {
-      char text[512] = {};
-      GetDlgItemTextA(dialog->Handle(), 0xFFFF, text, sizeof text);
-      log.push_back(std::string("message ") + text);
-      SendMessageA(static_cast<TWinControl*>(dialog->FindComponent(button))->Handle(), BM_CLICK, 0, 0);
+      log.push_back("message " + AnswerMessage(dialog, button));
     });
   }
   // Edits the node's text in place as a user types it and presses Enter.
@@ -63,8 +53,6 @@ protected:
     SetWindowTextA(edit, text.c_str());
     SendMessageA(tree->Handle(), TVM_ENDEDITLABELNOW, FALSE, 0);
   }
-  TDirTree* tree = nullptr;
-  std::vector<std::string> log;
 };
 
 TEST_F(DirTreeTest, ClicksSelectTheRootDrivesAndFoldersAndMoveTheList) {

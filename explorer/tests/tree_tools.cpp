@@ -8,6 +8,7 @@
 #include "explorer/DirTree.h"
 #include "explorer/FolderContents.h"
 #include "explorer/ShellHelpers.h"
+#include "explorer/tests/dir_tree_testing.h"
 #include "framework/SysUtils.h"
 #include "framework/tests/forms_testing.h"
 #include "testing/driver/screenshot.h"
@@ -20,9 +21,7 @@ namespace {
 class TKnownTree {
 public:
   TKnownTree(const std::string& name, const std::vector<std::pair<std::string, int>>& entries) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    Root = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId());
+    Root = dir_tree_testing::TempFolder(name);
     CreateDirectoryA(Root.c_str(), nullptr);
     for (const auto& [entry, bytes] : entries) {
       const std::string path = Root + "\\" + entry;
@@ -49,25 +48,17 @@ private:
   std::vector<std::string> FEntries;   // the last made first
 };
 
-class TreeToolsTest : public FormTest {
+class TreeToolsTest : public dir_tree_testing::DirTreeOnForm {
 protected:
   void SetUp() override {
-    FormTest::SetUp();
-    tree = new TDirTree(form);
-    tree->SetBounds(0, 0, 380, 260);
-    tree->SetParent(form);
-    tree->OnDirChange = [this](TObject*, const std::string& path) { log.push_back("dir " + path); };
+    DirTreeOnForm::SetUp();
     tree->OnFileChange = [this](TObject*, const std::string& file) { log.push_back("file " + file); };
   }
   // The text of the message the call shows, which is then answered with OK.
   std::string MessageOf(const std::function<void()>& call) {
     std::string text = "(no message)";
-    OnMessageDialog answer([&](TCustomForm* dialog) {
-      char buffer[512] = {};
-      GetDlgItemTextA(dialog->Handle(), 0xFFFF, buffer, sizeof buffer);
-      text = buffer;
-      SendMessageA(static_cast<TWinControl*>(dialog->FindComponent("OK"))->Handle(), BM_CLICK, 0, 0);
-    });
+    OnMessageDialog answer(
+        [&](TCustomForm* dialog) { text = dir_tree_testing::AnswerMessage(dialog, "OK"); });
     call();
     return text;
   }
@@ -77,8 +68,6 @@ protected:
       if (auto* c = dynamic_cast<TFolderContents*>(tree->Components(i))) last = c;
     return last;
   }
-  TDirTree* tree = nullptr;
-  std::vector<std::string> log;
 };
 
 TEST_F(TreeToolsTest, TreeSizeCountsTheFolderAndTheFoldersBelowItOnly) {
