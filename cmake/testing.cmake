@@ -34,7 +34,7 @@ function(add_wine_command_test name)
   # One at a time: the tests share one X screen, whose pointer, focus and stacking order any
   # of them may change, and screenshots must see their own windows only.
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} FIXTURES_REQUIRED wine
-    ENVIRONMENT "WINE_TEST_ROOT=${CMAKE_BINARY_DIR}/wine" RESOURCE_LOCK x_screen)
+    ENVIRONMENT "WINE_TEST_ROOT=${CMAKE_BINARY_DIR}/wine;WINEARCH=${WINE_ARCH}" RESOURCE_LOCK x_screen)
 endfunction()
 
 function(add_wine_tests name)

@@ -6,12 +6,16 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 third="$here/build/third_party"
 mkdir -p "$third"
 
-packages=(cmake g++ g++-mingw-w64-i686-posix googletest libjpeg62-turbo-dev
-  wine wine32 xvfb xauth imagemagick xdotool dpkg-dev
-  gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
-
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
+# Both cross compilers always; the 64-bit Wine runs every test on any machine, the 32-bit one
+# only where the machine runs 32-bit code (scripts/runs-32bit.sh).
+packages=(cmake g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+  libjpeg62-turbo-dev wine wine64 xvfb xauth imagemagick xdotool dpkg-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+if bash "$here/scripts/runs-32bit.sh" >/dev/null; then
+  packages+=(wine32 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
 fi
 src_list=/etc/apt/sources.list.d/tessark-deb-src.sources
 if [ ! -f "$src_list" ]; then
@@ -50,27 +54,33 @@ if [ ${#missing[@]} -gt 0 ] || [ ! -f "$third/.apt-updated" ]; then
     done
   fi
 fi
-update-alternatives --set i686-w64-mingw32-g++ /usr/bin/i686-w64-mingw32-g++-posix >/dev/null 2>&1 || true
+for arch in i686 x86_64; do
+  update-alternatives --set $arch-w64-mingw32-g++ /usr/bin/$arch-w64-mingw32-g++-posix >/dev/null 2>&1 || true
+done
 
-# libjpeg for the Windows programs: Debian's source package, cross-built static.
-jpeg="$third/libjpeg"
-if [ ! -f "$jpeg/lib/libjpeg.a" ]; then
-  rm -rf "$third/libjpeg-src" && mkdir -p "$third/libjpeg-src"
-  (cd "$third/libjpeg-src" && apt-get source -q --download-only libjpeg-turbo >/dev/null &&
-    dpkg-source -x --no-check ./*.dsc src >/dev/null)
-  cmake -S "$third/libjpeg-src/src" -B "$third/libjpeg-build" \
-    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
-    -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF \
-    -DCMAKE_INSTALL_PREFIX="$jpeg" >/dev/null
-  cmake --build "$third/libjpeg-build" -j"$(nproc)" --target install >/dev/null
-  rm -rf "$third/libjpeg-src" "$third/libjpeg-build"
-fi
+# Per Windows architecture, under third_party/<arch>/: libjpeg, cross-built static from
+# Debian's source package, and the encoder, a Windows build from the npm registry.
+for arch in i686 x86_64; do
+  jpeg="$third/$arch/libjpeg"
+  if [ ! -f "$jpeg/lib/libjpeg.a" ]; then
+    work="$third/$arch/libjpeg-work"
+    rm -rf "$work" && mkdir -p "$work/src"
+    (cd "$work/src" && apt-get source -q --download-only libjpeg-turbo >/dev/null &&
+      dpkg-source -x --no-check ./*.dsc tree >/dev/null)
+    cmake -S "$work/src/tree" -B "$work/build" \
+      -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
+      -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF \
+      -DCMAKE_INSTALL_PREFIX="$jpeg" >/dev/null
+    cmake --build "$work/build" -j"$(nproc)" --target install >/dev/null
+    rm -rf "$work"
+  fi
 
-# The encoder: a 32-bit Windows build from the npm registry.
-enc="$third/encoder/ffmpeg.exe"
-if [ ! -f "$enc" ]; then
-  rm -rf "$third/encoder" && mkdir -p "$third/encoder"
-  (cd "$third/encoder" && npm pack -q @ffmpeg-installer/win32-ia32 >/dev/null &&
-    tar -xzf ./*.tgz && cp package/ffmpeg.exe ffmpeg.exe && rm -rf package ./*.tgz)
-fi
+  enc="$third/$arch/encoder/ffmpeg.exe"
+  if [ ! -f "$enc" ]; then
+    package=@ffmpeg-installer/win32-$([ $arch = i686 ] && echo ia32 || echo x64)
+    rm -rf "$third/$arch/encoder" && mkdir -p "$third/$arch/encoder"
+    (cd "$third/$arch/encoder" && npm pack -q "$package" >/dev/null &&
+      tar -xzf ./*.tgz && cp package/ffmpeg.exe ffmpeg.exe && rm -rf package ./*.tgz)
+  fi
+done
 echo "setup: ready"

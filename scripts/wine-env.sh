@@ -5,7 +5,8 @@
 set -euo pipefail
 root=${WINE_TEST_ROOT:?WINE_TEST_ROOT names the folder of the test prefix}
 mkdir -p "$root"
-export WINEPREFIX="$root/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
+export WINEPREFIX="$root/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine-loader.sh"
 
 case "${1:-}" in
 start)
@@ -23,7 +24,7 @@ start)
   # A fresh prefix for every run, so that no test sees what an earlier run left.
   wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"
-  wineboot -i >"$root/wineboot.log" 2>&1
+  "$WINE" wineboot -i >"$root/wineboot.log" 2>&1
   wineserver -w
   for hook in "$(dirname "$0")"/wine-env.d/*.sh; do
     [ -e "$hook" ] && bash "$hook"

@@ -278,14 +278,14 @@ TkivSkinControlWnd::TkivSkinControlWnd(HWND handle, TkivSkinEngine* engine)
 
 void TkivSkinControlWnd::Start() {
   SetPropA(FHandle, kSkinnerProperty, this);
-  FOldWndProc = reinterpret_cast<WNDPROC>(GetWindowLongA(FHandle, GWL_WNDPROC));
-  SetWindowLongA(FHandle, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(&SkinWndProc)));
+  FOldWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FHandle, GWLP_WNDPROC));
+  SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWndProc));
   Attached();
 }
 
 TkivSkinControlWnd::~TkivSkinControlWnd() {
   if (FHandle && IsWindow(FHandle) && GetPropA(FHandle, kSkinnerProperty) == this) {
-    SetWindowLongA(FHandle, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(FOldWndProc)));
+    SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
     RemovePropA(FHandle, kSkinnerProperty);
   }
 }
@@ -298,7 +298,7 @@ LRESULT CALLBACK TkivSkinControlWnd::SkinWndProc(HWND wnd, UINT msg, WPARAM wPar
   if (msg == WM_NCDESTROY) {
     // The window goes first: the skinner lets go of it and is no longer found.
     RemovePropA(wnd, kSkinnerProperty);
-    SetWindowLongA(wnd, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(old)));
+    SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
     skinner->FHandle = nullptr;
     return CallWindowProcA(old, wnd, msg, wParam, lParam);
   }

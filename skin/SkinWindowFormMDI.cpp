@@ -88,13 +88,13 @@ void TkivSkinWindowVCL::AttachMDIParent() {
   }
   const HWND client = FForm->ClientHandle();
   SetPropA(client, kClientProperty, this);
-  FOldClientProc = reinterpret_cast<WNDPROC>(GetWindowLongA(client, GWL_WNDPROC));
-  SetWindowLongA(client, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(&MDIClientProc)));
+  FOldClientProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(client, GWLP_WNDPROC));
+  SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MDIClientProc));
 }
 
 void TkivSkinWindowVCL::DetachMDIParent() {
   if (const HWND client = FForm->ClientHandle()) {
-    SetWindowLongA(client, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(FOldClientProc)));
+    SetWindowLongPtrA(client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldClientProc));
     RemovePropA(client, kClientProperty);
   }
   if (!FForm->IsDestroying())

@@ -37,12 +37,12 @@ LRESULT CALLBACK TkivSkinWindowWnd::SkinWindowProc(HWND wnd, UINT msg, WPARAM wP
 void TkivSkinWindowWnd::Attach(HWND handle) {
   FHandle = handle;
   SetPropA(handle, kWindowProperty, this);
-  FOldWndProc = reinterpret_cast<WNDPROC>(GetWindowLongA(handle, GWL_WNDPROC));
-  SetWindowLongA(handle, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(&SkinWindowProc)));
+  FOldWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle, GWLP_WNDPROC));
+  SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWindowProc));
 }
 
 void TkivSkinWindowWnd::Detach() {
-  SetWindowLongA(FHandle, GWL_WNDPROC, LONG(reinterpret_cast<LONG_PTR>(FOldWndProc)));
+  SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FOldWndProc));
   RemovePropA(FHandle, kWindowProperty);
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kRecomputeFrame);
 }

@@ -3,5 +3,5 @@
 # folder that does not exist, so it keeps its letter while asking its size fails.
 set -euo pipefail
 ln -sfn "$WINE_TEST_ROOT/no-card-in-reader" "$WINEPREFIX/dosdevices/n:"
-wine reg add 'HKLM\Software\Wine\Drives' /v n: /t REG_SZ /d floppy /f >/dev/null
+"$WINE" reg add 'HKLM\Software\Wine\Drives' /v n: /t REG_SZ /d floppy /f >/dev/null
 wineserver -w

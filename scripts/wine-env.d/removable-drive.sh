@@ -9,5 +9,5 @@ rm -rf "$drive"
 mkdir -p "$drive"
 printf 'PSP\n' >"$drive/.windows-label"
 ln -sfn "$drive" "$WINEPREFIX/dosdevices/p:"
-wine reg add 'HKLM\Software\Wine\Drives' /v p: /t REG_SZ /d floppy /f >/dev/null
+"$WINE" reg add 'HKLM\Software\Wine\Drives' /v p: /t REG_SZ /d floppy /f >/dev/null
 wineserver -w

@@ -489,14 +489,14 @@ TEST(ControlSkinners, APlainWindowOnTheWndBranchAnswersAndGetsItsProcedureBack) 
   const HWND child = CreateWindowExA(0, "STATIC", "plain", WS_CHILD | WS_VISIBLE, 600, 480, 80, 20,
                                      form->Handle(), nullptr, nullptr, nullptr);
   ASSERT_TRUE(child);
-  const LONG own = GetWindowLongA(child, GWL_WNDPROC);
+  const LONG_PTR own = GetWindowLongPtrA(child, GWLP_WNDPROC);
   auto skinner = MakeSkinner<TkivSkinBorderWndControl>(child, form->kivSkinEngine1);
-  EXPECT_NE(GetWindowLongA(child, GWL_WNDPROC), own);
+  EXPECT_NE(GetWindowLongPtrA(child, GWLP_WNDPROC), own);
   EXPECT_EQ(SendMessageA(child, KM_ISSKINNED, 0, 0), 1);
   EXPECT_EQ(static_cast<TkivSkinControlWnd*>(skinner.get())->WindowText(), "plain");
   skinner->Detach();
   skinner.reset();
-  EXPECT_EQ(GetWindowLongA(child, GWL_WNDPROC), own);
+  EXPECT_EQ(GetWindowLongPtrA(child, GWLP_WNDPROC), own);
   EXPECT_EQ(SendMessageA(child, KM_ISSKINNED, 0, 0), 0);
 
   // A window that goes first leaves the skinner nothing to restore.
