@@ -219,11 +219,13 @@ void TMainForm::ltvTaskKeyDown(TObject*, WORD& Key, TShiftState) {
 }
 
 void TMainForm::ltvTaskResize(TObject*) {
+  // The tag holds the width the columns were last fitted to.
   const int width = ltvTask->Width();
-  if (width == ltvTask->Tag()) return;
+  const int fitted = static_cast<int>(ltvTask->Tag());
+  if (width == fitted) return;
   std::array<int, 4> widths;
   for (int i = 0; i < 4; ++i) widths[i] = ltvTask->Columns()->Items(i)->Width();
-  widths = converter::ResizedColumnWidths(widths, width - ltvTask->Tag());
+  widths = converter::ResizedColumnWidths(widths, width - fitted);
   ltvTask->SetTag(width);
   for (int i = 0; i < 4; ++i) ltvTask->Columns()->Items(i)->SetWidth(widths[i]);
 }

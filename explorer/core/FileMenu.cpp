@@ -94,7 +94,7 @@ TMenuEnabled MenuEnabled(const TMenuState& s) {
   return e;
 }
 
-TMenuCommand ItemCommand(const std::string& name, int tag) {
+TMenuCommand ItemCommand(const std::string& name, std::intptr_t tag) {
   if (name.empty() || tag == 0) return {};
   static const TMenuAction byTag[] = {TMenuAction::None,   TMenuAction::Open,   TMenuAction::View,
                                       TMenuAction::None,   TMenuAction::Cut,    TMenuAction::Copy,

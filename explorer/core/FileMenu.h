@@ -1,6 +1,7 @@
 // The file list's context menu: its items, when each is enabled, what a click on one does, and
 // the lists of paths that cut, copy, paste and "Send To" hand on.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ struct TMenuCommand {
 };
 // By tag; an unknown tag on a name beginning "Send_To" reads every digit after it. An empty name
 // or tag 0 does nothing, nor does an unreadable or negative number.
-TMenuCommand ItemCommand(const std::string& name, int tag);
+TMenuCommand ItemCommand(const std::string& name, std::intptr_t tag);
 
 // The internal clipboard: each path followed by a NUL, in list order.
 std::string PathList(const std::vector<std::string>& paths);

@@ -133,8 +133,8 @@ std::vector<bool> TreeMenuEnabled(int level, bool clipboardFilled) {
   return enabled;
 }
 
-TTreeAction TreeItemAction(const std::string& name, int tag) {
-  if (name.empty() || tag < 1 || tag > static_cast<int>(TTreeAction::Properties)) return TTreeAction::None;
+TTreeAction TreeItemAction(const std::string& name, std::intptr_t tag) {
+  if (name.empty() || tag < 1 || tag > static_cast<std::intptr_t>(TTreeAction::Properties)) return TTreeAction::None;
   return static_cast<TTreeAction>(tag);
 }
 

@@ -68,7 +68,7 @@ enum class TTreeAction {
   Properties
 };
 // By tag (1 New Folder ... 11 Properties); an empty name, tag 0 or an unknown tag does nothing.
-TTreeAction TreeItemAction(const std::string& name, int tag);
+TTreeAction TreeItemAction(const std::string& name, std::intptr_t tag);
 
 // The drive a network mapping added: the lowest letter set in after but not in before (bit 0 is
 // A); 0 when none was added.
