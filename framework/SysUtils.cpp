@@ -246,6 +246,29 @@ std::string ExpandFileName(const std::string& name) {
   return (n && n < sizeof buf) ? std::string(buf, n) : name;
 }
 
+namespace {
+
+// The volume and index of an existing file or folder; false when it cannot be opened.
+bool FileIdentity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
+  const HANDLE file = CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool known = GetFileInformationByHandle(file, &info) != 0;
+  CloseHandle(file);
+  return known;
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION first, second;
+  if (FileIdentity(a, first) && FileIdentity(b, second))
+    return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+  return AnsiCompareText(ExcludeTrailingBackslash(ExpandFileName(a)),
+                         ExcludeTrailingBackslash(ExpandFileName(b))) == 0;
+}
+
 std::string IncludeTrailingBackslash(const std::string& s) {
   if (!s.empty() && s.back() == '\\') return s;
   return s + "\\";

@@ -75,6 +75,10 @@ std::string ExtractFileExt(const std::string& name);    // with the '.', empty w
 std::string ExtractFileDrive(const std::string& name);  // "C:" or "\\\\server\\share"
 std::string ChangeFileExt(const std::string& name, const std::string& ext);
 std::string ExpandFileName(const std::string& name);
+// Whether two names lead to one file or folder, as the file system decides: when both exist, by
+// their volume and file index (so relative names, "." and "..", letter case, short and long
+// names and links all count); otherwise by their full names, ignoring case.
+bool SameFile(const std::string& a, const std::string& b);
 std::string IncludeTrailingBackslash(const std::string& s);
 std::string ExcludeTrailingBackslash(const std::string& s);
 inline std::string IncludeTrailingPathDelimiter(const std::string& s) { return IncludeTrailingBackslash(s); }

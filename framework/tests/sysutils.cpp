@@ -65,4 +65,39 @@ TEST(SysUtils, FoldersAndFiles) {
   RemoveDirectoryA(root.c_str());
 }
 
+// One file by many names: the file system decides, not the text.
+TEST(SysUtils, SameFileByTheFileSystem) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = ExcludeTrailingBackslash(temp) + "\\framework-same-file";
+  ASSERT_TRUE(ForceDirectories(folder + "\\sub"));
+  const std::string file = folder + "\\A long clip.mp4";
+  FILE* f = fopen(file.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  fclose(f);
+  char shortName[MAX_PATH] = "";
+  GetShortPathNameA(file.c_str(), shortName, MAX_PATH);
+  char current[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, current);
+  SetCurrentDirectoryA(folder.c_str());
+  const struct { std::string other; bool same; } cases[] = {
+      {"a LONG clip.MP4", true},
+      {".\\sub\\..\\A long clip.mp4", true},
+      {folder + "\\.\\sub\\..\\A LONG CLIP.mp4", true},
+      {shortName, true},  // e.g. ALONGC~1.MP4
+      {folder + "\\sub\\A long clip.mp4", false},
+      {folder + "\\A long clip.mp4x", false},
+      {folder, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SameFile(file, c.other), c.same) << c.other;
+  // Names of files that are not there yet compare as full names.
+  EXPECT_TRUE(SameFile("new.mp4", folder + "\\sub\\..\\NEW.mp4"));
+  EXPECT_FALSE(SameFile("new.mp4", folder + "\\sub\\new.mp4"));
+  EXPECT_TRUE(SameFile(folder + "\\sub\\", folder + "\\SUB"));
+  SetCurrentDirectoryA(current);
+  DeleteFileA(file.c_str());
+  RemoveDirectoryA((folder + "\\sub").c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
 }  // namespace
