@@ -179,8 +179,13 @@ void TkivSkinScrollWinControl::UpdateScrollBar(TkivSkinInternalScrollBar* bar) {
   const bool vertical = bar->Kind() == TkivSkinInternalScrollBar::sbkVertical;
   SCROLLBARINFO info{};
   info.cbSize = sizeof info;
-  if (!skin::GetScrollBarInfo(WinControl()->Handle(), vertical ? OBJID_VSCROLL : OBJID_HSCROLL, info) ||
-      info.rgstate[0] == kBarInvisible) {
+  // A control without the bar's style may still be answered for, with an empty place: the
+  // panel shows only over a bar that is there.
+  const HWND handle = WinControl()->Handle();
+  const LONG style = GetWindowLongA(handle, GWL_STYLE);
+  if (!(style & (vertical ? WS_VSCROLL : WS_HSCROLL)) ||
+      !skin::GetScrollBarInfo(handle, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, info) ||
+      (info.rgstate[0] & kBarInvisible) || IsRectEmpty(&info.rcScrollBar)) {
     bar->Hide();
     return;
   }
@@ -223,7 +228,7 @@ void TkivSkinScrollWinControl::UpdateScrollBar(TkivSkinInternalScrollBar* bar) {
     stretch(cache.HorzButton(4), TRect(w - kButtonSize, 0, w, h));
   }
   const skin::Image* slider = vertical ? cache.VertSlider() : cache.HorzSlider();
-  if (info.rgstate[0] != kBarUnavailable && slider) {
+  if (!(info.rgstate[0] & kBarUnavailable) && slider) {
     TBitmap thumb;
     skin::BitmapFromImage(*slider, &thumb);
     if (vertical)

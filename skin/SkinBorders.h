@@ -31,6 +31,7 @@ class TkivSkinPressPanel : public TCustomPanel {
 public:
   TkivSkinPressPanel(TComponent* owner, TWinControl* control);
   void WndProc(TMessage& m) override;
+  TWinControl* Control() const { return FControl; }
 
 protected:
   // A press or release (WM_LBUTTONDOWN or WM_LBUTTONUP) at a screen point; the panel has let

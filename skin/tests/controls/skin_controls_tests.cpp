@@ -397,6 +397,51 @@ TEST(ControlSkinners, SpeedButtonsBoxesAndBarsPaintWhereTheirRulesSay) {
   })) << "at the end: filled to the right edge, saw 0x" << std::hex << seen;
 }
 
+// The control's skinned scroll panels that are shown.
+std::vector<TkivSkinInternalScrollBar*> ShownScrollPanels(TWinControl* control) {
+  std::vector<TkivSkinInternalScrollBar*> shown;
+  for (HWND child = GetWindow(control->Parent()->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    auto* panel = dynamic_cast<TkivSkinInternalScrollBar*>(TWinControl::FindControl(child));
+    if (panel && panel->Control() == control && IsWindowVisible(child))
+      shown.push_back(panel);
+  }
+  return shown;
+}
+
+// Only a bar the platform shows gets a skinned panel: one over a list that fits would cover
+// its neighbours, as it would once a list grown large enough has lost its bars.
+TEST(ControlSkinners, ScrollPanelsShowOnlyWhereTheListOverflows) {
+  TControlsForm* form = Form();
+  std::vector<TkivSkinInternalScrollBar*> listPanels;
+  ASSERT_TRUE(PumpUntil([&] { return !(listPanels = ShownScrollPanels(form->lbxList)).empty(); }))
+      << "no panel over the list box's own bar";
+  ASSERT_EQ(listPanels.size(), 1u);
+  EXPECT_EQ(listPanels[0]->Kind(), TkivSkinInternalScrollBar::sbkVertical);
+  RECT list, panel, common;
+  GetWindowRect(form->lbxList->Handle(), &list);
+  GetWindowRect(listPanels[0]->Handle(), &panel);
+  EXPECT_TRUE(IntersectRect(&common, &list, &panel) && EqualRect(&common, &panel)) << "the panel leaves the list";
+
+  TListView* report = form->lvwList;
+  const TRect bounds = report->BoundsRect();
+  report->SetViewStyle(vsReport);
+  report->Columns()->Add()->SetWidth(300);
+  for (int i = 0; i < 3; ++i) report->Items()->Add()->SetCaption("Row " + std::to_string(i));
+  EXPECT_TRUE(PumpUntil([&] { return ShownScrollPanels(report).size() == 2; })) << "the small list overflows both ways";
+  report->SetBounds(bounds.left, bounds.top, 400, 200);
+  std::vector<TkivSkinInternalScrollBar*> left;
+  EXPECT_TRUE(PumpUntil([&] { return (left = ShownScrollPanels(report)).empty(); }))
+      << left.size() << " panels still shown over the grown list";
+  for (TWinControl* fits : std::initializer_list<TWinControl*>{form->memMemo, report}) {
+    RedrawWindow(fits->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(ShownScrollPanels(fits).empty()) << fits->ClassName() << " shows a panel it does not need";
+  }
+  report->Items()->Clear();
+  report->Columns()->Clear();
+  report->SetViewStyle(vsIcon);
+  report->SetBoundsRect(bounds);
+}
+
 TEST(ControlSkinners, ARealClickOnASkinnedScrollPanelScrollsTheList) {
   TControlsForm* form = Form();
   // The walk's panel lies over the list's own bar: find it at the bar's lower arrow.
