@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the Wine tests of build/win32 (made by scripts/build.sh) N times while busy processes
+# Runs the Wine tests of build/win64 (made by scripts/build.sh) N times while busy processes
 # keep every core loaded, and prints each run's result, time and failing tests.
 #   scripts/stress-test.sh N [ctest arguments, e.g. -R converter_profiles_tests]
 #   STRESS_LOAD=0 scripts/stress-test.sh 1    the same on a machine left quiet
@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:?usage: stress-test.sh N [ctest arguments]}
 shift
 load=${STRESS_LOAD:-$(nproc)}
-tree="$here/build/win32"
+tree="$here/build/win64"
 logs="$here/build/stress"
 [ -f "$tree/CTestTestfile.cmake" ] || { echo "no $tree: run scripts/build.sh first" >&2; exit 2; }
 mkdir -p "$logs"
