@@ -236,6 +236,13 @@ TEST_F(RichListCellsTest, ARightSideSortImageIsRightOfTheCaption) {
   };
   ASSERT_TRUE(PumpUntil(look)) << "image from " << imageLeft << ", caption to " << textRight;
   EXPECT_GT(imageLeft, textRight) << "the ascending image (red) right of the caption \"Size\"";
+  // The end of a resize of the sorted column, as the header tells it.
+  NMHEADERW resized{};
+  resized.hdr = {header, (UINT_PTR)GetDlgCtrlID(header), (UINT)HDN_ENDTRACKW};
+  resized.iItem = 1;
+  SendMessageA(list->Handle(), WM_NOTIFY, resized.hdr.idFrom, (LPARAM)&resized);
+  ASSERT_TRUE(PumpUntil(look)) << "image from " << imageLeft << ", caption to " << textRight;
+  EXPECT_GT(imageLeft, textRight) << "still right of the caption after a resize";
 }
 
 // A remote picture in mark-up is never fetched; the cache keeps one empty picture for it.
