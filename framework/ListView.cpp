@@ -201,6 +201,12 @@ void TListColumn::Changed() {
   if (!lv->HandleAllocated()) return;
   LVCOLUMNA c = ColumnInfo();
   c.mask &= ~LVCF_WIDTH;   // the user's width stays
+  // The format bits beyond the alignment stay as whoever set them left them: a sorting list's
+  // sort image and the side it is on.
+  LVCOLUMNA present{};
+  present.mask = LVCF_FMT;
+  if (SendMessageA(lv->FHandle, LVM_GETCOLUMNA, Index(), (LPARAM)&present))
+    c.fmt |= present.fmt & ~LVCFMT_JUSTIFYMASK;
   SendMessageA(lv->FHandle, LVM_SETCOLUMNA, Index(), (LPARAM)&c);
   lv->ColumnChanged(Index());
 }

@@ -22,8 +22,12 @@ public:
   int FrameLeft() override { return FPicture->FrameLeft(); }
   int FrameTop() override { return FPicture->FrameTop(); }
   void Draw(int x, int y) override { FCanvas->Draw(x, y, FPicture); }
+  // The picture fills r only while its Stretch is on; it is its own setting again afterwards.
   void StretchDraw(const listview::TRect& r) override {
+    const bool stretch = FPicture->Stretch();
+    FPicture->SetStretch(true);
     FCanvas->StretchDraw({r.Left, r.Top, r.Right, r.Bottom}, FPicture);
+    FPicture->SetStretch(stretch);
   }
 private:
   TCanvas* FCanvas;
@@ -52,7 +56,9 @@ listview::THTMLImageSource* THTMLGDIImages::PictureBySource(const std::string& s
   if (!FCache) return nullptr;
   THTMLPicture* picture = FCache->PictureBySource(source);
   if (!picture) {
+    // Synchronous, so that the source is recorded and the next paint finds this picture.
     picture = FCache->NewPicture();
+    picture->SetAsynch(false);
     picture->AssignSource(source);
   }
   return SourceOf(picture);

@@ -29,13 +29,15 @@ void THTMLPicture::DropPicture() {
 }
 
 void THTMLPicture::Assign(TPersistent* source) {
+  if (source == this) return;
+  // The old bytes go undecoded: they may be what no loader reads.
   FEmpty = true;
   DropPicture();
+  FData.clear();
   FFrameCount = -1;
-  SetFrame(1);
-  if (!source) {
-    FData.clear();
-  } else if (auto* picture = dynamic_cast<THTMLPicture*>(source)) {
+  FFrame = 1;
+  auto* picture = dynamic_cast<THTMLPicture*>(source);
+  if (picture && !picture->FData.empty()) {
     LoadBytes(picture->FData);
     Changed();
   }

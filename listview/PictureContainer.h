@@ -16,7 +16,8 @@ class THTMLPicture : public TGraphic {
 public:
   THTMLPicture();
   ~THTMLPicture() override;
-  // Another THTMLPicture's bytes, decoded; null empties; any other graphic leaves it empty.
+  // Another THTMLPicture's bytes, decoded (a failure is raised); null, an empty picture or any
+  // other graphic leave it empty. Its own old bytes are dropped undecoded.
   void Assign(TPersistent* source) override;
 
   int Width() const override;    // the decoded picture at 96 pixels per inch; 0 when none

@@ -99,10 +99,9 @@ void TRichListView::SubclassHeader(HWND header) {
 }
 
 void TRichListView::RefillHeaderStrip(HWND header) {
-  const int count = Columns()->Count();
-  if (!FHeaderOwnerDraw || FHeaderColor == clNone || count == 0) return;
+  if (!FHeaderOwnerDraw || FHeaderColor == clNone || Columns()->Count() == 0) return;
   RECT item{};
-  if (!SendMessageA(header, HDM_GETITEMRECT, count - 1, (LPARAM)&item)) return;
+  if (!SendMessageA(header, HDM_GETITEMRECT, ColumnOrder().back(), (LPARAM)&item)) return;
   const RECT strip = PlatformRect(listview::TrailingHeaderStrip(CoreRect(item), Width()));
   HDC dc = GetDC(header);
   HBRUSH brush = CreateSolidBrush(ColorRef(FHeaderColor));
@@ -114,6 +113,8 @@ void TRichListView::RefillHeaderStrip(HWND header) {
 listview::HeaderLook TRichListView::HeaderLookNow() {
   listview::HeaderLook look;
   look.ColumnCount = Columns()->Count();
+  const std::vector<int> order = ColumnOrder();
+  look.RightmostItem = order.empty() ? -1 : order.back();
   look.Color = FHeaderColor;
   look.ControlWidth = Width();
   look.HeaderHeight = FHeaderHeight;
@@ -131,9 +132,8 @@ listview::HeaderLook TRichListView::HeaderLookNow() {
 void TRichListView::DrawHeaderItem(const DRAWITEMSTRUCT& d) {
   SubclassHeader(d.hwndItem);
   const int id = (int)d.itemID;
-  const int column = listview::ColumnOfHeaderItem(ColumnOrder(), id);
-  if (id >= Columns()->Count() || column >= Columns()->Count()) return;
-  const TListColumn* c = Columns()->Items(column);
+  if (id >= Columns()->Count()) return;
+  const TListColumn* c = Columns()->Items(id);
   FItemCanvas->SetHandle(d.hDC);
   FItemCanvas->SetFont(FHeaderFont.get());
   HeaderItemCanvas canvas(FItemCanvas.get(), FHeaderImages, FSortUpGlyph.get(), FSortDownGlyph.get(),

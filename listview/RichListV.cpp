@@ -142,7 +142,8 @@ void TRichListView::Notification(TComponent* c, TOperation op) {
 }
 
 // With no wallpaper the list shows its colour; with one, text goes without a background over
-// the picture tiled by the control's brush.
+// the picture tiled by the control's brush. The platform's list never erases with that brush:
+// erasing the background is ours while there is a wallpaper (EraseWallpaper).
 void TRichListView::ApplyBackground() {
   Brush()->SetBitmap(nullptr);
   const bool plain = FWallpaper->Empty();
@@ -151,6 +152,14 @@ void TRichListView::ApplyBackground() {
   if (!HandleAllocated()) return;
   SendMessageA(Handle(), LVM_SETTEXTBKCOLOR, 0, plain ? ColorRef(Color()) : CLR_NONE);
   Invalidate();
+}
+
+bool TRichListView::EraseWallpaper(HDC dc) {
+  if (FWallpaper->Empty()) return false;
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  FillRect(dc, &client, Brush()->Handle());
+  return true;
 }
 
 void TRichListView::StretchLastColumn() {
@@ -218,6 +227,12 @@ void TRichListView::WndProc(TMessage& m) {
     }
     case WM_PAINT:
       if (FColumnSize->Stretch) StretchLastColumn();
+      break;
+    case WM_ERASEBKGND:
+      if (EraseWallpaper((HDC)m.WParam)) {
+        m.Result = 1;
+        return;
+      }
       break;
     case WM_TIMER:
       if (FTimerID != -1 && m.WParam == (WPARAM)FTimerID) {

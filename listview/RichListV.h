@@ -287,6 +287,8 @@ private:
   bool KeyDownHandled(WORD key);
   void ScrollHintMessage(WPARAM w);
   void ApplyBackground();
+  // Tiles the wallpaper over the client area; false when there is none to show.
+  bool EraseWallpaper(HDC dc);
   void NudgeHeight();
   void KillScrollTimer();
   void ScrollTimer();

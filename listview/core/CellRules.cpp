@@ -1,5 +1,6 @@
 #include "listview/core/CellRules.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace listview {
@@ -39,14 +40,17 @@ std::string ShownCellText(std::string text, bool urlShow, bool urlFull) {
 }
 
 bool OpensWithShell(const std::string& text) {
-  if (text.compare(0, 7, "mailto:") == 0) return true;
-  const std::size_t at = text.find("://");
-  if (at == std::string::npos || at == 0 || !std::isalpha(static_cast<unsigned char>(text[0]))) return false;
-  for (std::size_t i = 1; i < at; ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (!std::isalnum(c) && c != '+' && c != '-' && c != '.') return false;
+  // A quote would end the link inside the command line the shell makes for its handler.
+  for (unsigned char c : text)
+    if (c < 0x20 || c == 0x7F || c == '"') return false;
+  for (const char* scheme : {"http://", "https://", "ftp://", "mailto:"}) {
+    const std::string prefix = scheme;
+    if (text.size() > prefix.size() &&
+        std::equal(prefix.begin(), prefix.end(), text.begin(),
+                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+      return true;
   }
-  return true;
+  return false;
 }
 
 unsigned VAlignFlag(TVAlignment alignment) {

@@ -24,8 +24,9 @@ bool IsLinkText(const std::string& text);
 // its first "://", then everything up to its first "mailto:".
 std::string ShownCellText(std::string text, bool urlShow, bool urlFull);
 
-// Only a text that begins with a scheme and "://" (letters first, then letters, digits, "+",
-// "-" or "."), or with "mailto:", is handed to the shell to open.
+// Only web and mail links are handed to the shell to open: a text that begins with "http://",
+// "https://", "ftp://" or "mailto:" (in any case) and goes on after it, with no quote or
+// control character. A "file://" link, which could name a program, is never run.
 bool OpensWithShell(const std::string& text);
 
 // The platform's DrawText flags of plain and link cells.

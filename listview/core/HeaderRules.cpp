@@ -23,11 +23,6 @@ int HeaderItemFormat(int present, bool ownerDrawn, bool headerImages, bool sortS
   return headerImages && sortShow && sortColumn ? format | kHdfImage : format & ~kHdfImage;
 }
 
-int ColumnOfHeaderItem(const std::vector<int>& order, int id) {
-  auto it = std::find(order.begin(), order.end(), id);
-  return it == order.end() ? id : (int)(it - order.begin());
-}
-
 CaptionKind CaptionKindOf(const std::string& caption) {
   if (caption.find("</") != std::string::npos) return CaptionKind::Markup;
   if (caption.find('\r') != std::string::npos) return CaptionKind::MultiLine;
@@ -44,7 +39,7 @@ void DrawHeaderItem(HeaderCanvas& canvas, const HeaderLook& look, int id, const 
   const TColor color = look.Color == clNone ? clBtnFace : look.Color;
   canvas.Fill(r, color);
   canvas.Line(r.Right - 1, r.Top, r.Right - 1, r.Bottom, clGray);
-  if (id == look.ColumnCount - 1 && look.Color != clNone)
+  if (id == look.RightmostItem && look.Color != clNone)
     canvas.Fill(TrailingHeaderStrip(r, look.ControlWidth), color);
   r = {r.Left + 2, r.Top + 1, r.Right - 2, r.Bottom - 1};
 

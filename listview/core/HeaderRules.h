@@ -2,7 +2,6 @@
 // The owner-drawn column header's rules: which notifications mean what, item formats, the
 // column a header item shows, and where each part of an item is drawn.
 #include <string>
-#include <vector>
 
 #include "listview/core/Colors.h"
 #include "listview/core/Geometry.h"
@@ -25,10 +24,6 @@ HeaderNotice HeaderNoticeOf(int code);
 // the present format with a text, and with an image only on the sorted column of a sorting
 // list with header images.
 int HeaderItemFormat(int present, bool ownerDrawn, bool headerImages, bool sortShow, bool sortColumn);
-
-// The column whose caption header item id shows: the i with order[i] == id; id itself when no
-// entry names it.
-int ColumnOfHeaderItem(const std::vector<int>& order, int id);
 
 enum class CaptionKind { Markup, MultiLine, SingleLine };
 // Mark-up when the caption holds "</", several lines when it holds a carriage return.
@@ -53,6 +48,7 @@ public:
 // What the list knows when its header asks for one item to be drawn.
 struct HeaderLook {
   int ColumnCount = 0;
+  int RightmostItem = -1;         // the item shown last, whose strip reaches the control's edge
   TColor Color = clNone;          // clNone: the button face colour
   int ControlWidth = 0;
   int HeaderHeight = 13;
@@ -72,8 +68,9 @@ struct HeaderColumn {
   int ImageIndex = -1;
 };
 
-// Draws header item id in r: the fill, a grey divider at the right edge, for the last column
-// the strip on to the control's width, then image, caption and sort mark.
+// Draws header item id, which is column id wherever the user has dragged it, in r: the fill,
+// a grey divider at the right edge, for the item shown last the strip on to the control's
+// width, then image, caption and sort mark.
 void DrawHeaderItem(HeaderCanvas& canvas, const HeaderLook& look, int id, const HeaderColumn& column,
                     TRect r);
 

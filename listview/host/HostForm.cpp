@@ -150,9 +150,11 @@ void THostForm::LogEvents() {
   l->OnAnchorEnter = [](TObject*, const std::string& anchor) { Log("OnAnchorEnter", anchor); };
   l->OnAnchorExit = [](TObject*, const std::string& anchor) { Log("OnAnchorExit", anchor); };
   l->OnCheckboxClick = [](TObject*, int item, bool state) { Log("OnCheckboxClick", item, state); };
-  // Links are only reported: tests must not start a browser.
-  l->OnURLClick = [](TObject*, int item, const std::string& url, bool& handled) {
+  // Links are only reported, unless LISTVIEW_HOST_OPEN_LINKS is set: tests must not start a
+  // browser, only see which links the list would hand to the shell.
+  const bool openLinks = std::getenv("LISTVIEW_HOST_OPEN_LINKS") != nullptr;
+  l->OnURLClick = [openLinks](TObject*, int item, const std::string& url, bool& handled) {
     Log("OnURLClick", item, url, handled);
-    handled = true;
+    handled = !openLinks;
   };
 }

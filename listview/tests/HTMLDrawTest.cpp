@@ -77,8 +77,9 @@ TEST_F(HTMLDrawTest, AnImageListImageSitsAtItsPlaceInTheLine) {
   EXPECT_EQ(CountColor(Canvas(), TRect(0, 0, left, 40), clLime), 0);
 }
 
-// Cells draw with the list's picture container: a picture named in IMG sits after the text.
-TEST_F(HTMLDrawTest, AContainerPictureSitsAtItsPlaceInTheLine) {
+// Cells draw with the list's picture container: a picture named in IMG sits after the text, at
+// its own size or, with WIDTH and HEIGHT, stretched to fill the room they give it.
+TEST_F(HTMLDrawTest, AContainerPictureSitsInTheLineAtItsOwnOrItsGivenSize) {
   TBitmap red;
   MakeBitmap(red, 12, 10, clRed);
   std::ostringstream bytes;
@@ -90,18 +91,24 @@ TEST_F(HTMLDrawTest, AContainerPictureSitsAtItsPlaceInTheLine) {
   item->Picture()->LoadFromStream(in);
 
   const TDrawn measured = Draw("ab", nullptr, -1, -1, false, true);
-  THTMLGDICanvas canvas(Canvas());
-  THTMLGDIImages images(Canvas(), nullptr, &container);
-  listview::THTMLDrawParams params;
-  params.Text = "ab<IMG src=\"stop\">";
-  params.Rect = {0, 0, 200, 40};
-  params.Images = &images;
-  listview::THTMLDrawOutput output;
-  listview::DrawHTMLText(canvas, params, output);
-  EXPECT_EQ(output.LaidWidth, measured.Width + 12);
-  const int left = 1 + measured.Width;
-  EXPECT_EQ(CountColor(Canvas(), TRect(0, 0, 200, 40), clRed), 12 * 10);
-  EXPECT_EQ(CountColor(Canvas(), TRect(left, 0, left + 12, 40), clRed), 12 * 10);
+  struct Case { const char* text; int textWidth, width, height; };
+  for (const Case& c : {Case{"ab<IMG src=\"stop\">", measured.Width, 12, 10},
+                        Case{"<IMG src=\"stop\" WIDTH=\"24\" HEIGHT=\"20\">", 0, 24, 20}}) {
+    MakeBitmap(FBitmap, 200, 40, clWhite);
+    THTMLGDICanvas canvas(Canvas());
+    THTMLGDIImages images(Canvas(), nullptr, &container);
+    listview::THTMLDrawParams params;
+    params.Text = c.text;
+    params.Rect = {0, 0, 200, 40};
+    params.Images = &images;
+    listview::THTMLDrawOutput output;
+    listview::DrawHTMLText(canvas, params, output);
+    EXPECT_EQ(output.LaidWidth, c.textWidth + c.width) << c.text;
+    const int left = 1 + c.textWidth;
+    EXPECT_EQ(CountColor(Canvas(), TRect(0, 0, 200, 40), clRed), c.width * c.height) << c.text;
+    EXPECT_EQ(CountColor(Canvas(), TRect(left, 0, left + c.width, 40), clRed), c.width * c.height) << c.text;
+  }
+  EXPECT_FALSE(item->Picture()->Stretch()) << "the picture's own setting stays";
 }
 
 TEST_F(HTMLDrawTest, AnAnchorIsHitOnItsRealText) {

@@ -56,6 +56,19 @@ TEST(HTMLPictureTest, BytesNoLoaderReadsRaiseTheFormatError) {
   EXPECT_TRUE(picture.Empty());
 }
 
+TEST(HTMLPictureTest, AGoodPictureReplacesBytesThatFailedToDecode) {
+  THTMLPicture good, broken, empty;
+  std::istringstream goodBytes(BitmapBytes(7, 5)), badBytes("not a picture at all");
+  good.LoadFromStream(goodBytes);
+  EXPECT_THROW(broken.LoadFromStream(badBytes), Exception);
+  EXPECT_NO_THROW(broken.Assign(&good));
+  EXPECT_FALSE(broken.Empty());
+  EXPECT_EQ(broken.Width(), 7);
+  EXPECT_NO_THROW(broken.Assign(&empty)) << "a picture without bytes empties";
+  EXPECT_TRUE(broken.Empty());
+  EXPECT_EQ(broken.Width(), 0);
+}
+
 TEST(HTMLPictureTest, SourcesLoadResourcesAndFilesButNothingRemote) {
   THTMLPicture resource;
   resource.AssignSource("res://RedPicture");

@@ -200,6 +200,66 @@ TEST_F(RichListCellsTest, HeaderClicksSortAscendingThenDescendingWithTheGlyph) {
   list->SetSortDirection(sdAscending);
 }
 
+// Sort images from the header's image list, on the right: the image stays right of the
+// caption through the column changes that marking the column makes.
+TEST_F(RichListCellsTest, ARightSideSortImageIsRightOfTheCaption) {
+  TImageList images(nullptr);
+  for (TColor colour : {clRed, clLime}) {
+    TBitmap image;
+    image.SetSize(16, 16);
+    image.Canvas()->Brush()->SetColor(colour);
+    image.Canvas()->FillRect(TRect(0, 0, 16, 16));
+    images.Add(&image, nullptr);
+  }
+  list->Columns()->Items(1)->SetWidth(120);
+  list->SetHeaderImages(&images);
+  list->SetSortIndicator(siRight);
+  list->SetSortShow(true);
+  ClickHeader(1);
+  form->Show();
+  HWND header = list->HeaderWindow();
+  RECT item{};
+  SendMessageA(header, HDM_GETITEMRECT, 1, (LPARAM)&item);
+  int imageLeft = 0, textRight = 0;
+  auto look = [&] {
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(header);
+    imageLeft = item.right, textRight = -1;
+    for (int y = item.top; y < item.bottom; ++y)
+      for (int x = item.left; x < item.right; ++x) {
+        const COLORREF c = GetPixel(dc, x, y);
+        if (c == 0x0000FF) imageLeft = std::min(imageLeft, x);
+        else if (GetRValue(c) < 0x40 && GetGValue(c) < 0x40 && GetBValue(c) < 0x40) textRight = std::max(textRight, x);
+      }
+    ReleaseDC(header, dc);
+    return imageLeft < item.right && textRight >= 0;
+  };
+  ASSERT_TRUE(PumpUntil(look)) << "image from " << imageLeft << ", caption to " << textRight;
+  EXPECT_GT(imageLeft, textRight) << "the ascending image (red) right of the caption \"Size\"";
+  // The end of a resize of the sorted column, as the header tells it.
+  NMHEADERW resized{};
+  resized.hdr = {header, (UINT_PTR)GetDlgCtrlID(header), (UINT)HDN_ENDTRACKW};
+  resized.iItem = 1;
+  SendMessageA(list->Handle(), WM_NOTIFY, resized.hdr.idFrom, (LPARAM)&resized);
+  ASSERT_TRUE(PumpUntil(look)) << "image from " << imageLeft << ", caption to " << textRight;
+  EXPECT_GT(imageLeft, textRight) << "still right of the caption after a resize";
+}
+
+// A remote picture in mark-up is never fetched; the cache keeps one empty picture for it.
+TEST_F(RichListCellsTest, ARemotePictureIsCachedOnceOverPaintsAndMouseMoves) {
+  list->SetOwnerDraw(true);
+  list->Items()->Item(0)->SubItems()->Put(1, "<IMG SRC=\"http://example.org/a.gif\"><b>note</b>");
+  form->Show();
+  const TRect cell = list->GetCellRect(0, 2);
+  for (int i = 0; i < 3; ++i) {
+    RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    SendMessageA(list->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(cell.left + 4 + i, cell.top + 4));
+    Pump(10);
+  }
+  EXPECT_EQ(list->PictureCache()->Count(), 1);
+  EXPECT_TRUE(list->PictureCache()->PictureAt(0)->Empty());
+}
+
 TEST_F(RichListCellsTest, AProgressCellPaintsItsBarInTheProgressColours) {
   list->SetOwnerDraw(true);
   list->Items()->Item(0)->SubItems()->Put(0, "{|50");

@@ -90,6 +90,74 @@ TEST_F(RichListViewTest, HeaderIsGreyWithGreyDividersUpToTheControlsEdge) {
   ReleaseDC(Header(), dc);
 }
 
+// Columns in a new order: each header item shows its own column's caption, and the strip to
+// the control's edge goes with the item shown last.
+TEST_F(RichListViewTest, ReorderedHeaderItemsKeepTheirCaptionsAndTheGreyEnd) {
+  ConverterSettings();
+  const COLORREF colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF};
+  const char* names[] = {"clred", "cllime", "clblue", "clyellow"};
+  for (int i = 0; i < 4; ++i) {
+    list->Columns()->Items(i)->SetCaption(std::string("<FONT BGCOLOR=\"") + names[i] + "\">MMMM</FONT>");
+    list->Columns()->Items(i)->SetWidth(70);
+  }
+  int order[] = {3, 0, 1, 2};   // the last column shown first
+  SendMessageA(list->Handle(), LVM_SETCOLUMNORDERARRAY, 4, (LPARAM)order);
+  form->Show();
+  auto check = [&] {
+    RedrawWindow(Header(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(Header());
+    std::string wrong;
+    for (int item = 0; item < 4; ++item) {
+      RECT r{};
+      SendMessageA(Header(), HDM_GETITEMRECT, item, (LPARAM)&r);
+      for (int other = 0; other < 4; ++other) {
+        bool shown = false;
+        for (int y = r.top; y < r.bottom && !shown; ++y)
+          for (int x = r.left; x < r.right && !shown; ++x) shown = GetPixel(dc, x, y) == colours[other];
+        if (shown != (item == other)) wrong += "item " + std::to_string(item) + (shown ? " shows " : " lacks ") + names[other] + "; ";
+      }
+    }
+    RECT client{}, last{};
+    GetClientRect(Header(), &client);
+    SendMessageA(Header(), HDM_GETITEMRECT, 2, (LPARAM)&last);
+    if (GetPixel(dc, (last.right + client.right) / 2, client.bottom / 2) != 0xEFEFEF) wrong += "no grey end";
+    ReleaseDC(Header(), dc);
+    return wrong;
+  };
+  std::string wrong;
+  EXPECT_TRUE(PumpUntil([&] { return (wrong = check()).empty(); })) << wrong;
+}
+
+// A wallpaper of one colour shows behind the rows and below them.
+TEST_F(RichListViewTest, TheWallpaperShowsBehindTheRows) {
+  list->SetViewStyle(vsReport);
+  list->Items()->Add()->SetCaption("a.avi");
+  TBitmap wallpaper;
+  wallpaper.SetSize(8, 8);
+  wallpaper.Canvas()->Brush()->SetColor(0x3080C0);
+  wallpaper.Canvas()->FillRect(TRect(0, 0, 8, 8));
+  list->SetWallpaper(&wallpaper);
+  form->Show();
+  RECT row{};
+  row.left = LVIR_BOUNDS;
+  SendMessageA(list->Handle(), LVM_GETITEMRECT, 0, (LPARAM)&row);
+  struct Case { const char* note; POINT at; };
+  std::string seen;
+  auto shows = [&] {
+    RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(list->Handle());
+    seen.clear();
+    for (const Case& c : {Case{"in the row, right of its text", {row.right - 20, (row.top + row.bottom) / 2}},
+                          Case{"below the rows", {row.left + 30, row.bottom + 40}}})
+      if (GetPixel(dc, c.at.x, c.at.y) != 0x3080C0) seen += std::string(c.note) + " ";
+    ReleaseDC(list->Handle(), dc);
+    return seen.empty();
+  };
+  EXPECT_TRUE(PumpUntil(shows)) << "no wallpaper " << seen;
+  list->SetWallpaper(nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return !shows(); })) << "an empty wallpaper leaves the list's colour";
+}
+
 TEST_F(RichListViewTest, RefusedColumnTrackAnswersOne) {
   bool allow = false;
   int asked = -1;

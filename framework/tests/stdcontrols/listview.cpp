@@ -84,6 +84,22 @@ TEST_F(ListViewTest, HeaderColumnOrderAndImagesComeFromTheWindow) {
   EXPECT_TRUE(list->ColumnOrder().empty());
 }
 
+// A sorting list puts its sort image on a column's right; the column's own changes keep it there.
+TEST_F(ListViewTest, ColumnChangesKeepTheImageAndItsSide) {
+  LVCOLUMNA c{};
+  c.mask = LVCF_FMT;
+  c.fmt = LVCFMT_LEFT | LVCFMT_IMAGE | LVCFMT_BITMAP_ON_RIGHT;
+  SendMessageA(list->Handle(), LVM_SETCOLUMNA, 1, (LPARAM)&c);
+  TListColumn* column = list->Columns()->Items(1);
+  column->SetImageIndex(0);
+  column->SetCaption("Duration");
+  column->SetAlignment(taRightJustify);
+  HDITEMA item{};
+  item.mask = HDI_FORMAT;
+  SendMessageA(list->HeaderWindow(), HDM_GETITEMA, 1, (LPARAM)&item);
+  EXPECT_EQ(item.fmt & (HDF_BITMAP_ON_RIGHT | HDF_JUSTIFYMASK), HDF_BITMAP_ON_RIGHT | HDF_RIGHT) << std::hex << item.fmt;
+}
+
 TEST_F(ListViewTest, SubItemsBeyondTheColumnsStayWithTheRow) {
   TListItem* item = AddRow("C:\\a.avi", {"0", "1", "2", "name", ".mp4", "00:00:00.0"});
   EXPECT_EQ(item->SubItems()->Count(), 6);

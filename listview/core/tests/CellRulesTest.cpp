@@ -34,13 +34,19 @@ TEST(ShownCellTextTest, LinksLoseTheirSchemeUnlessShownInFull) {
     EXPECT_EQ(ShownCellText(c.text, c.urlShow, c.urlFull), c.shown) << c.text;
 }
 
-TEST(OpensWithShellTest, OnlyTextsBeginningWithASchemeOrMailto) {
+TEST(OpensWithShellTest, OnlyWebAndMailLinks) {
   struct Case { const char* text; bool opens; };
   for (const Case& c : {
-           Case{"http://example.org", true}, Case{"svn+ssh://host/repo", true}, Case{"mailto:me@example.org", true},
+           Case{"http://example.org", true}, Case{"https://example.org/a?b=c", true},
+           Case{"ftp://example.org/pub", true}, Case{"mailto:me@example.org", true},
+           Case{"HTTP://EXAMPLE.ORG", true},        // schemes in any case
+           Case{"file://C:/tools/recorder.exe", false},   // a program would run
+           Case{"file:///C:/a.txt", false}, Case{"svn+ssh://host/repo", false}, Case{"javascript://x", false},
            Case{"see http://example.org", false},   // merely contains a link
-           Case{"://example.org", false}, Case{"1http://x", false}, Case{"c:\\a://b", false},
-           Case{"x mailto:me", false}, Case{"", false},
+           Case{"http://", false},                  // nothing after the scheme
+           Case{"http://x\" --new-window c:\\a.exe", false},   // a quote ends the link early
+           Case{"http://x\r\nfile://y", false},
+           Case{"://example.org", false}, Case{"x mailto:me", false}, Case{"", false},
        })
     EXPECT_EQ(OpensWithShell(c.text), c.opens) << c.text;
 }

@@ -43,17 +43,6 @@ TEST(HeaderItemFormatTest, OwnerDrawnIsExactOtherwiseTextAndTheSortImage) {
         << c.note;
 }
 
-TEST(ColumnOfHeaderItemTest, FollowsTheColumnOrder) {
-  struct Case { std::vector<int> order; int id, column; };
-  for (const Case& c : {
-           Case{{0, 1, 2, 3}, 3, 3},
-           Case{{2, 0, 1}, 2, 0},    // column 0 was dragged to the right
-           Case{{2, 0, 1}, 0, 1},
-           Case{{}, 1, 1},           // no order read
-       })
-    EXPECT_EQ(ColumnOfHeaderItem(c.order, c.id), c.column) << c.id;
-}
-
 TEST(CaptionKindOfTest, MarkupBeforeLineBreaks) {
   EXPECT_EQ(CaptionKindOf("<b>Size</b>\r2"), CaptionKind::Markup);
   EXPECT_EQ(CaptionKindOf("Size\rin MB"), CaptionKind::MultiLine);
@@ -87,6 +76,7 @@ public:
 HeaderLook ConverterLook() {
   HeaderLook look;
   look.ColumnCount = 4;
+  look.RightmostItem = 3;
   look.Color = 0xEFEFEF;
   look.ControlWidth = 600;
   return look;
@@ -118,6 +108,21 @@ TEST(DrawHeaderItemTest, TheLastColumnCarriesTheColourToTheControlsEdge) {
             "fill 100,0,200,17 ff00000f\n"
             "line 199,0-199,17 808080\n"
             "line left 102,1,198,16 Status\n");
+}
+
+// Columns dragged to a new order: item 3 in the middle, item 1 at the right end.
+TEST(DrawHeaderItemTest, TheItemShownLastCarriesTheColourWhicheverColumnItIs) {
+  HeaderLook look = ConverterLook();
+  look.RightmostItem = 1;
+  EXPECT_EQ(Draw(look, 3, {"Status"}),
+            "fill 100,0,200,17 efefef\n"
+            "line 199,0-199,17 808080\n"
+            "line left 102,1,198,16 Status\n");
+  EXPECT_EQ(Draw(look, 1, {"Length"}),
+            "fill 100,0,200,17 efefef\n"
+            "line 199,0-199,17 808080\n"
+            "fill 198,1,600,16 efefef\n"
+            "line left 102,1,198,16 Length\n");
 }
 
 TEST(DrawHeaderItemTest, AnItemBeyondTheColumnsIsNotDrawn) {

@@ -3,12 +3,15 @@
 // rows, the clipboard, the host's event log and the screen's pixels.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "testing/driver/files.h"
+#include "testing/driver/fixture.h"
 #include "testing/driver/linux_shell.h"
 #include "testing/driver/process.h"
 #include "testing/driver/remote_block.h"
@@ -49,8 +52,9 @@ protected:
                    "beta\t{|0\tnone\tplain\r\n");
   }
   // Starts the host on the rows with the Boolean properties named.
-  void Start(const std::string& properties) {
-    host = StartProgram(LISTVIEW_HOST, "\"" + folder + "\\rows.txt\" " + properties, "", {{"LISTVIEW_HOST_LOG", log}});
+  void Start(const std::string& properties, const std::string& rows = "rows.txt", EnvironmentAdditions more = {}) {
+    more["LISTVIEW_HOST_LOG"] = log;
+    host = StartProgram(LISTVIEW_HOST, "\"" + folder + "\\" + rows + "\" " + properties, "", more);
     ASSERT_TRUE(host.Started());
     form = WaitForWindow({"List View Host", "", {}, host.Id()}, kLimit);
     ASSERT_NE(form, nullptr);
@@ -107,6 +111,86 @@ TEST_F(HostInputTest, CellAndLinkClicksAreReportedAndLinksAreNotOpened) {
   ASSERT_TRUE(ClickCell(2, 1));
   EXPECT_TRUE(Logged("OnLeftClickCell\t2\t1")) << Log();
   EXPECT_EQ(Log().find("OnURLClick\t2"), std::string::npos) << "a progress cell is no link";
+}
+
+// Only web and mail links go to the shell: a file link that names a program runs nothing.
+TEST_F(HostInputTest, AFileLinkToAProgramRunsNothing) {
+  const std::string recorded = folder + "\\recorder.log";
+  std::string url = "file://" + RecorderPath();
+  for (char& c : url)
+    if (c == '\\') c = '/';
+  WriteWholeFile(folder + "\\links.txt", "Name\tLink\r\nrun\t" + url + "\r\nstay\tplain\r\n");
+  ASSERT_NO_FATAL_FAILURE(Start("URLShow", "links.txt", {{"LISTVIEW_HOST_OPEN_LINKS", "1"}, {"RECORDER_LOG", recorded}}));
+  ASSERT_TRUE(ClickCell(0, 1));
+  ASSERT_TRUE(Logged("OnURLClick\t0\t" + url + "\t0")) << "the list was left to open it: " << Log();
+  // The host takes the next click only once the first one's handling, shell included, is over.
+  ASSERT_TRUE(ClickCell(1, 1));
+  ASSERT_TRUE(Logged("OnLeftClickCell\t1\t1")) << Log();
+  // The same link opened here does run the program, after anything the host could have run.
+  SetEnvironmentVariableA("RECORDER_LOG", recorded.c_str());
+  ShellExecuteA(nullptr, "open", url.c_str(), "by-the-test", nullptr, SW_SHOWNORMAL);
+  SetEnvironmentVariableA("RECORDER_LOG", nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(recorded).find("by-the-test") != std::string::npos; }, kLimit))
+      << "the shell does not run the link here, so the test proves nothing";
+  const std::vector<std::string> lines = FileLines(recorded);
+  EXPECT_EQ(lines.size(), 2u) << "the recorder ran more than once:\n" << ReadWholeFile(recorded);
+}
+
+// Owner-drawn header items dragged to a new order: each caption stays over its own cells.
+TEST_F(HostInputTest, DraggedOwnerDrawnHeadersKeepTheirCaptions) {
+  struct Column { const char* name; COLORREF color; };
+  const std::vector<Column> columns = {{"clred", RGB(0xFF, 0, 0)}, {"cllime", RGB(0, 0xFF, 0)}, {"clblue", RGB(0, 0, 0xFF)}};
+  std::string rows;
+  for (const Column& c : columns) rows += std::string("<FONT BGCOLOR=\"") + c.name + "\">MMMMMM</FONT>\t";
+  rows.back() = '\n';
+  rows += "a\tb\tc\n";
+  WriteWholeFile(folder + "\\colours.txt", rows);
+  ASSERT_NO_FATAL_FAILURE(Start("HeaderOwnerDraw HeaderDragDrop", "colours.txt"));
+  const HWND header = (HWND)Ask(list, LVM_GETHEADER, 0, 0);
+  auto itemOnScreen = [&](int item) {
+    RemoteBlock block(header, sizeof(RECT));
+    RECT r{};
+    Ask(header, HDM_GETITEMRECT, item, (LPARAM)block.Address());
+    block.Read(&r, sizeof r);
+    MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  auto order = [&] {
+    RemoteBlock block(list, 3 * sizeof(int));
+    std::vector<int> o(3);
+    Ask(list, LVM_GETCOLUMNORDERARRAY, 3, (LPARAM)block.Address());
+    block.Read(o.data(), 3 * sizeof(int));
+    return o;
+  };
+  // The first column dragged by its caption to the right end.
+  const RECT first = itemOnScreen(0), last = itemOnScreen(2);
+  const int y = (first.top + first.bottom) / 2;
+  ASSERT_TRUE(XInput("mousemove --sync " + std::to_string(first.left + 20) + " " + std::to_string(y) +
+                     " mousedown 1 mousemove --sync " + std::to_string(first.left + 40) + " " + std::to_string(y) +
+                     " mousemove --sync " + std::to_string(last.right - 5) + " " + std::to_string(y) + " mouseup 1"));
+  ASSERT_TRUE(WaitUntil([&] { return order() == std::vector<int>{1, 2, 0}; }, kLimit)) << "the drag did not reorder";
+  const std::string shot = folder + "\\screen.ppm";
+  auto colourIn = [&](const std::string& ppm, const RECT& r, COLORREF color) {
+    for (int x = r.left; x < r.right; ++x)
+      for (int yy = r.top; yy < r.bottom; ++yy)
+        if (PixelOf(ppm, {x, yy}) == color) return true;
+    return false;
+  };
+  std::string ppm, seen;
+  const bool right = WaitUntil([&] {
+    ppm = TakeScreenshot(shot) ? ReadWholeFile(shot) : "";
+    seen.clear();
+    for (int item = 0; item < 3; ++item)
+      for (int other = 0; other < 3; ++other)
+        if (colourIn(ppm, itemOnScreen(item), columns[other].color) != (item == other))
+          seen += "item " + std::to_string(item) + (item == other ? " lacks " : " shows ") + columns[other].name + "; ";
+    return seen.empty();
+  }, kLimit);
+  EXPECT_TRUE(right) << seen;
+  for (int item = 0; item < 3; ++item) {
+    const RECT caption = itemOnScreen(item), cell = CellOnScreen(0, item);
+    EXPECT_TRUE(caption.left <= cell.left && cell.left < caption.right) << "item " << item << " over its own cells";
+  }
 }
 
 TEST_F(HostInputTest, HeaderClicksSortUpThenDown) {
