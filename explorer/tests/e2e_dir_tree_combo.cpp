@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "explorer/tests/explorer_host.h"
 #include "testing/driver/files.h"
 #include "testing/driver/input.h"
+#include "testing/driver/screenshot.h"
 
 namespace {
 
@@ -118,6 +120,8 @@ TEST_F(DirTreeComboEndToEnd, AClickOnTheScrollBarScrollsAndKeepsItOpenAClickElse
   EXPECT_TRUE(driver::WaitUntil([&] { return FirstShown() != first; }, kTimeoutMs))
       << "no scrolling: " << Shown() << (IsWindowVisible(tree) ? "" : " (closed)");
   EXPECT_TRUE(IsWindowVisible(tree));
+  if (const char* root = std::getenv("WINE_TEST_ROOT"))
+    EXPECT_TRUE(driver::TakeScreenshot(std::string(root) + "/explorer-host-drop-down.png"));
 
   // Off the tree it takes the capture back, and the next click closes it.
   RECT list{};
