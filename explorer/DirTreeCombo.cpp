@@ -129,13 +129,11 @@ void TDirTreeDropView::CloseUp() {
 // anywhere comes here and closes the tree. The framework's own enter and leave follow its
 // tracking, which the capture confuses; the pointer's place decides.
 void TDirTreeDropView::FollowPointer(const TPoint& screen) {
-  const bool inside = IsOpen() && ScreenBounds(Handle()).Contains(screen);
-  if (inside != FMouseInside) {
-    FMouseInside = inside;
-    if (inside && GetCapture() == Handle()) ReleaseCapture();
-    if (!inside && IsOpen()) SetCapture(Handle());
-  }
-  if (inside) WatchLeave(screen);
+  FMouseInside = IsOpen() && ScreenBounds(Handle()).Contains(screen);
+  const bool holding = GetCapture() == Handle();
+  if (FMouseInside && holding) ReleaseCapture();
+  if (!FMouseInside && IsOpen() && !holding) SetCapture(Handle());
+  if (FMouseInside) WatchLeave(screen);
 }
 
 // Without the capture, only the platform's leave notice tells that the pointer went; over the
@@ -164,6 +162,7 @@ void TDirTreeDropView::LeftButtonDown(TMessage& m) {
     // A press on the scroll bar or border that came here under the capture, before the move
     // that lets it go: the platform's own handling of such a press scrolls.
     Perform(WM_NCLBUTTONDOWN, hit, MAKELPARAM(screen.x, screen.y));
+    FollowPointer(CursorPos());
     return;
   }
   TCustomTreeView::WndProc(m);
@@ -174,10 +173,7 @@ void TDirTreeDropView::LeftButtonDown(TMessage& m) {
   }
   // An expand button or blank space: the tree stays open; where the pointer went while the
   // platform tracked the click decides the capture again.
-  if (IsOpen()) {
-    FMouseInside = false;
-    FollowPointer(CursorPos());
-  }
+  FollowPointer(CursorPos());
 }
 
 void TDirTreeDropView::WndProc(TMessage& m) {
