@@ -153,15 +153,17 @@ void TDirTree::NodeSelected(TTreeNode* node) {
 void TDirTree::OpenPath(const std::string& path) {
   if (path.size() <= 1 || !DirectoryExists(path)) return;
   const std::string full = AddSlash(path);
+  // Under the computer the drives come when it is first opened; without it they are the top
+  // nodes, there from the start.
   TTreeNode* root = Items()->GetFirstNode();
-  if (!root || !root->GetFirstChild()) AddDrives();
+  if (!root || (NodeKindOf(root) == TNodeKind::Computer && !root->GetFirstChild())) AddDrives();
   if (!OpenPathNodes(Items(), full)) return;
   SetSelectedPath(full);
   if (OnDirChange) OnDirChange(this, FSelectedPath);
 }
 
 bool TDirTree::CanEdit(TTreeNode* node) {
-  if (node->Level() < 2 || !TCustomTreeView::CanEdit(node)) return false;
+  if (NodeKindOf(node) != TNodeKind::Folder || !TCustomTreeView::CanEdit(node)) return false;
   FEditEnded = false;
   return true;
 }
@@ -173,7 +175,7 @@ bool TDirTree::Edit(const TVITEMA& item) {
   if (FEditEnded) return false;
   FEditEnded = true;
   TTreeNode* node = Items()->GetNode(item.hItem);
-  const bool renamed = node && node->Level() >= 2 && item.pszText && Rename(node, item.pszText);
+  const bool renamed = node && NodeKindOf(node) == TNodeKind::Folder && item.pszText && Rename(node, item.pszText);
   FSkipConfirmation = false;
   return renamed;
 }

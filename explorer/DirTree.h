@@ -69,7 +69,8 @@ public:
   void ShowFolderProperties();
   // Tells the bytes of the files in the folder of path (the selected node's) and all its
   // sub-folders; every node below it is loaded on the way. The tree opens path again after.
-  void ShowTreeSize(const std::string& path);
+  // Returns those bytes; 0 when path has no node.
+  double ShowTreeSize(const std::string& path);
   // A window over the tree listing the files of path; OK there makes the chosen one the
   // SelectedFile and fires OnFileChange, then the tree opens path again.
   void ShowFolderContents(const std::string& path);

@@ -17,6 +17,19 @@ constexpr WORD kComboArrowBitmap = 32738;  // OBM_COMBO
 
 TPoint MousePoint(LPARAM l) { return TPoint(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))); }
 
+TPoint CursorPos() {
+  POINT p{};
+  GetCursorPos(&p);
+  return p;
+}
+
+// The window on the screen, its border and scroll bars included.
+TRect ScreenBounds(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
 // The system's combo-box arrow as a glyph.
 void LoadComboArrow(TBitmap& glyph) {
   HBITMAP arrow = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kComboArrowBitmap));
@@ -105,21 +118,51 @@ void TDirTreeDropView::NodeExpanding(TObject*, TTreeNode* node, bool& allow) {
 void TDirTreeDropView::CloseUp() {
   const bool hadFocus = GetFocus() == Handle();
   if (GetCapture() == Handle()) ReleaseCapture();
+  FMouseInside = false;
   SetEnabled(false);
   SetVisible(false);
   if (hadFocus) FCombo->SetFocus();
 }
 
-void TDirTreeDropView::TrackMouse(const TPoint& client) {
-  const TRect r = ClientRect();
-  FMouseInside = client.x >= r.left && client.x < r.right && client.y >= r.top && client.y < r.bottom;
+// Entering the open tree lets the capture go, so that the platform hands clicks to the part under
+// the pointer (the scroll bar among them); leaving takes it back, so that the next click
+// anywhere comes here and closes the tree. The framework's own enter and leave follow its
+// tracking, which the capture confuses; the pointer's place decides.
+void TDirTreeDropView::FollowPointer(const TPoint& screen) {
+  FMouseInside = IsOpen() && ScreenBounds(Handle()).Contains(screen);
+  const bool holding = GetCapture() == Handle();
+  if (FMouseInside && holding) ReleaseCapture();
+  if (!FMouseInside && IsOpen() && !holding) SetCapture(Handle());
+  if (FMouseInside) WatchLeave(screen);
+}
+
+// Without the capture, only the platform's leave notice tells that the pointer went; over the
+// scroll bar that is the non-client one.
+void TDirTreeDropView::WatchLeave(const TPoint& screen) {
+  const LRESULT hit = SendMessageA(Handle(), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  TRACKMOUSEEVENT t{sizeof t, static_cast<DWORD>(TME_LEAVE | (hit == HTCLIENT ? 0 : TME_NONCLIENT)), Handle(), 0};
+  TrackMouseEvent(&t);
+}
+
+void TDirTreeDropView::SelectNodeUnder(const TPoint& client) {
+  if (!FMouseInside || !IsOpen() || !(GetHitTestInfoAt(client.x, client.y) & htOnLabel)) return;
+  TTreeNode* node = GetNodeAt(client.x, client.y);
+  if (node && node != Selected()) node->SetSelected(true);
 }
 
 void TDirTreeDropView::LeftButtonDown(TMessage& m) {
-  const TPoint p = MousePoint(m.LParam);
-  TrackMouse(p);
+  const TPoint p = MousePoint(m.LParam), screen = ClientToScreen(p);
+  FollowPointer(screen);
   if (!FMouseInside) {
     CloseUp();
+    return;
+  }
+  const LRESULT hit = SendMessageA(Handle(), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  if (hit != HTCLIENT) {
+    // A press on the scroll bar or border that came here under the capture, before the move
+    // that lets it go: the platform's own handling of such a press scrolls.
+    Perform(WM_NCLBUTTONDOWN, hit, MAKELPARAM(screen.x, screen.y));
+    FollowPointer(CursorPos());
     return;
   }
   TCustomTreeView::WndProc(m);
@@ -128,9 +171,9 @@ void TDirTreeDropView::LeftButtonDown(TMessage& m) {
     FCombo->PickSelected(this);
     return;
   }
-  // An expand button or blank space: the tree stays open, and open means holding the capture
-  // (the platform's own click tracking may have taken it).
-  if (IsOpen()) SetCapture(Handle());
+  // An expand button or blank space: the tree stays open; where the pointer went while the
+  // platform tracked the click decides the capture again.
+  FollowPointer(CursorPos());
 }
 
 void TDirTreeDropView::WndProc(TMessage& m) {
@@ -141,9 +184,19 @@ void TDirTreeDropView::WndProc(TMessage& m) {
         return;
       }
       break;
-    case WM_MOUSEMOVE:
-      // Under the capture the platform sends no leave, so the point tells.
-      TrackMouse(MousePoint(m.LParam));
+    case WM_MOUSEMOVE: {
+      // Under the capture the point may lie anywhere on the screen.
+      const TPoint p = MousePoint(m.LParam);
+      FollowPointer(ClientToScreen(p));
+      SelectNodeUnder(p);
+      break;
+    }
+    case WM_NCMOUSEMOVE:
+      FollowPointer(MousePoint(m.LParam));
+      break;
+    case WM_MOUSELEAVE:
+    case WM_NCMOUSELEAVE:
+      FollowPointer(CursorPos());
       break;
     case WM_KEYDOWN: {
       WORD key = static_cast<WORD>(m.WParam);

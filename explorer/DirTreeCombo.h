@@ -3,8 +3,10 @@
 // node's icon and text and fires OnPathChange.
 //
 // The tree is a topmost tool window of its own, not a child of the form: only such a window can
-// take the focus once it lies outside the form. While it is open it holds the mouse capture, so
-// a click anywhere else closes it; its key-downs go to the combo's key handling.
+// take the focus once it lies outside the form. While it is open and the pointer is elsewhere it
+// holds the mouse capture, so a click anywhere else closes it; over the tree it lets the capture
+// go, so its scroll bar takes clicks, and the node under the pointer becomes the selected one.
+// Its key-downs go to the combo's key handling.
 #pragma once
 #include <functional>
 #include <memory>
@@ -34,8 +36,9 @@ public:
   const std::string& SelectedPath() const { return FSelectedPath; }
   bool ExpandRoot() const { return FExpandRoot; }
   void SetExpandRoot(bool v);
+  // The pointer is over the open tree, its border and scroll bar included.
   bool MouseInside() const { return FMouseInside; }
-  // Open: shown, enabled and holding the mouse capture.
+  // Open: shown and enabled.
   bool IsOpen() const { return Enabled(); }
   // The drives under the shell's "computer" folder; a drive's folders are read when it expands.
   void BuildDriveTree();
@@ -53,7 +56,9 @@ private:
   friend class TDirTreeCombo;
   void NodeExpanding(TObject* Sender, TTreeNode* Node, bool& AllowExpansion);
   void LeftButtonDown(TMessage& m);
-  void TrackMouse(const TPoint& client);
+  void FollowPointer(const TPoint& screen);
+  void WatchLeave(const TPoint& screen);
+  void SelectNodeUnder(const TPoint& client);
   void CloseUp();
   TDirTreeCombo* FCombo;
   std::string FWorkPath;

@@ -43,7 +43,7 @@ bool TDirTree::CreateFolder(TTreeNode* node, const std::string& name) {
 }
 
 bool TDirTree::DeleteFolder(TTreeNode* node) {
-  if (!node || node->Level() < 2) return false;
+  if (!node || NodeKindOf(node) != TNodeKind::Folder) return false;
   TWaitCursor wait;
   const std::string path = GetPathOfNode(node);
   if (!DirectoryExists(path)) {
@@ -62,12 +62,12 @@ bool TDirTree::DeleteFolder(TTreeNode* node) {
 
 void TDirTree::CutCopyFolder(TFolderTransfer transfer) {
   TTreeNode* node = Selected();
-  FFolderClipboard.Keep(node && node->Level() >= 2 ? GetPathOfNode(node) : std::string(), transfer);
+  FFolderClipboard.Keep(node && NodeKindOf(node) == TNodeKind::Folder ? GetPathOfNode(node) : std::string(), transfer);
 }
 
 void TDirTree::PasteFolder() {
   TTreeNode* node = Selected();
-  const auto paste = FFolderClipboard.Take(node && node->Level() >= 1 ? GetPathOfNode(node) : std::string());
+  const auto paste = FFolderClipboard.Take(node && NodeKindOf(node) != TNodeKind::Computer ? GetPathOfNode(node) : std::string());
   if (!paste) return;
   TWaitCursor wait;
   if (paste->Transfer == TFolderTransfer::Move) LeaveFolder(paste->Source);
@@ -125,5 +125,5 @@ void TDirTree::DisconnectNetDrive() {
 
 void TDirTree::ShowFolderProperties() {
   TTreeNode* node = Selected();
-  if (node && node->Level() >= 1) ShowFileProperties(GetPathOfNode(node));
+  if (node && NodeKindOf(node) != TNodeKind::Computer) ShowFileProperties(GetPathOfNode(node));
 }

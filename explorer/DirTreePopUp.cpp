@@ -1,6 +1,7 @@
 #include "explorer/DirTreePopUp.h"
 
 #include "explorer/DirTree.h"
+#include "explorer/FolderNodes.h"
 #include "explorer/core/FolderTree.h"
 
 using namespace explorer;
@@ -53,7 +54,8 @@ void TDirTreePopUp::ItemClick(TObject* Sender) {
 
 void TDirTreePopUp::Popup(int x, int y) {
   TTreeNode* selected = FTree->Selected();
-  const std::vector<bool> enabled = TreeMenuEnabled(selected ? selected->Level() : -1, FTree->FolderClipboardFilled());
+  const std::vector<bool> enabled = TreeMenuEnabled(selected ? std::optional(NodeKindOf(selected)) : std::nullopt,
+                                                    FTree->FolderClipboardFilled());
   for (size_t i = 0; i < enabled.size(); ++i) Items()->Items(static_cast<int>(i))->SetEnabled(enabled[i]);
   TPopupMenu::Popup(x + 10, y + 10);
 }

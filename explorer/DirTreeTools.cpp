@@ -2,6 +2,7 @@
 #include "explorer/DirTree.h"
 #include "explorer/FolderContents.h"
 #include "explorer/FolderNodes.h"
+#include "explorer/ShellHelpers.h"
 #include "explorer/WaitCursor.h"
 #include "explorer/core/FolderTree.h"
 #include "explorer/core/PathText.h"
@@ -32,13 +33,13 @@ void TDirTree::SetSelectedFile(const std::string& file) {
   if (!explorer::SameText(file, FSelectedFile)) FSelectedFile = file;
 }
 
-void TDirTree::ShowTreeSize(const std::string& path) {
+double TDirTree::ShowTreeSize(const std::string& path) {
   auto nodeHasPath = [&](TTreeNode* node) {
     return node && explorer::SameText(DelSlash(GetPathOfNode(node)), DelSlash(path));
   };
   if (!nodeHasPath(Selected())) OpenPath(path);
   TTreeNode* node = Selected();
-  if (!nodeHasPath(node)) return;
+  if (!nodeHasPath(node)) return 0;
   const std::string folder = GetPathOfNode(node);
   const std::string title = TreeSizeTitle(folder, NodeKindOf(node) == TNodeKind::Drive);
   std::int64_t total = 0;
@@ -53,7 +54,8 @@ void TDirTree::ShowTreeSize(const std::string& path) {
     }
     OpenPath(path);
   }
-  MessageDlg(TreeSizeMessage(title, static_cast<double>(total)), mtInformation, mbOK);
+  MessageDlg(TreeSizeMessage(title, static_cast<double>(total), LocaleSeparators()), mtInformation, mbOK);
+  return static_cast<double>(total);
 }
 
 void TDirTree::ShowFolderContents(const std::string& path) {

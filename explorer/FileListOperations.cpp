@@ -166,7 +166,8 @@ void TFileListView::CopyContents(const std::string& path) {
     std::unique_ptr<TRichEdit> editor(new TRichEdit(this));
     editor->SetVisible(false);
     editor->SetParent(this);
-    editor->LoadFromFile(path, true);
+    // The rich edit refuses plain text streamed in as rich text, and then copies nothing.
+    editor->LoadFromFile(path, ext == ".RTF");
     editor->SelectAll();
     editor->CopyToClipboard();
   }
@@ -219,11 +220,10 @@ void TFileListView::CreateDesktopShortcut() {
                                  reinterpret_cast<void**>(&link)))) {
     IPersistFile* file = nullptr;
     const std::string linkFile = folder + name + ".lnk";
-    const std::wstring wide(linkFile.begin(), linkFile.end());
     saved = SUCCEEDED(link->SetPath(target.c_str())) && SUCCEEDED(link->SetWorkingDirectory(FolderOf(target).c_str())) &&
             SUCCEEDED(link->SetDescription(name.c_str())) &&
             SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Save(wide.c_str(), FALSE));
+            SUCCEEDED(file->Save(WidePath(linkFile).c_str(), FALSE));
     if (file) file->Release();
     link->Release();
   }

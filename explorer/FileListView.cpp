@@ -18,12 +18,6 @@ namespace {
 
 std::uint64_t Ticks(const FILETIME& t) { return (std::uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
 
-std::string LocaleText(LCTYPE type) {
-  char buffer[100] = {};
-  GetLocaleInfoA(GetThreadLocale(), type, buffer, sizeof buffer);
-  return buffer;
-}
-
 // The framework's time formats as the locale gives them: "tt" is its AM/PM marker.
 std::string FrameworkTime(bool withSeconds) {
   std::string pattern = LocaleText(LOCALE_STIMEFORMAT);
@@ -278,6 +272,7 @@ bool TFileListView::AddFiles(const std::string& pattern, bool folders) {
   HANDLE search = FindFirstFileA(pattern.c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) return false;
   const std::string folder = AddSlash(FDirectory);
+  const TLocaleSeparators separators = LocaleSeparators();
   bool added = false;
   do {
     const std::string name = data.cFileName;
@@ -297,7 +292,7 @@ bool TFileListView::AddFiles(const std::string& pattern, bool folders) {
     TStrings* subs = item->SubItems();
     subs->Add(parent ? " " : FormatSizeKB(size, kind));
     subs->Add(parent ? " " : info.szTypeName);
-    subs->Add(FileTimeToText(data.ftLastWriteTime, FDatePattern, FTimePattern));
+    subs->Add(FileTimeToText(data.ftLastWriteTime, FDatePattern, FTimePattern, separators));
     subs->Add(AttributeLetters(a & FILE_ATTRIBUTE_ARCHIVE, entry.ReadOnly, entry.Hidden, entry.System));
     subs->Add(path);
     subs->Add(parent ? kKindDir : kind);
@@ -311,6 +306,7 @@ bool TFileListView::AddFiles(const std::string& pattern, bool folders) {
 void TFileListView::ListDrives() {
   FSortable = false;
   const DWORD drives = GetLogicalDrives();
+  const std::string thousands = LocaleSeparators().Thousands;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (!(drives & (1u << (letter - 'A')))) continue;
     TListItem* item = Items()->Add();
@@ -331,8 +327,8 @@ void TFileListView::ListDrives() {
       }
       TStrings* subs = item->SubItems();
       subs->Add(DriveTypeText(type));
-      subs->Add(DriveSizeText(size));
-      subs->Add(DriveSizeText(free));
+      subs->Add(DriveSizeText(size, thousands));
+      subs->Add(DriveSizeText(free, thousands));
       subs->Add("");
       subs->Add(root);
       subs->Add(kKindDrive);
@@ -465,12 +461,13 @@ bool TFileListView::CanEdit(TListItem* item) {
 void TFileListView::Edit(TListItem* item, std::string text) {
   TCustomListView::Edit(item, text);
   TWaitCursor wait;
-  if (!Selected()) return;
+  // The row edited, which need not be the first of those selected.
+  if (!item) return;
   const std::string start = FEditStartPath, folder = start.substr(0, start.find_last_of('\\') + 1);
-  const bool wasFolder = explorer::SameText(Kind(Selected()), kKindDir);
-  const std::string newPath = folder + Selected()->Caption();
+  const bool wasFolder = explorer::SameText(Kind(item), kKindDir);
+  const std::string newPath = folder + item->Caption();
   if (explorer::SameText(newPath, start)) return;
-  if (!NameAcceptable(Selected()->Caption())) {
+  if (!NameAcceptable(item->Caption())) {
     MessageBeep(MB_ICONHAND);
     MessageDlg(kInvalidNameText, mtError, mbOK);
   } else if (!FileAlreadyExists(newPath)) {

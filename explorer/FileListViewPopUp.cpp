@@ -121,9 +121,8 @@ std::string ResolveShortcut(const std::string& linkPath) {
   std::string target;
   IPersistFile* file = nullptr;
   if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    std::wstring wide(linkPath.begin(), linkPath.end());
     char buffer[MAX_PATH] = {};
-    if (SUCCEEDED(file->Load(wide.c_str(), 0)) && SUCCEEDED(link->Resolve(Application->Handle(), SLR_ANY_MATCH)) &&
+    if (SUCCEEDED(file->Load(WidePath(linkPath).c_str(), 0)) && SUCCEEDED(link->Resolve(Application->Handle(), SLR_ANY_MATCH)) &&
         SUCCEEDED(link->GetPath(buffer, MAX_PATH, nullptr, 0)))
       target = buffer;
     file->Release();

@@ -46,12 +46,26 @@ int IconIndex(const std::string& path, UINT flags) {
 
 }  // namespace
 
-std::string FileTimeToText(const FILETIME& time, const std::string& dateFormat, const std::string& timeFormat) {
-  return FileTimeToText(Ticks(time), dateFormat, timeFormat, [](std::uint64_t utc) {
-    FILETIME local{};
-    const FILETIME from = FileTime(utc);
-    return FileTimeToLocalFileTime(&from, &local) ? Ticks(local) : utc;
-  });
+std::string LocaleText(LCTYPE type) {
+  char buffer[100] = {};
+  GetLocaleInfoA(GetThreadLocale(), type, buffer, sizeof buffer);
+  return buffer;
+}
+
+TLocaleSeparators LocaleSeparators() {
+  return {LocaleText(LOCALE_STHOUSAND), LocaleText(LOCALE_SDECIMAL), LocaleText(LOCALE_SDATE), LocaleText(LOCALE_STIME)};
+}
+
+std::string FileTimeToText(const FILETIME& time, const std::string& dateFormat, const std::string& timeFormat,
+                           const TLocaleSeparators& separators) {
+  return FileTimeToText(
+      Ticks(time), dateFormat, timeFormat,
+      [](std::uint64_t utc) {
+        FILETIME local{};
+        const FILETIME from = FileTime(utc);
+        return FileTimeToLocalFileTime(&from, &local) ? Ticks(local) : utc;
+      },
+      separators);
 }
 
 std::int32_t DiskSizeKB(const std::string& drive) {
@@ -90,6 +104,13 @@ TImageList* NewSmallSystemImages(TComponent* owner) {
 }
 
 int GetSmallOpenIconIndex(const std::string& path) { return IconIndex(path, SHGFI_OPENICON); }
+
+std::wstring WidePath(const std::string& path) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+  return wide;
+}
 
 int ExecuteFile(const std::string& operation, const std::string& fileName, const std::string& parameters,
                 const std::string& defaultDir, int showCommand) {

@@ -7,12 +7,19 @@
 #include <string>
 
 #include "explorer/core/PathText.h"
+#include "explorer/core/Separators.h"
 #include "framework/ImgList.h"
 
 namespace explorer {
 
+// The thread locale's setting of that type (LOCALE_SSHORTDATE...).
+std::string LocaleText(LCTYPE type);
+// The thread locale's separators of numbers, dates and times.
+TLocaleSeparators LocaleSeparators();
+
 // A file time (UTC) in local time, as dateFormat + " " + timeFormat.
-std::string FileTimeToText(const FILETIME& time, const std::string& dateFormat, const std::string& timeFormat);
+std::string FileTimeToText(const FILETIME& time, const std::string& dateFormat, const std::string& timeFormat,
+                           const TLocaleSeparators& separators);
 
 // The drive is the first character of drive; 0 when it cannot be measured.
 std::int32_t DiskSizeKB(const std::string& drive);
@@ -27,6 +34,9 @@ TImageList* NewSmallSystemImages(TComponent* owner);
 // System image-list indexes of a path's small icon, and of its small "open" icon.
 int GetSmallIconIndex(const std::string& path);
 int GetSmallOpenIconIndex(const std::string& path);
+
+// A path of the program's code page as the shell's wide interfaces take it.
+std::wstring WidePath(const std::string& path);
 
 // The shell runs the operation ("open"...) on the file; a result of 32 or less is reported.
 int ExecuteFile(const std::string& operation, const std::string& fileName, const std::string& parameters,

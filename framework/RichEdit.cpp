@@ -2,6 +2,7 @@
 // through EM_STREAMIN, which reads from our callback until the stream ends.
 #include "framework/RichEdit.h"
 
+#include <ole2.h>
 #include <richedit.h>
 
 #include <fstream>
@@ -79,7 +80,13 @@ void TRichEdit::RenderTo(HDC dc, const RECT& twips) {
 }
 
 void TRichEdit::CopyToClipboard() {
+  // The control copies through the OLE clipboard, which takes nothing until OLE is set up in
+  // the thread; it stays set up for the program's life, as the library stays loaded.
+  static const HRESULT ole = OleInitialize(nullptr);
+  (void)ole;
   CHARRANGE all{0, -1};
   SendMessageA(Handle(), EM_EXSETSEL, 0, (LPARAM)&all);
   SendMessageA(Handle(), WM_COPY, 0, 0);
+  // Rendered at once, so the clipboard keeps the text after this control and the program.
+  OleFlushClipboard();
 }

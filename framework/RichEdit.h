@@ -22,6 +22,7 @@ public:
   void SetBackgroundColor(TColor color);
   // Renders the whole text into rect (twips) of dc; then lets go of the cached layout.
   void RenderTo(HDC dc, const RECT& twips);
+  // The whole text, as rich text and as plain text; the clipboard keeps it once this is freed.
   void CopyToClipboard();
 protected:
   void CreateParams(TCreateParams& params) override;

@@ -23,12 +23,13 @@ int BareSearch(const std::string& folder) {
   WIN32_FIND_DATAA data;
   HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) return 0;
+  const explorer::TLocaleSeparators separators = explorer::LocaleSeparators();
   do {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     SHFILEINFOA info{};
     SHGetFileInfoA((folder + "\\" + data.cFileName).c_str(), 0, &info, sizeof info,
                    SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_DISPLAYNAME);
-    explorer::FileTimeToText(data.ftLastWriteTime, "M/d/yyyy", "h:mm AMPM");
+    explorer::FileTimeToText(data.ftLastWriteTime, "M/d/yyyy", "h:mm AMPM", separators);
     ++found;
   } while (FindNextFileA(search, &data));
   FindClose(search);

@@ -61,7 +61,8 @@ TCalendarTime CalendarTime(std::uint64_t fileTime) {
   return t;
 }
 
-std::string FormatDateTime(const std::string& pattern, const TCalendarTime& time) {
+std::string FormatDateTime(const std::string& pattern, const TCalendarTime& time,
+                           const TLocaleSeparators& separators) {
   const bool twelveHour = HasAmPm(pattern);
   std::string out;
   bool afterHour = false;  // "m" right after an hour means minutes
@@ -120,10 +121,14 @@ std::string FormatDateTime(const std::string& pattern, const TCalendarTime& time
       case 'z':
         out += run < 3 ? std::to_string(time.Millisecond) : Digits(time.Millisecond, 3);
         break;
+      case '/':
+      case ':':
+        for (size_t n = 0; n < run; ++n) out += c == '/' ? separators.Date : separators.Time;
+        if (afterHour && c == ':') hour = true;  // "m" after the hour and its separator is a minute
+        break;
       default:
         out.append(run, c);
-        // Separators between an hour and its minutes keep "m" a minute.
-        if (afterHour && (c == ':' || c == ' ')) hour = true;
+        if (afterHour && c == ' ') hour = true;
         break;
     }
     afterHour = hour;
@@ -133,8 +138,9 @@ std::string FormatDateTime(const std::string& pattern, const TCalendarTime& time
 }
 
 std::string FileTimeToText(std::uint64_t utcFileTime, const std::string& dateFormat,
-                           const std::string& timeFormat, const TLocalFileTime& toLocal) {
-  return FormatDateTime(dateFormat + " " + timeFormat, CalendarTime(toLocal(utcFileTime)));
+                           const std::string& timeFormat, const TLocalFileTime& toLocal,
+                           const TLocaleSeparators& separators) {
+  return FormatDateTime(dateFormat + " " + timeFormat, CalendarTime(toLocal(utcFileTime)), separators);
 }
 
 }  // namespace explorer

@@ -1,5 +1,7 @@
 #include "explorer/core/FileListTexts.h"
 
+#include "explorer/core/Separators.h"
+
 namespace explorer {
 
 const char* const kParentCaption = " Parent";
@@ -41,13 +43,9 @@ std::string DriveTypeText(unsigned type) {
   return type < sizeof texts / sizeof *texts ? texts[type] : "";
 }
 
-std::string DriveSizeText(std::int64_t kb) {
+std::string DriveSizeText(std::int64_t kb, const std::string& thousands) {
   if (kb < 1) return "0 Mb";
-  std::string digits = std::to_string(kb / 1000), text;
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
-    text += digits[i];
-  }
+  const std::string text = GroupThousands(std::to_string(kb / 1000), thousands);
   // The pattern's digits are all optional: a KB count under 1000 shows no number at all.
   return (text == "0" ? "" : text) + " Mb";
 }

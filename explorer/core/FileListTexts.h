@@ -45,8 +45,8 @@ bool NameAcceptable(const std::string& name);
 
 // The platform's drive type codes 0 to 6 as words; any other code an empty text.
 std::string DriveTypeText(unsigned type);
-// KB div 1000 with thousands separators and " Mb" ("1,234 Mb"); "0 Mb" below 1 KB.
-std::string DriveSizeText(std::int64_t kb);
+// KB div 1000 with the locale's thousands separator and " Mb" ("1,234 Mb"); "0 Mb" below 1 KB.
+std::string DriveSizeText(std::int64_t kb, const std::string& thousands = ",");
 // "A", "R", "H", "S" for archive, read-only, hidden and system, in that order.
 std::string AttributeLetters(bool archive, bool readOnly, bool hidden, bool system);
 

@@ -59,29 +59,23 @@ std::string TreeSizeTitle(const std::string& path, bool drive) {
 
 namespace {
 
-// Two decimals with "," between thousands.
-std::string TwoDecimals(double value) {
+std::string TwoDecimals(double value, const TLocaleSeparators& separators) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.2f", value);
   const std::string plain = buffer;
   const size_t point = plain.find('.');
-  std::string text;
-  for (size_t i = 0; i < point; ++i) {
-    if (i > 0 && (point - i) % 3 == 0) text += ',';
-    text += plain[i];
-  }
-  return text + plain.substr(point);
+  return GroupThousands(plain.substr(0, point), separators.Thousands) + separators.Decimal + plain.substr(point + 1);
 }
 
 }  // namespace
 
-std::string TreeSizeText(double bytes) {
+std::string TreeSizeText(double bytes, const TLocaleSeparators& separators) {
   const double kb = bytes > 0 && bytes < 1024 ? 1 : bytes / 1024;
-  return kb > 99999 ? TwoDecimals(kb / 1024) + " MB" : TwoDecimals(kb) + " KB";
+  return kb > 99999 ? TwoDecimals(kb / 1024, separators) + " MB" : TwoDecimals(kb, separators) + " KB";
 }
 
-std::string TreeSizeMessage(const std::string& title, double bytes) {
-  return "=== TREE SIZE ===\r\r" + title + "\rand all its Sub-Folders  =  " + TreeSizeText(bytes);
+std::string TreeSizeMessage(const std::string& title, double bytes, const TLocaleSeparators& separators) {
+  return "=== TREE SIZE ===\r\r" + title + "\rand all its Sub-Folders  =  " + TreeSizeText(bytes, separators);
 }
 
 std::string ContentsCaption(const std::string& path, bool drive) {
@@ -111,20 +105,21 @@ const std::vector<TMenuEntry>& TreeMenuEntries() {
   return entries;
 }
 
-std::vector<bool> TreeMenuEnabled(int level, bool clipboardFilled) {
+std::vector<bool> TreeMenuEnabled(std::optional<TNodeKind> selected, bool clipboardFilled) {
+  const bool path = selected && *selected != TNodeKind::Computer, folder = selected == TNodeKind::Folder;
   const std::vector<TMenuEntry>& entries = TreeMenuEntries();
   std::vector<bool> enabled(entries.size(), true);
   for (size_t i = 0; i < entries.size(); ++i) {
     switch (TreeItemAction(entries[i].Name, entries[i].Tag)) {
       case TTreeAction::NewFolder: case TTreeAction::TreeSize: case TTreeAction::Contents:
       case TTreeAction::Properties:
-        enabled[i] = level > 0;
+        enabled[i] = path;
         break;
       case TTreeAction::Rename: case TTreeAction::Delete: case TTreeAction::Cut: case TTreeAction::Copy:
-        enabled[i] = level > 1;
+        enabled[i] = folder;
         break;
       case TTreeAction::Paste:
-        enabled[i] = level > 1 && clipboardFilled;
+        enabled[i] = folder && clipboardFilled;
         break;
       default:
         break;

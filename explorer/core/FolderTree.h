@@ -2,11 +2,13 @@
 // captions and the rules of its context menu.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "explorer/core/DriveTree.h"
 #include "explorer/core/FileMenu.h"
+#include "explorer/core/Separators.h"
 
 namespace explorer {
 
@@ -47,11 +49,11 @@ std::int64_t FilesSize(const std::vector<TFoundEntry>& entries);
 
 // "Drive " + path for a drive, "Folder " + the folder's name in double quotes otherwise.
 std::string TreeSizeTitle(const std::string& path, bool drive);
-// 1 KB for 1 to 1023 bytes, else bytes / 1024 with two decimals and thousands separators,
+// 1 KB for 1 to 1023 bytes, else bytes / 1024 with two decimals and the locale's separators,
 // " KB"; above 99,999 KB the KB / 1024 as " MB".
-std::string TreeSizeText(double bytes);
+std::string TreeSizeText(double bytes, const TLocaleSeparators& separators = {});
 // "=== TREE SIZE ===" CR CR title CR "and all its Sub-Folders  =  " size.
-std::string TreeSizeMessage(const std::string& title, double bytes);
+std::string TreeSizeMessage(const std::string& title, double bytes, const TLocaleSeparators& separators = {});
 
 // "Files in " + "\" X:\ \"" for a drive, "\" ..\name \"" for a folder (a final "\" dropped).
 std::string ContentsCaption(const std::string& path, bool drive);
@@ -59,9 +61,9 @@ extern const char* const kContentsHint;  // "LeftClick - Select" CR "DblClick  -
 
 // The fifteen entries of the tree's context menu, separators included.
 const std::vector<TMenuEntry>& TreeMenuEntries();
-// Enabled state of each entry; level is the selected node's (0 root, 1 drive, 2 and deeper
-// folders), -1 with none selected. Separators and the network entries stay enabled.
-std::vector<bool> TreeMenuEnabled(int level, bool clipboardFilled);
+// Enabled state of each entry by the selected node's kind, none when no node is selected.
+// Separators and the network entries stay enabled.
+std::vector<bool> TreeMenuEnabled(std::optional<TNodeKind> selected, bool clipboardFilled);
 
 enum class TTreeAction {
   None, NewFolder, Rename, Delete, Cut, Copy, Paste, TreeSize, Contents, MapDrive, DisconnectDrive,

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "explorer/FileListView.h"
+#include "explorer/FolderNodes.h"
 #include "framework/SysUtils.h"
 #include "explorer/tests/dir_tree_testing.h"
 #include "framework/tests/forms_testing.h"
@@ -224,6 +225,31 @@ TEST_F(DirTreeTest, AFailedNetworkDialogChangesNothingADisconnectSelectsTheRoot)
   EXPECT_EQ(tree->SelectedPath(), "Drives");
   EXPECT_EQ(list->Directory(), "Drives");
   EXPECT_EQ(log, std::vector<std::string>{});
+}
+
+TEST_F(DirTreeTest, WithoutTheComputerTheDrivesAreTheTopNodesOnceAndTheirFoldersAreFolders) {
+  const std::string folder = "C:\\TopLevel-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  // As the tree is built when the shell has no computer folder.
+  tree->Items()->Clear();
+  explorer::AddDriveNodes(tree->Items(), nullptr);
+  auto topNodes = [&] {
+    int count = 0;
+    for (TTreeNode* n = Root(); n; n = n->GetNextSibling()) ++count;
+    return count;
+  };
+  const int drives = topNodes();
+
+  tree->OpenPath(folder);
+  EXPECT_EQ(topNodes(), drives) << "drives added again";
+  TTreeNode* node = tree->Selected();
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(tree->GetPathOfNode(node), folder);
+  // Right under its drive, the folder can be renamed in place.
+  node->EditText();
+  EXPECT_NE(SendMessageA(tree->Handle(), TVM_GETEDITCONTROL, 0, 0), 0) << "no editing on " << node->Text();
+  SendMessageA(tree->Handle(), TVM_ENDEDITLABELNOW, TRUE, 0);
+  RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace

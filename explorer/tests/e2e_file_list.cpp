@@ -93,6 +93,22 @@ protected:
     explorer_host::PressMenuKeys(menu, keys);
   }
   HWND WaitForPrompt() { return explorer_host::WaitForPrompt(host, window); }
+  // The clipboard's text once it is the expected one; what it held at the time limit otherwise.
+  std::string WaitForClipboardText(const std::string& expected) {
+    std::string text;
+    driver::WaitUntil(
+        [&] {
+          if (!OpenClipboard(nullptr)) return false;
+          HANDLE data = GetClipboardData(CF_TEXT);
+          const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+          text = chars ? chars : "";
+          if (chars) GlobalUnlock(data);
+          CloseClipboard();
+          return text == expected;
+        },
+        kTimeoutMs);
+    return text;
+  }
   // Types the new caption into the in-place editor and ends the edit.
   void TypeName(const std::string& name) {
     HWND edit = nullptr;
@@ -199,6 +215,19 @@ TEST_F(FileListEndToEnd, F2RenamesThroughTheShellAndRefusesAnExistingName) {
   EXPECT_FALSE(driver::FileExists(folder + "\\Sub\\b2.txt"));
 }
 
+TEST_F(FileListEndToEnd, TheRowEditedIsRenamedWhenOthersAreSelectedToo) {
+  Start(folder);
+  Select("a.txt");
+  Select("c.dat", true);
+  PostMessageA(list, LVM_EDITLABEL, Row("c.dat"), 0);
+  TypeName("c2.dat");
+  EXPECT_TRUE(driver::WaitUntil([&] { return driver::FileExists(folder + "\\c2.dat"); }, kTimeoutMs))
+      << ::testing::PrintToString(Captions());
+  EXPECT_FALSE(driver::FileExists(folder + "\\c.dat"));
+  EXPECT_TRUE(driver::FileExists(folder + "\\a.txt"));
+  EXPECT_EQ(explorer_host::WaitForPrompt(host, window, 0), nullptr) << "a message came";
+}
+
 TEST_F(FileListEndToEnd, CutHereAndPasteThereMoves) {
   Start(folder);
   Select("c.dat");
@@ -225,64 +254,82 @@ TEST_F(FileListEndToEnd, DeleteGoesAfterTheShellsPrompts) {
       << ::testing::PrintToString(Captions());
 }
 
-// A shortcut in the user's SendTo folder; removed again when the test ends.
+// Names in the program's code page, which the test and the host share, and back.
+std::string Ansi(const std::wstring& wide) {
+  char text[MAX_PATH] = {};
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+std::wstring Wide(const std::string& ansi) {
+  wchar_t text[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, text, MAX_PATH);
+  return text;
+}
+
+// A shortcut named name in the user's SendTo folder; removed again when the test ends. Made
+// through the shell's wide interfaces, so that a name outside ASCII is stored as it is meant.
 class SendToShortcut {
 public:
-  explicit SendToShortcut(const std::string& target) {
-    char folder[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_SENDTO, TRUE)) return;
-    FPath = std::string(folder) + "\\Fixture Target.lnk";
+  SendToShortcut(const std::wstring& name, const std::string& target) {
+    wchar_t folder[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathW(nullptr, folder, CSIDL_SENDTO, TRUE)) return;
+    FPath = std::wstring(folder) + L"\\" + name + L".lnk";
     CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
+    IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
-    const std::wstring wide(FPath.begin(), FPath.end());
-    FMade = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    FMade = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                        reinterpret_cast<void**>(&link))) &&
-            SUCCEEDED(link->SetPath(target.c_str())) &&
+            SUCCEEDED(link->SetPath(Wide(target).c_str())) &&
             SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Save(wide.c_str(), TRUE));
+            SUCCEEDED(file->Save(FPath.c_str(), TRUE));
     if (file) file->Release();
     if (link) link->Release();
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA((std::string(folder) + "\\*.lnk").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW((std::wstring(folder) + L"\\*.lnk").c_str(), &data);
     if (search != INVALID_HANDLE_VALUE) {
-      do ++FCount; while (FindNextFileA(search, &data));
+      do ++FCount; while (FindNextFileW(search, &data));
       FindClose(search);
     }
   }
   ~SendToShortcut() {
-    if (!FPath.empty()) DeleteFileA(FPath.c_str());
+    if (!FPath.empty()) DeleteFileW(FPath.c_str());
   }
   bool Made() const { return FMade; }
   int Count() const { return FCount; }
 private:
-  std::string FPath;
+  std::wstring FPath;
   bool FMade = false;
   int FCount = 0;
 };
 
 TEST_F(FileListEndToEnd, ASendToShortcutToAFolderCopiesThere) {
-  const std::string target = driver::MakeScratchFolder("sendto");
-  SendToShortcut shortcut(target);
-  ASSERT_TRUE(shortcut.Made());
-  ASSERT_EQ(shortcut.Count(), 1) << "the menu's first shortcut entry must be ours";
-  Start(folder);
-  Select("b.txt");
-  Select("f.dat", true);
-  // "Se&nd To" open beside the menu: a picture to look at, then past its four fixed entries to
-  // the first shortcut.
-  Menu({'n'});
-  driver::WindowQuery menus;
-  menus.className = "#32768";
-  ASSERT_TRUE(driver::WaitUntil([&] { return driver::FindTopWindows(menus).size() >= 2; }, kTimeoutMs));
-  if (const char* root = std::getenv("WINE_TEST_ROOT"))
-    EXPECT_TRUE(driver::TakeScreenshot(std::string(root) + "/explorer-host-menu.png"));
-  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})
-    PostMessageA(driver::FindTopWindows(menus).front(), WM_KEYDOWN, key, 1);
-  EXPECT_TRUE(driver::WaitUntil(
-      [&] { return driver::FileExists(target + "\\b.txt") && driver::FileExists(target + "\\f.dat"); }, kTimeoutMs));
-  EXPECT_EQ(driver::ReadWholeFile(target + "\\f.dat").size(), 5000u);
-  EXPECT_TRUE(driver::FileExists(folder + "\\b.txt"));  // copied, not moved
+  // The shortcut is named after its folder, as the shell names one.
+  for (const wchar_t* name : {L"Fixture Target", L"Fixture Ziel \u00fc"}) {
+    SCOPED_TRACE(Ansi(name));
+    const std::string target = driver::MakeScratchFolder(Ansi(name));
+    ASSERT_FALSE(target.empty());
+    SendToShortcut shortcut(name, target);
+    ASSERT_TRUE(shortcut.Made());
+    ASSERT_EQ(shortcut.Count(), 1) << "the menu's first shortcut entry must be ours";
+    Start(folder);
+    Select("b.txt");
+    Select("f.dat", true);
+    // "Se&nd To" open beside the menu: a picture to look at, then past its four fixed entries to
+    // the first shortcut.
+    Menu({'n'});
+    driver::WindowQuery menus;
+    menus.className = "#32768";
+    ASSERT_TRUE(driver::WaitUntil([&] { return driver::FindTopWindows(menus).size() >= 2; }, kTimeoutMs));
+    if (const char* root = std::getenv("WINE_TEST_ROOT"))
+      EXPECT_TRUE(driver::TakeScreenshot(std::string(root) + "/explorer-host-menu.png"));
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})
+      PostMessageA(driver::FindTopWindows(menus).front(), WM_KEYDOWN, key, 1);
+    EXPECT_TRUE(driver::WaitUntil(
+        [&] { return driver::FileExists(target + "\\b.txt") && driver::FileExists(target + "\\f.dat"); }, kTimeoutMs));
+    EXPECT_EQ(driver::ReadWholeFile(target + "\\f.dat").size(), 5000u);
+    EXPECT_TRUE(driver::FileExists(folder + "\\b.txt"));  // copied, not moved
+    host.Kill();
+  }
 }
 
 TEST_F(FileListEndToEnd, ClipboardAsFileNameGivesOneLinePerSelectedRow) {
@@ -292,20 +339,31 @@ TEST_F(FileListEndToEnd, ClipboardAsFileNameGivesOneLinePerSelectedRow) {
   Select("f.dat", true);
   // "Se&nd To", then its third entry.
   Menu({'n', VK_DOWN, VK_DOWN, VK_RETURN});
-  std::string text;
   const std::string expected = folder + "\\a.txt\r\n" + folder + "\\c.dat\r\n" + folder + "\\f.dat";
-  EXPECT_TRUE(driver::WaitUntil(
-      [&] {
-        if (!OpenClipboard(nullptr)) return false;
-        HANDLE data = GetClipboardData(CF_TEXT);
-        const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-        text = chars ? chars : "";
-        if (chars) GlobalUnlock(data);
-        CloseClipboard();
-        return text == expected;
-      },
-      kTimeoutMs))
-      << text;
+  EXPECT_EQ(WaitForClipboardText(expected), expected);
+}
+
+TEST_F(FileListEndToEnd, ClipboardAsContentsGivesTheFilesText) {
+  struct Case {
+    const char* name;
+    const char* bytes;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"plain.txt", "first line\r\nsecond {line}", "first line\r\nsecond {line}"},  // the text as it stands
+      {"styled.rtf", "{\\rtf1\\ansi Hello {\\b bold}}", "Hello bold"},           // rich text as its words
+  };
+  for (const Case& c : cases) ASSERT_TRUE(driver::WriteWholeFile(folder + "\\" + c.name, c.bytes));
+  Start(folder);
+  for (const Case& c : cases) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    Select(c.name);
+    // "Se&nd To", then its second entry.
+    Menu({'n', VK_DOWN, VK_RETURN});
+    EXPECT_EQ(WaitForClipboardText(c.text), c.text) << c.name;
+  }
 }
 
 }  // namespace

@@ -77,18 +77,21 @@ TEST_F(TreeToolsTest, TreeSizeCountsTheFolderAndTheFoldersBelowItOnly) {
                                   {"Data2\\d.bin", 100000}, {"Empty\\", 0}});
   struct Case {
     std::string folder, message;
+    double bytes;
   };
   for (const Case& c : {
-           // 2,024 bytes: the sibling Data2, whose name extends Data's, is not counted.
-           Case{"Data", "Folder \"Data\"\rand all its Sub-Folders  =  1.98 KB"},
-           Case{"Data\\Sub\\Deep", "Folder \"Deep\"\rand all its Sub-Folders  =  1.00 KB"},
-           Case{"Empty", "Folder \"Empty\"\rand all its Sub-Folders  =  0.00 KB"},
+           // The sibling Data2, whose name extends Data's, is not counted.
+           Case{"Data", "Folder \"Data\"\rand all its Sub-Folders  =  1.98 KB", 2024},
+           Case{"Data\\Sub\\Deep", "Folder \"Deep\"\rand all its Sub-Folders  =  1.00 KB", 24},
+           Case{"Empty", "Folder \"Empty\"\rand all its Sub-Folders  =  0.00 KB", 0},
        }) {
     const std::string folder = known.Root + "\\" + c.folder;
     tree->OpenPath(folder);
     log.clear();
-    EXPECT_EQ(MessageOf([&] { tree->ShowTreeSize(tree->SelectedPath()); }), "=== TREE SIZE ===\r\r" + c.message)
+    double total = -1;
+    EXPECT_EQ(MessageOf([&] { total = tree->ShowTreeSize(tree->SelectedPath()); }), "=== TREE SIZE ===\r\r" + c.message)
         << c.folder;
+    EXPECT_EQ(total, c.bytes) << c.folder;
     EXPECT_EQ(log, std::vector<std::string>{"dir " + folder + "\\"}) << c.folder << ": opened again";
   }
   // The walk loaded the folders below the one it measured.

@@ -1,11 +1,13 @@
 // Hollimer's console drive chooser, driven from outside as a user would: the drop-down opens
 // with a click on its button, its tree is read across processes, and drives and a folder are
-// picked, among them the card reader without a card.
+// picked, among them the card reader without a card; the node under the pointer is the selected
+// one, and the drop-down's scroll bar takes clicks.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "testing/driver/files.h"
@@ -22,6 +24,14 @@ using namespace driver;
 namespace {
 
 const DWORD kTimeoutMs = 20000;
+// More folders on the console than the drop-down shows at once.
+constexpr int kClipFolders = 20;
+
+std::string ClipFolder(int n) {
+  char name[16];
+  std::snprintf(name, sizeof name, "\\Clips %02d", n);
+  return name;
+}
 
 class DriveComboTest : public ::testing::Test {
 protected:
@@ -40,6 +50,7 @@ protected:
   }
   void TearDown() override {
     program.Kill();
+    for (int n = 1; n <= kClipFolders; ++n) RemoveDirectoryA((consoleFolder + ClipFolder(n)).c_str());
     RemoveDirectoryA(consoleFolder.c_str());
   }
   // Every message posted to the program so far has been handled once this returns.
@@ -71,6 +82,26 @@ protected:
     FAIL() << "no node " << text << " in " << ::testing::PrintToString(Texts(tree));
   }
   bool MenuShows() { return !FindTopWindows({"", "#32768"}).empty(); }
+  HWND CaptureOfProgram() {
+    GUITHREADINFO info{sizeof info};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndCapture : nullptr;
+  }
+  // The pointer over the node's text, through the system's input, until the node is selected.
+  void Hover(HWND tree, const std::string& text) {
+    auto selected = [&] {
+      for (const TreeViewItem& item : TreeViewVisibleItems(tree))
+        if (item.text == text) return item.selected;
+      return false;
+    };
+    ASSERT_TRUE(WaitUntil([&] { auto t = Texts(tree); return std::find(t.begin(), t.end(), text) != t.end(); }, kTimeoutMs))
+        << "no node " << text << " in " << ::testing::PrintToString(Texts(tree));
+    for (const TreeViewItem& item : TreeViewVisibleItems(tree)) {
+      if (item.text != text) continue;
+      ASSERT_TRUE(PointAt(tree, {(item.textRect.left + item.textRect.right) / 2, (item.textRect.top + item.textRect.bottom) / 2}));
+      EXPECT_TRUE(WaitUntil(selected, kTimeoutMs)) << text << " not selected under the pointer";
+      return;
+    }
+  }
 
   std::string testRoot, consoleFolder;
   Process program;
@@ -125,6 +156,42 @@ TEST_F(DriveComboTest, PicksDrivesAndFoldersFromTheDropDown) {
   ASSERT_TRUE(ClickButton(FindChild(warning, {"OK"})));
   EXPECT_TRUE(WaitForWindowGone({"Warning", "", {}, program.Id()}, kTimeoutMs));
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(DriveComboTest, ThePointerSelectsEnterPicksAndTheScrollBarScrolls) {
+  for (int n = 1; n <= kClipFolders; ++n) CreateDirectoryA((consoleFolder + ClipFolder(n)).c_str(), nullptr);
+  HWND tree = OpenTree();
+  ASSERT_NE(tree, nullptr) << "the drop-down did not open";
+  Hover(tree, " (P:)  PSP ");
+  PostMessageA(tree, WM_KEYDOWN, VK_RIGHT, 0);
+  Hover(tree, "MP_ROOT");
+  PostMessageA(tree, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(tree); }, kTimeoutMs)) << "still open after Enter";
+  EXPECT_EQ(WindowText(combo), "MP_ROOT");
+
+  // The picked folder opened: more nodes than show, and a scroll bar.
+  ASSERT_EQ(OpenTree(), tree);
+  PostMessageA(tree, WM_KEYDOWN, VK_RIGHT, 0);
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        const auto t = Texts(tree);
+        return std::find(t.begin(), t.end(), "Clips 01") != t.end() && (GetWindowLongA(tree, GWL_STYLE) & WS_VSCROLL);
+      },
+      kTimeoutMs))
+      << "no scroll bar: " << ::testing::PrintToString(Texts(tree));
+  RECT client{};
+  GetClientRect(tree, &client);
+  POINT arrow{client.right + GetSystemMetrics(SM_CXVSCROLL) / 2, client.bottom - GetSystemMetrics(SM_CYVSCROLL) / 2};
+  const std::string first = Texts(tree).front();
+  ASSERT_TRUE(ClientToScreen(tree, &arrow) && SetCursorPos(arrow.x, arrow.y));
+  ASSERT_TRUE(WaitUntil([&] { return CaptureOfProgram() == nullptr; }, kTimeoutMs)) << "the capture stayed over the scroll bar";
+  ASSERT_TRUE(ClickScreen(arrow));
+  EXPECT_TRUE(WaitUntil([&] { return Texts(tree).front() != first; }, kTimeoutMs))
+      << "no scrolling: " << ::testing::PrintToString(Texts(tree));
+  EXPECT_TRUE(IsWindowVisible(tree)) << "closed by the scroll bar";
+  EXPECT_TRUE(TakeScreenshot(testRoot + "/hollimer-drop-down-scrolled.png"));
+  PostMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(tree); }, kTimeoutMs)) << "still open after Escape";
 }
 
 }  // namespace

@@ -53,6 +53,23 @@ TEST(DateTextTest, Patterns) {
     EXPECT_EQ(FormatDateTime(c.pattern, c.time), c.text) << c.pattern;
 }
 
+TEST(DateTextTest, SlashAndColonAreTheLocalesSeparators) {
+  const TCalendarTime morning{2024, 3, 5, 9, 7, 3, 45};
+  const TLocaleSeparators german{".", ",", ".", "."};
+  struct Case {
+    std::string pattern;
+    std::string text;
+  };
+  for (const Case& c : {
+           Case{"dd/mm/yyyy", "05.03.2024"},
+           Case{"hh:mm:ss", "09.07.03"},  // m after the hour and its separator is still minutes
+           Case{"hh:nn AM/PM", "09.07 AM"},
+           Case{"yyyy-mm-dd 'at' h:nn", "2024-03-05 at 9.07"},  // other characters and quoted text stay
+       })
+    EXPECT_EQ(FormatDateTime(c.pattern, morning, german), c.text) << c.pattern;
+  EXPECT_EQ(FormatDateTime("d/m h:nn", morning, {",", ".", "-", "h"}), "5-3 9h07");
+}
+
 TEST(DateTextTest, FileTimesShowInLocalTime) {
   const auto plusTwoHours = [](std::uint64_t t) { return t + 7200 * kTicksPerSecond; };
   EXPECT_EQ(FileTimeToText(kLeapDay - kTicksPerSecond, "dd/mm/yyyy", "hh:nn:ss", plusTwoHours),

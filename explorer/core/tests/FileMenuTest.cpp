@@ -120,6 +120,8 @@ TEST(FileMenuTest, MenuTablesAndTexts) {
                         Size{999999, "999 Mb"}, Size{1000000, "1,000 Mb"},
                         Size{4000000000LL, "4,000,000 Mb"}})  // a disk past 32-bit KB counts
     EXPECT_EQ(DriveSizeText(c.kb), c.text) << c.kb;
+  EXPECT_EQ(DriveSizeText(4000000000LL, "."), "4.000.000 Mb");
+  EXPECT_EQ(DriveSizeText(4000000000LL, ""), "4000000 Mb");  // a locale without a thousands separator
   EXPECT_TRUE(RowEditable("a.txt", "file"));
   EXPECT_TRUE(RowEditable("Sub", "dir"));
   EXPECT_FALSE(RowEditable(" Parent", "dir"));

@@ -82,6 +82,11 @@ TEST(FolderTreeTest, TreeSizeTextsAtTheirThresholds) {
            Case{5e12, "4,768,371.58 MB"},
        })
     EXPECT_EQ(TreeSizeText(c.bytes), c.text) << c.bytes;
+  // The locale's separators, as a German and a Swiss user see the sizes.
+  EXPECT_EQ(TreeSizeText(5e12, {".", ","}), "4.768.371,58 MB");
+  EXPECT_EQ(TreeSizeText(99999.0 * 1024, {"'", "."}), "99'999.00 KB");
+  EXPECT_EQ(TreeSizeMessage("Drive E:\\", 1536, {".", ","}),
+            "=== TREE SIZE ===\r\rDrive E:\\\rand all its Sub-Folders  =  1,50 KB");
 
   EXPECT_EQ(TreeSizeTitle("C:\\", true), "Drive C:\\");
   EXPECT_EQ(TreeSizeTitle("C:\\Data\\Clips", false), "Folder \"Clips\"");
@@ -96,22 +101,23 @@ TEST(FolderTreeTest, ContentsCaptions) {
   EXPECT_EQ(ContentsCaption("C:\\Data\\Clips\\", false), "Files in \" ..\\Clips \"");
 }
 
-TEST(FolderTreeTest, MenuEnabledByLevelAndClipboard) {
+TEST(FolderTreeTest, MenuEnabledByNodeKindAndClipboard) {
   // Index:                    0 New 1 Ren 2 Del 3 -  4 Cut 5 Copy 6 Paste 7 -  8 Size 9 Cont 10 - 11 Map 12 Dis 13 - 14 Prop
   using V = std::vector<bool>;
   struct Case {
-    int level;
+    std::optional<TNodeKind> kind;
     bool clipboard;
     V enabled;
   };
   for (const Case& c : {
-           Case{-1, true, V{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1, 0}},
-           Case{0, true, V{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1, 0}},
-           Case{1, true, V{1, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
-           Case{2, false, V{1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
-           Case{2, true, V{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+           Case{std::nullopt, true, V{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1, 0}},
+           Case{TNodeKind::Computer, true, V{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1, 0}},
+           Case{TNodeKind::Drive, true, V{1, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
+           Case{TNodeKind::Folder, false, V{1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
+           Case{TNodeKind::Folder, true, V{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
        })
-    EXPECT_EQ(TreeMenuEnabled(c.level, c.clipboard), c.enabled) << c.level << " " << c.clipboard;
+    EXPECT_EQ(TreeMenuEnabled(c.kind, c.clipboard), c.enabled)
+        << (c.kind ? static_cast<int>(*c.kind) : -1) << " " << c.clipboard;
 }
 
 TEST(FolderTreeTest, ItemsActByTagAndNetworkDriveByMask) {
