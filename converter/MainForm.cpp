@@ -154,6 +154,9 @@ void TMainForm::BuildTaskList() {
   for (const char* caption : {"Input File", "Length", "Size", "Status"})
     ltvTask->Columns()->Add()->SetCaption(caption);
   ltvTask->OnClick = Handler(this, &TMainForm::ltvTaskClick);
+  ltvTask->OnSelectItem = Handler(this, &TMainForm::ltvTaskSelectItem);
+  ltvTask->OnMouseMove = Handler(this, &TMainForm::ltvTaskMouseMove);
+  ltvTask->SetShowHint(true);
   ltvTask->OnDblClick = Handler(this, &TMainForm::ltvTaskDblClick);
   ltvTask->OnKeyDown = Handler(this, &TMainForm::ltvTaskKeyDown);
   ltvTask->OnResize = Handler(this, &TMainForm::ltvTaskResize);

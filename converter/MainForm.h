@@ -146,6 +146,10 @@ public:
   void tbtnUpClick(TObject* Sender);
   void tbtnDownClick(TObject* Sender);
   void ltvTaskClick(TObject* Sender);
+  // However a row is selected (mouse, keyboard, code), the output editors show it.
+  void ltvTaskSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+  // The hint of the row under the mouse: why its conversion failed.
+  void ltvTaskMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
   void ppmTaskPopup(TObject* Sender);
   void ltvTaskKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
   void ltvTaskResize(TObject* Sender);
@@ -233,7 +237,8 @@ private:
   // Asks the run to stop and ends the encoder job that runs.
   void RequestStop();
   void EndRun();
-  void MakeThumbnail(const std::string& inputPath, const std::string& outputPath);
+  // Writes the thumbnail of an output; true when the encoder reported the input without sound.
+  bool MakeThumbnail(const std::string& inputPath, const std::string& outputPath);
 
   std::string FProgramFolder;
   std::string FVersion;
@@ -247,6 +252,7 @@ private:
   std::unique_ptr<TStringList> FInputExts;
   std::string FInputMask;
   converter::RunClock FRunClock;
+  int FHintRow = -1;  // the row whose hint ltvTask holds
 };
 
 extern TMainForm* MainForm;

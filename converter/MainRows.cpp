@@ -18,6 +18,7 @@
 #include "converter/core/FileTypes.h"
 #include "converter/core/Paths.h"
 #include "converter/core/RowMoves.h"
+#include "converter/core/ShownText.h"
 #include "converter/core/TaskColumns.h"
 #include "converter/core/TextCase.h"
 
@@ -92,13 +93,19 @@ void TMainForm::ClearOutputEditor() {
 
 void TMainForm::AddFileToTaskList(const std::string& path) {
   panbg->SetVisible(false);
+  // A relative name would follow the current folder, which the open dialog moves, and could not
+  // be told from an output of the same name.
+  const std::string input = ExpandFileName(path);
   std::vector<std::string> captions;
   for (int i = 0; i < ltvTask->Items()->Count(); ++i)
     captions.push_back(ltvTask->Items()->Item(i)->Caption());
-  if (converter::HasInput(captions, path)) return;
-  const converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, path);
+  if (converter::HasInput(captions, input)) return;
+  converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
+  probe.Duration = converter::ListCellText(probe.Duration);
+  probe.Size = converter::ListCellText(probe.Size);
   ltvTask->Items()->Add();
-  SetTaskData(ltvTask->Items()->Count() - 1, converter::NewTaskRow(path, probe, FProfileExt));
+  // The caption needs no escaping: a full path cannot hold "<" or begin with "{".
+  SetTaskData(ltvTask->Items()->Count() - 1, converter::NewTaskRow(input, probe, FProfileExt));
 }
 
 void TMainForm::AddFolderToTaskList(const std::string& folder) {
@@ -201,6 +208,18 @@ void TMainForm::ltvTaskClick(TObject*) {
   SetProfileDetailValue(0, kStartTime, row.SubItems[converter::siStart]);
   SetProfileDetailValue(0, kEndTime, row.SubItems[converter::siEnd]);
   SetProfileDetailValue(3, kTitle, row.SubItems[converter::siTitle]);
+}
+
+void TMainForm::ltvTaskSelectItem(TObject* Sender, TListItem*, bool) { ltvTaskClick(Sender); }
+
+void TMainForm::ltvTaskMouseMove(TObject*, TShiftState, int X, int Y) {
+  const TListItem* item = ltvTask->GetItemAt(X, Y);
+  const int row = item ? item->Index() : -1;
+  if (row == FHintRow) return;
+  // The hint shown belongs to the row left behind; the next move starts the new row's.
+  FHintRow = row;
+  Application->CancelHint();
+  ltvTask->SetHint(row < 0 ? "" : converter::HintText(GetTaskData(row).SubItems[converter::siFailure]));
 }
 
 void TMainForm::ppmTaskPopup(TObject*) {

@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "converter/MainForm.h"
 #include "converter/PowerOff.h"
 #include "converter/Settings.h"
 #include "converter/ShellOpen.h"
 #include "converter/core/EncoderCommands.h"
+#include "converter/core/JobReport.h"
 #include "converter/core/OutputNaming.h"
 #include "converter/core/Paths.h"
 #include "converter/core/Profiles.h"
@@ -131,10 +133,13 @@ void TMainForm::ShowRunProgress(int currentPercent, int totalPercent) {
   labTotalProgress->SetCaption(PercentText(totalPercent));
 }
 
-void TMainForm::MakeThumbnail(const std::string& inputPath, const std::string& outputPath) {
+bool TMainForm::MakeThumbnail(const std::string& inputPath, const std::string& outputPath) {
+  std::string report;
   const JobEnd end = FEncoder->Run(converter::ThumbnailCommandLine(inputPath, outputPath),
-                                    [](const std::string&) {}, LetMessagesRun);
+                                    [&report](const std::string& chunk) { report += chunk; },
+                                    LetMessagesRun);
   if (end.Start == JobStart::ProcessFailed) ShowMessage(converter::JobStartMessage(end.Start));
+  return converter::InputLacksSound(report);
 }
 
 void TMainForm::EndRun() {
@@ -172,26 +177,33 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
   converter::RunProgress progress(total);
   const converter::TGeneralPreferences preferences = SettingForm->GeneralPreferences();
   const converter::OutputSettings naming{converter::AddBackslash(edtOutputdir->Text()), profileExt,
-                                         preferences.Overwrite, FileExists};
+                                         preferences.Overwrite, FileExists, SameFile};
+  std::vector<std::string> outputs;  // of the rows before, which no later row may replace
 
   int failed = 0;
+  std::string failureReason;  // of the last row that failed
   for (int i = 0; i < count; ++i) {
     LetMessagesRun();
     const converter::ltvItemData row = GetTaskData(i);
     SetRowStatus(i, converter::kStatusConverting);
     labConvertingFile->SetCaption(converter::FileNameOf(row.Caption));
-    const std::string output = converter::OutputPath(row, i, naming);
+    const std::string output = converter::OutputPath(row, i, naming, outputs);
+    outputs.push_back(output);
     const std::string thumbnail = converter::ThumbnailPath(output);
     const FileStamp outputBefore(output), thumbnailBefore(thumbnail);
-    // A stop that came before a job starts leaves the row unconverted.
-    if (FRunState == 1) MakeThumbnail(row.Caption, output);
+    // A stop that came before a job starts leaves the row unconverted. The thumbnail job's
+    // report of the input tells whether the conversion must add a silent track.
+    const bool lacksSound = FRunState == 1 && MakeThumbnail(row.Caption, output);
     bool converted = false;
+    std::string report;
     if (FRunState == 1) {
       progress.StartRow(row.Seconds(converter::siConvertLength));
+      const std::string inputs = lacksSound ? converter::SilentTrackInput() : "";
       const JobEnd end = FEncoder->Run(
-          converter::ConversionCommandLine(row.Caption, options + converter::TrimOptions(row),
-                                           output),
+          converter::ConversionCommandLine(
+              row.Caption, inputs + options + converter::TrimOptions(row), output),
           [&](const std::string& chunk) {
+            report += chunk;
             progress.ReadChunk(chunk);
             ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
           },
@@ -208,11 +220,15 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
       return;
     }
     progress.FinishRow();
+    const std::string reason = converted ? "" : converter::FailureReason(report);
+    ltvTask->Items()->Item(i)->SubItems()->SetStrings(converter::siFailure, reason);
+    FHintRow = -1;  // the row under the mouse may have a new hint
     if (converted) {
       SetRowStatus(i, converter::kStatusComplete);
     } else {
       // No broken video may wait beside the good ones to be transferred.
       ++failed;
+      failureReason = reason;
       SetRowStatus(i, converter::kStatusFailed);
       RemoveIfWritten(output, outputBefore);
       RemoveIfWritten(thumbnail, thumbnailBefore);
@@ -224,7 +240,8 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
   FRunState = 0;
   FEncoder.reset();
   const converter::RunCompletion completion =
-      converter::CompleteRun(failed, count, preferences.AutoTurnOff, preferences.AutoExit);
+      converter::CompleteRun(failed, count, preferences.AutoTurnOff, preferences.AutoExit,
+                             failureReason);
   switch (completion.Action) {
     case converter::RunCompletion::TurnOff:
       converter::TurnOffComputer();

@@ -26,6 +26,10 @@ std::string ConversionCommandLine(const std::string& inputPath, const std::strin
   return " -y -i " + Quoted(inputPath) + options + " " + Quoted(outputPath);
 }
 
+std::string SilentTrackInput() {
+  return " -f lavfi -i anullsrc=channel_layout=stereo:sample_rate=48000 -shortest";
+}
+
 std::string TrimOptions(const ltvItemData& row) {
   std::string options;
   if (row.Seconds(siStart) != row.Seconds(siInitialStart)) options += " -ss " + row.SubItems[siStart];

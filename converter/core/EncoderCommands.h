@@ -10,9 +10,14 @@ namespace converter {
 std::string ProbeCommandLine(const std::string& inputPath);
 // A 160x120 single frame taken at time 0, written to ThumbnailPath(outputPath).
 std::string ThumbnailCommandLine(const std::string& inputPath, const std::string& outputPath);
-// options: the profile's option string (every option starting with a blank) + TrimOptions(row).
+// options: SilentTrackInput() for an input without sound, then the profile's option string (every
+// option starting with a blank) + TrimOptions(row).
 std::string ConversionCommandLine(const std::string& inputPath, const std::string& options,
                                   const std::string& outputPath);
+
+// A second input of endless silence, which the encoder takes as the output's sound when the
+// input has none (the console's format needs a sound track); the output ends with the video.
+std::string SilentTrackInput();
 
 // " -ss <start text>" when the row's start moved from its initial start, then " -t <length in
 // whole seconds>" when its length to convert differs from the duration.

@@ -1,14 +1,19 @@
 #include "converter/core/OutputNaming.h"
 
+#include <algorithm>
+
 #include "converter/core/Paths.h"
-#include "converter/core/TextCase.h"
 
 namespace converter {
 
-std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings) {
+std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings,
+                       const std::vector<std::string>& earlierOutputs) {
   const std::string base = AddBackslash(settings.Folder) + row.SubItems[siOutputName];
   const auto taken = [&](const std::string& path) {
-    return SameText(path, row.Caption) || (!settings.Overwrite && settings.Exists(path));
+    const auto samePath = [&](const std::string& other) { return settings.SameFile(path, other); };
+    return samePath(row.Caption) ||
+           std::any_of(earlierOutputs.begin(), earlierOutputs.end(), samePath) ||
+           (!settings.Overwrite && settings.Exists(path));
   };
   const std::string path = base + settings.ProfileExt;
   if (!taken(path)) return path;

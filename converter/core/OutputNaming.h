@@ -1,12 +1,15 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "converter/core/TaskRows.h"
 
 namespace converter {
 
 using FileExists = std::function<bool(const std::string& path)>;
+// Whether two paths name one file, as the file system decides.
+using SameFileTest = std::function<bool(const std::string& a, const std::string& b)>;
 
 // What the run names its outputs by.
 struct OutputSettings {
@@ -14,14 +17,17 @@ struct OutputSettings {
   std::string ProfileExt;  // "." + the output type of the profile the run uses
   bool Overwrite = false;  // false: an existing file is never replaced
   FileExists Exists;
+  SameFileTest SameFile;
 };
 
 // The output path of row rowIndex (counted from 0): the folder, the row's output name and the
 // profile's extension. When that file exists and may not be overwritten, or when it is the input
-// itself (compared without case), the name gets "_" + the row number (counted from 1) and the
-// row's own extension; the first such name that is free is taken, counting the number up. The
-// result is never the input path.
-std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings);
+// itself or an output the run named for an earlier row (all compared with settings.SameFile),
+// the name gets "_" + the row number (counted from 1) and the row's own extension; the first
+// such name that is free is taken, counting the number up. The result is never the input path
+// and never one of earlierOutputs.
+std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings,
+                       const std::vector<std::string>& earlierOutputs = {});
 
 // The thumbnail beside an output: the output's file name without extension + ".THM", in the
 // output's folder (a dot in a folder name is never taken for the extension).

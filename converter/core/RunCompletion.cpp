@@ -6,9 +6,12 @@ bool ConversionSucceeded(unsigned long exitCode, long long outputBytes) {
   return exitCode == 0 && outputBytes > 0;
 }
 
-RunCompletion CompleteRun(int failedRows, int rows, bool turnOff, bool exit) {
+RunCompletion CompleteRun(int failedRows, int rows, bool turnOff, bool exit,
+                          const std::string& failureReason) {
+  const std::string reason = failedRows == 1 ? failureReason : "";
   if (failedRows == rows)
-    return {RunCompletion::NothingConverted, "No file could be converted.", "Failed"};
+    return {RunCompletion::NothingConverted,
+            "No file could be converted." + (reason.empty() ? "" : "\n\n" + reason), "Failed"};
   if (turnOff) return {RunCompletion::TurnOff, "", ""};
   if (exit) return {RunCompletion::Exit, "", ""};
   const std::string question = "Would you like to transfer them to PSP now?";
@@ -17,7 +20,8 @@ RunCompletion CompleteRun(int failedRows, int rows, bool turnOff, bool exit) {
             "Complete"};
   return {RunCompletion::AskToTransfer,
           std::to_string(failedRows) + " of " + std::to_string(rows) +
-              " files could not be converted. " + question,
+              " files could not be converted." + (reason.empty() ? " " : "\n\n" + reason + "\n\n") +
+              question,
           "Complete"};
 }
 

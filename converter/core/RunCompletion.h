@@ -21,7 +21,9 @@ struct RunCompletion {
 };
 
 // The turn-off and exit options stand as the settings dialog has them. Failed rows are counted
-// in the question, so it never claims a success that did not happen.
-RunCompletion CompleteRun(int failedRows, int rows, bool turnOff, bool exit);
+// in the question, so it never claims a success that did not happen. When one row failed, the
+// text gives its failureReason (the encoder's error line) after the count, on a line of its own.
+RunCompletion CompleteRun(int failedRows, int rows, bool turnOff, bool exit,
+                          const std::string& failureReason = "");
 
 }  // namespace converter

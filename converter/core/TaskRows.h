@@ -21,6 +21,7 @@ enum TaskSubItem {
   siStart,
   siEnd,
   siTitle,          // shown in the advanced editor's "Title" row
+  siFailure,        // why the row's last conversion failed, in the encoder's words; may be empty
   TaskSubItemCount
 };
 

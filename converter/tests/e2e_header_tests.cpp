@@ -114,7 +114,7 @@ TEST_F(ConverterHeader, StaysFlatAndGreyThroughDividerDragAndResizeAndSortsNothi
   WriteFile("b.avi");
   WriteFile("a.avi");
   ASSERT_TRUE(Start("b.avi a.avi"));
-  const std::vector<std::string> unsorted{"b.avi", "a.avi"};
+  const std::vector<std::string> unsorted{Path("b.avi"), Path("a.avi")};
   ASSERT_EQ(Captions(), unsorted);
   // Above other tests' windows, where the real pointer reaches it.
   ASSERT_TRUE(SetWindowPos(Main(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE));

@@ -420,7 +420,7 @@ TEST_F(ProfileRun, TheEditorsValuesBecomeTheOptionsOfTheRun) {
   // The options in the profile's order, between the input and the run's own options.
   EXPECT_THAT(conversion,
               ::testing::HasSubstr(
-                  "\"clip.avi\" -s 640x480 -vcodec mpeg4 -title \"My Video\" -ar 24000 "));
+                  "\\clip.avi\" -s 640x480 -vcodec mpeg4 -title \"My Video\" -ar 24000 "));
   EXPECT_EQ(driver::ReadWholeFile(profile), kGamma);
   // Idle again once the box has gone: Start can be pressed.
   EXPECT_TRUE(driver::WaitUntil([&] {

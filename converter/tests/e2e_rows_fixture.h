@@ -97,6 +97,28 @@ class ConverterTask : public ::testing::Test {
     GetWindowRect(reinterpret_cast<HWND>(header), &r);
     driver::ClickAt(TaskList(), POINT{40, r.bottom - r.top + 6});
   }
+  // The hint that shows while the pointer rests on the first task row; empty when none came.
+  std::string FirstRowHint() const {
+    DWORD_PTR header = 0;
+    SendMessageTimeoutA(TaskList(), LVM_GETHEADER, 0, 0, SMTO_ABORTIFHUNG, 5000, &header);
+    RECT r;
+    GetWindowRect(reinterpret_cast<HWND>(header), &r);
+    driver::WindowQuery hints;
+    hints.className = "THintWindow";
+    hints.processId = ProcessId();
+    std::string text;
+    // A hint starts once the pointer moved within the row; it moves on until one shows.
+    int x = 40;
+    driver::WaitUntil(
+        [&] {
+          driver::PointAt(TaskList(), POINT{x = 100 - x, r.bottom - r.top + 6});
+          const std::vector<HWND> shown = driver::FindTopWindows(hints);
+          if (!shown.empty()) text = driver::WindowText(shown.front());
+          return !text.empty();
+        },
+        10000);
+    return text;
+  }
   // Output editor: its value cells start right of the 95-pixel keys, a row every 18 pixels.
   // Presses the value of the row and types the text into the editor shown there.
   bool Type(int row, const std::string& text) const {

@@ -27,7 +27,8 @@ TEST_F(ConverterRows, CommandLineTakesSupportedFilesAndTheSupportedFilesOfFolder
   ASSERT_TRUE(CreateDirectoryA(Path("dirX").c_str(), nullptr));
   for (const char* name : {"e.wmv", "d.mkv", "c.MP4"}) WriteFile(std::string("dirX\\") + name);
   ASSERT_TRUE(Start("a.avi b.txt dirX"));
-  EXPECT_EQ(Captions(), (Texts{"a.avi", "dirX\\c.MP4", "dirX\\e.wmv"}));
+  // Every input is held by its full name: the current folder may change later.
+  EXPECT_EQ(Captions(), (Texts{Path("a.avi"), Path("dirX\\c.MP4"), Path("dirX\\e.wmv")}));
   EXPECT_EQ(Logged().size(), 3u);  // one probe each
   EXPECT_TRUE(Converter().Close());
 }
@@ -87,6 +88,42 @@ TEST_F(ConverterRows, StartAndEndTrimTheRowAStartEqualToTheEndIsRejected) {
   const std::string trimmed = " -ss 00:00:10 -t 52 \"" + Path("out") + "\\short.mp4\"";
   ASSERT_GE(line.size(), trimmed.size());
   EXPECT_EQ(line.substr(line.size() - trimmed.size()), trimmed);
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The old behaviour kept the editors on the row clicked last, so the edit gave the second row
+// the first row's output name and times.
+TEST_F(ConverterRows, AnEditAfterTheDownKeyChangesOnlyTheRowItSelected) {
+  WriteFile("a.avi");
+  WriteFile("b.avi");
+  CreateDirectoryA(Path("out").c_str(), nullptr);
+  WritePreferences(e2e::RunPreferences(Path("out") + "\\"));
+  ASSERT_TRUE(Start("a.avi b.avi"));
+  ClickFirstRow();
+  PostMessageA(TaskList(), WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageA(TaskList(), WM_KEYUP, VK_DOWN, 1);
+  const auto secondSelected = [&] {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(TaskList(), LVM_GETITEMSTATE, 1, LVIS_SELECTED, SMTO_ABORTIFHUNG, 5000,
+                        &state);
+    return state == LVIS_SELECTED;
+  };
+  ASSERT_TRUE(driver::WaitUntil(secondSelected, 10000));
+  ASSERT_TRUE(Type(1, "00:00:10"));
+  ASSERT_TRUE(Type(2, "00:00:50"));
+  ASSERT_TRUE(Type(1, "00:00:10"));  // leaves the end's row
+  ASSERT_TRUE(RunAll());
+  const Texts logged = Logged();
+  const auto conversionOf = [&](const std::string& input) {
+    for (const std::string& line : logged)
+      if (line.find(input + "\" -") != std::string::npos && line.find(".THM") == std::string::npos)
+        return line;
+    return std::string();
+  };
+  const std::string a = conversionOf("a.avi"), b = conversionOf("b.avi");
+  EXPECT_EQ(a.find(" -ss "), std::string::npos) << a;
+  EXPECT_NE(a.find("\\out\\a.mp4\""), std::string::npos) << a;
+  EXPECT_NE(b.find(" -ss 00:00:10 -t 40 \"" + Path("out") + "\\b.mp4\""), std::string::npos) << b;
   EXPECT_TRUE(Converter().Close());
 }
 

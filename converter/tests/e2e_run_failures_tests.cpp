@@ -74,19 +74,23 @@ class ConverterFailures : public e2e::ConverterTask {
 };
 
 // The old behaviour marked such rows "Complete" and said the conversion had succeeded.
-TEST_F(ConverterFailures, AFailedConversionReadsFailedAndLeavesNothingToTransfer) {
+// The old behaviour gave no reason: the row read "Failed" and the message counted it.
+TEST_F(ConverterFailures, AFailedConversionReadsFailedSaysWhyAndLeavesNothingToTransfer) {
   struct Case {
     const char* inputs;
     std::vector<std::string> statuses;
     const char* caption;
-    const char* text;
+    std::string text;
     bool olderOutput;  // an output of an earlier run under the failed row's name
   };
+  const std::string reason = Path("bad.avi") + ": Invalid data found when processing input";
   const Case cases[] = {
-      {"bad.avi", {"Failed"}, "Failed", "No file could be converted.", false},
+      {"bad.avi", {"Failed"}, "Failed", "No file could be converted.\n\n" + reason, false},
       // The total bar counts the failed row as done.
       {"bad.avi good.avi", {"Failed", "Complete"}, "Complete",
-       "1 of 2 files could not be converted. Would you like to transfer them to PSP now?", true},
+       "1 of 2 files could not be converted.\n\n" + reason +
+           "\n\nWould you like to transfer them to PSP now?",
+       true},
   };
   Script(kBadInput);
   WriteFile("bad.avi", "not a video");
@@ -111,6 +115,7 @@ TEST_F(ConverterFailures, AFailedConversionReadsFailedAndLeavesNothingToTransfer
     EXPECT_EQ(driver::FileExists(out + "good.THM"), c.statuses.size() == 2) << c.inputs;
     EXPECT_EQ(driver::DialogButtonTexts(box).size(), c.statuses.size()) << c.inputs;  // OK; Yes, No
     EXPECT_TRUE(driver::PressDialogButton(box, c.statuses.size() == 2 ? IDNO : IDOK));
+    EXPECT_EQ(FirstRowHint(), reason) << c.inputs;
     EXPECT_TRUE(Converter().Close()) << c.inputs;
   }
 }

@@ -51,6 +51,7 @@ TEST_F(ConverterRealRun, ClipsConvertToTheProfileWithAThumbnailEach) {
     EXPECT_EQ(output.height, 272);
     EXPECT_NEAR(output.seconds, 3, 0.5);
     EXPECT_EQ(DecodedSize(Out() + name + ".THM"), std::make_pair(160, 120));
+    EXPECT_EQ(output.audioStreams, 1) << output.report;
   }
   EXPECT_TRUE(Converter().Close());
 }
@@ -75,19 +76,52 @@ TEST_F(ConverterRealRun, ATextFileNamedAsAVideoFailsAndTheClipBesideItConverts) 
   Converter().Press(e2e::kStart);
   const HWND box = driver::WaitForMessageBox("Complete", kConversionTimeoutMs, ProcessId());
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(driver::MessageBoxText(box),
-            "1 of 2 files could not be converted. Would you like to transfer them to PSP now?");
+  const std::string text = driver::MessageBoxText(box);
   const auto rows = Rows();
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].at(3), "Failed");
   EXPECT_EQ(rows[1].at(3), "Complete");
   EXPECT_TRUE(driver::PressDialogButton(box, IDNO));
+  // The encoder's reason, on the failed row's hint and in the closing words.
+  const std::string reason = FirstRowHint();
+  EXPECT_NE(reason.find("bad.avi"), std::string::npos) << reason;
+  EXPECT_EQ(text, "1 of 2 files could not be converted.\n\n" + reason +
+                      "\n\nWould you like to transfer them to PSP now?");
   EXPECT_FALSE(driver::FileExists(Out() + "bad.mp4"));
   EXPECT_FALSE(driver::FileExists(Out() + "bad.THM"));
   const driver::ClipInfo output = Output("good.mp4");
   EXPECT_EQ(output.videoCodec, "h264") << output.report;
   EXPECT_EQ(output.width, 480);
   EXPECT_EQ(output.height, 272);
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The old behaviour handed the encoder "clip.mp4" as input and as output, so the input was
+// replaced by a copy of its own beginning and the run said it had succeeded.
+TEST_F(ConverterRealRun, ARelativeInputInTheOutputFolderStaysAsItWasAndTheOutputTakesANumber) {
+  ASSERT_TRUE(driver::GenerateClip(driver::RealEncoderPath(), Path("clip.mp4"), 3, 640, 480));
+  const std::string input = driver::ReadWholeFile(Path("clip.mp4"));
+  WritePreferences(e2e::RunPreferences(Path(""), true));  // Overwrite on
+  ASSERT_TRUE(Start("clip.mp4"));  // the program folder is the current one
+  ASSERT_TRUE(RunAll(kConversionTimeoutMs));
+  EXPECT_TRUE(driver::ReadWholeFile(Path("clip.mp4")) == input) << "the input changed";
+  const driver::ClipInfo output = driver::Probe(driver::RealEncoderPath(), Path("clip_1.mp4"));
+  EXPECT_EQ(output.videoCodec, "h264") << output.report;
+  EXPECT_NEAR(output.seconds, 3, 0.5) << output.report;
+  EXPECT_TRUE(Converter().Close());
+}
+
+// The old behaviour failed such a clip: the console's format needs a sound track.
+TEST_F(ConverterRealRun, AClipWithoutSoundConvertsWithASilentTrack) {
+  ASSERT_TRUE(driver::GenerateSilentClip(driver::RealEncoderPath(), Path("silent.mov"), 3, 320, 240));
+  ASSERT_EQ(driver::Probe(driver::RealEncoderPath(), Path("silent.mov")).audioStreams, 0);
+  ASSERT_TRUE(Start("silent.mov"));
+  ASSERT_TRUE(RunAll(kConversionTimeoutMs));
+  EXPECT_EQ(Rows().at(0).at(3), "Complete");
+  const driver::ClipInfo output = Output("silent.mp4");
+  EXPECT_EQ(output.videoStreams, 1) << output.report;
+  EXPECT_EQ(output.audioStreams, 1) << output.report;
+  EXPECT_NEAR(output.seconds, 3, 0.5) << output.report;
   EXPECT_TRUE(Converter().Close());
 }
 

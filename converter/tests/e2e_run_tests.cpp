@@ -92,6 +92,29 @@ TEST_F(ConverterRun, ThumbnailThenConversionOfEachRowThenTheQuestion) {
   EXPECT_TRUE(Converter().Close());
 }
 
+// The thumbnail job's report of the input decides: a silent track only where the input has none.
+TEST_F(ConverterRun, OnlyAnInputWithoutSoundGetsASilentTrack) {
+  const std::string pictures =
+      "say Input #0, avi, from '{input}':\n"
+      "say     Stream #0:0: Video: mpeg4, yuv420p, 320x240, 25 fps\n";
+  Script("[thumbnail silent.avi]\n" + pictures + "[thumbnail sound.avi]\n" + pictures +
+         "say     Stream #0:1: Audio: mp3, 44100 Hz, stereo\n");
+  WriteFile("silent.avi");
+  WriteFile("sound.avi");
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start("silent.avi sound.avi"));
+  Converter().Press(e2e::kStart);
+  AnswerComplete(IDNO);
+  const std::string silentTrack =
+      " -f lavfi -i anullsrc=channel_layout=stereo:sample_rate=48000 -shortest";
+  const std::vector<std::string> conversions = Conversions();
+  ASSERT_EQ(conversions.size(), 2u);
+  EXPECT_EQ(conversions[0].rfind(" -y -i \"" + Path("silent.avi") + "\"" + silentTrack + " ", 0), 0u)
+      << conversions[0];
+  EXPECT_EQ(conversions[1].find(silentTrack), std::string::npos) << conversions[1];
+  EXPECT_TRUE(Converter().Close());
+}
+
 TEST_F(ConverterRun, AMissingOutputFolderConvertsNothing) {
   WriteFile("clip.avi");
   WritePreferences(e2e::RunPreferences(Path("missing") + "\\"));

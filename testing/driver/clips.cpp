@@ -28,6 +28,11 @@ bool GenerateClip(const std::string& encoder, const std::string& path, double se
   return Encode(encoder, "testsrc=", seconds, width, height, true, "-shortest", path);
 }
 
+bool GenerateSilentClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height) {
+  return Encode(encoder, "testsrc=", seconds, width, height, false, "-an", path);
+}
+
 bool GenerateColourClip(const std::string& encoder, const std::string& path, double seconds,
                         int width, int height, bool withTone) {
   return Encode(encoder, "color=c=blue:", seconds, width, height, withTone,
@@ -55,6 +60,10 @@ ClipInfo ParseProbeReport(const std::string& report) {
     info.width = std::stoi(match[2]);
     info.height = std::stoi(match[3]);
   }
+  const std::regex stream(R"((^|\n) *Stream #0:\d+[^:\r\n]*: (Video|Audio):)");
+  for (auto it = std::sregex_iterator(report.begin(), report.end(), stream);
+       it != std::sregex_iterator(); ++it)
+    ++((*it)[2] == "Video" ? info.videoStreams : info.audioStreams);
   return info;
 }
 

@@ -8,6 +8,10 @@ namespace driver {
 bool GenerateClip(const std::string& encoder, const std::string& path, double seconds,
                   int width, int height);
 
+// Makes a test clip like GenerateClip, with pictures only: no sound track at all.
+bool GenerateSilentClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height);
+
 // Makes a solid blue AVI of uncompressed frames (bgr24), with a PCM tone when asked: a clip
 // that Wine's media framework can play. True when the file was written.
 bool GenerateColourClip(const std::string& encoder, const std::string& path, double seconds,
@@ -20,6 +24,8 @@ struct ClipInfo {
   std::string videoCodec;  // e.g. "mpeg4", "h264"
   int width = 0;
   int height = 0;
+  int videoStreams = 0;  // of the first input
+  int audioStreams = 0;
   std::string report;      // the encoder's whole output
 };
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
+
+#include "converter/core/TextCase.h"
 
 namespace converter {
 namespace {
@@ -14,7 +17,16 @@ class OutputPathTest : public ::testing::Test {
     return OutputPath(row, rowIndex, settings);
   }
   std::set<std::string> files;
-  OutputSettings settings{R"(C:\Out)", ".mp4", false, [this](const std::string& path) { return files.count(path) > 0; }};
+  // As the file system decides: a name without a folder is taken in the current folder, and
+  // case does not count.
+  static bool SameFile(const std::string& a, const std::string& b) {
+    const auto full = [](const std::string& path) {
+      return path.find('\\') == std::string::npos ? R"(C:\Out\)" + path : path;
+    };
+    return SameText(full(a), full(b));
+  }
+  OutputSettings settings{R"(C:\Out)", ".mp4", false,
+                          [this](const std::string& path) { return files.count(path) > 0; }, SameFile};
 };
 
 TEST_F(OutputPathTest, AFreeNameIsTheFolderTheNameAndTheProfilesExtension) {
@@ -49,6 +61,32 @@ TEST_F(OutputPathTest, TheInputIsNeverTheOutputWhateverTheCase) {
   settings.Overwrite = true;
   EXPECT_EQ(PathOf(R"(C:\Out\clip.mp4)", 0), R"(C:\Out\clip_1.mp4)");
   EXPECT_EQ(PathOf(R"(c:\out\clip.MP4)", 0), R"(C:\Out\clip_1.mp4)");
+}
+
+TEST_F(OutputPathTest, TheInputIsComparedAsTheFileSystemDoes) {
+  settings.Overwrite = true;
+  files.insert(R"(C:\Out\clip.mp4)");
+  EXPECT_EQ(PathOf("clip.mp4", 0), R"(C:\Out\clip_1.mp4)");
+  EXPECT_EQ(PathOf("CLIP.MP4", 3), R"(C:\Out\CLIP_4.mp4)");
+}
+
+TEST_F(OutputPathTest, NoTwoRowsOfARunShareAnOutput) {
+  settings.Overwrite = true;
+  struct Case {
+    std::vector<std::string> earlier;
+    std::string output;
+    const char* note;
+  };
+  for (const Case& c : {
+           Case{{}, R"(C:\Out\clip.mp4)", "the first row"},
+           Case{{R"(C:\Out\CLIP.mp4)"}, R"(C:\Out\clip_2.mp4)", "an earlier row took the name"},
+           Case{{R"(C:\Out\clip.mp4)", R"(C:\Out\clip_2.mp4)"}, R"(C:\Out\clip_3.mp4)",
+                "and the renamed one too"},
+           Case{{R"(C:\Out\other.mp4)"}, R"(C:\Out\clip.mp4)", "another name is no bar"},
+       }) {
+    const ltvItemData row = NewTaskRow(R"(D:\In\clip.avi)", {}, ".mp4");
+    EXPECT_EQ(OutputPath(row, 1, settings, c.earlier), c.output) << c.note;
+  }
 }
 
 TEST_F(OutputPathTest, TheRenamedFileIsNeverTheInputEither) {

@@ -48,6 +48,22 @@ TEST(RunCompletionTest, TheClosingWordsCountTheFailedRowsAndNeverClaimSuccess) {
     EXPECT_EQ(completion.Text, c.text) << name;
   }
   EXPECT_EQ(CompleteRun(0, 1, false, false).Caption, "Complete");
+}
+
+TEST(RunCompletionTest, TheReasonOfTheOneFailedRowIsGiven) {
+  const std::string reason = "PSP mode need one video and one audio stream";
+  struct Case {
+    int failed, rows;
+    std::string text;
+  };
+  for (const Case& c : {
+           Case{1, 1, "No file could be converted.\n\n" + reason},
+           Case{1, 3, "1 of 3 files could not be converted.\n\n" + reason +
+                          "\n\nWould you like to transfer them to PSP now?"},
+           // two reasons would not say which file each belongs to
+           Case{2, 3, "2 of 3 files could not be converted. Would you like to transfer them to PSP now?"},
+       })
+    EXPECT_EQ(CompleteRun(c.failed, c.rows, false, false, reason).Text, c.text) << c.failed;
   EXPECT_EQ(CompleteRun(1, 1, false, false).Caption, "Failed");
 }
 
