@@ -1,5 +1,6 @@
 #include "framework/Dialogs.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -163,6 +164,17 @@ UINT_PTR CALLBACK TOpenDialog::Hook(HWND wnd, UINT msg, WPARAM, LPARAM lParam) {
     SetPropA(wnd, "TessarkDialog", reinterpret_cast<HANDLE>(reinterpret_cast<OPENFILENAMEA*>(lParam)->lCustData));
     return 0;
   }
+  // As the user selects, the buffer grows to hold the folder and the selected names (the name
+  // box holds them quoted and apart, which takes more than the answer does).
+  if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_SELCHANGE) {
+    auto* dialog = static_cast<TOpenDialog*>(GetPropA(wnd, "TessarkDialog"));
+    if (!dialog) return 0;
+    const HWND shown = GetParent(wnd);
+    const size_t folder = (size_t)SendMessageA(shown, CDM_GETFOLDERPATH, 0, 0);
+    const size_t names = (size_t)SendMessageA(shown, CDM_GETSPEC, 0, 0);
+    dialog->GrowNames(*reinterpret_cast<OFNOTIFYA*>(lParam)->lpOFN, folder + names + 2);
+    return 0;
+  }
   if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_INITDONE) {
     auto* dialog = static_cast<TOpenDialog*>(GetPropA(wnd, "TessarkDialog"));
     if (!dialog) return 0;
@@ -177,17 +189,24 @@ UINT_PTR CALLBACK TOpenDialog::Hook(HWND wnd, UINT msg, WPARAM, LPARAM lParam) {
   return 0;
 }
 
+void TOpenDialog::GrowNames(OPENFILENAMEA& ofn, size_t needed) {
+  if (needed <= FNames.size()) return;
+  FNames.resize(std::max(needed, 2 * FNames.size()), '\0');
+  ofn.lpstrFile = FNames.data();
+  ofn.nMaxFile = (DWORD)FNames.size();
+}
+
 bool TOpenDialog::Execute() {
   std::string filter = PlatformFilter(FFilter);
-  std::vector<char> buffer(FOptions & ofAllowMultiSelect ? 65536 : MAX_PATH * 2, '\0');
-  FFileName.copy(buffer.data(), buffer.size() - 1);
+  FNames.assign(FOptions & ofAllowMultiSelect ? 65536 : MAX_PATH * 2, '\0');
+  FFileName.copy(FNames.data(), FNames.size() - 1);
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = Application->DialogOwner();
   ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = FFilterIndex;
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = (DWORD)buffer.size();
+  ofn.lpstrFile = FNames.data();
+  ofn.nMaxFile = (DWORD)FNames.size();
   ofn.lpstrInitialDir = FInitialDir.empty() ? nullptr : FInitialDir.c_str();
   ofn.lpstrTitle = FTitle.empty() ? nullptr : FTitle.c_str();
   ofn.lpstrDefExt = FDefaultExt.empty() ? nullptr : FDefaultExt.c_str();
@@ -204,8 +223,15 @@ bool TOpenDialog::Execute() {
   ofn.lpfnHook = Hook;
   ofn.lCustData = reinterpret_cast<LPARAM>(this);
   bool chosen = RunDialog(ofn);
+  // Names typed into the name box are not announced as they grow: when they do not fit, the
+  // platform refuses them, and the dialog is shown again with twice the room.
+  while (!chosen && CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+    GrowNames(ofn, FNames.size() + 1);
+    FNames[0] = '\0';
+    chosen = RunDialog(ofn);
+  }
   FHandle = nullptr;
-  if (chosen) TakeResult(buffer.data(), (int)ofn.nFilterIndex);
+  if (chosen) TakeResult(FNames.data(), (int)ofn.nFilterIndex);
   return chosen;
 }
 

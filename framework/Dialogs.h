@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/Forms.h"
 
@@ -73,7 +74,11 @@ protected:
 
 private:
   static UINT_PTR CALLBACK Hook(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Makes the buffer for the chosen names hold at least needed characters, at least doubling it
+  // when it grows so that growing often stays cheap.
+  void GrowNames(OPENFILENAMEA& ofn, size_t needed);
   void TakeResult(const char* buffer, int filterIndex);
+  std::vector<char> FNames;   // what the platform writes the chosen names into
   std::string FFilter, FFileName, FInitialDir, FDefaultExt, FTitle;
   int FFilterIndex = 1;
   std::unique_ptr<TStringList> FFiles;

@@ -1,7 +1,8 @@
-// Sections and keys of settings: TIniFile in an INI file through the platform's profile
-// functions (a file name without a folder means the Windows folder, as for the platform),
-// TRegistryIniFile under a key of the user's registry hive.
+// Sections and keys of settings: TIniFile in an INI file, read through the platform's profile
+// functions (a file name without a folder means the Windows folder, as for the platform) and
+// written by replacing the file whole, TRegistryIniFile under a key of the user's registry hive.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "framework/Classes.h"
@@ -43,7 +44,9 @@ public:
   bool ValueExists(const std::string& section, const std::string& key);
 
 private:
-  void Write(const char* section, const char* key, const char* value);
+  // Edits the file's text and puts the result in the file's place once it is written whole; a
+  // file that exists but cannot be read is left alone. Raises EIniFileException on failure.
+  void Edit(const std::function<std::string(const std::string&)>& change);
 };
 
 // FileName is a key below HKEY_CURRENT_USER ("Software\\Maker\\Program"); each section is a

@@ -145,8 +145,9 @@ void TMainForm::TransferVideos(TTransferKind kind) {
   if (result.Canceled)
     Application->MessageBox("Transfer is canceled", "Canceled", MB_ICONINFORMATION);
   else
-    Application->MessageBox(manager::CompletedMessage(result.Failed), "Mission Accomplished",
-                            MB_ICONINFORMATION);
+    Application->MessageBox(manager::CompletedMessage(result),
+                            manager::CompletedCaption(result),
+                            result.Failed == 0 ? MB_ICONINFORMATION : MB_ICONWARNING);
   TransferForm->pgb1->SetPosition(0);
 }
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "framework/Jpeg.h"
+#include "framework/SysUtils.h"
 
 namespace manager {
 
@@ -117,6 +118,11 @@ bool TPlatformTransferFiles::MakeFolder(const std::string& folder) {
     CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
   TPlatformDriveProbe drives;
   return drives.FolderExists(folder);
+}
+
+bool TPlatformTransferFiles::SameFile(const std::string& a, const std::string& b) {
+  TCriticalErrorsQuiet quiet;
+  return ::SameFile(a, b);
 }
 
 }  // namespace manager

@@ -39,6 +39,7 @@ public:
   bool Copy(const std::string& from, const std::string& to) override;
   bool Delete(const std::string& path) override;
   bool MakeFolder(const std::string& folder) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
 };
 
 }  // namespace manager

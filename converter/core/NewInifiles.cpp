@@ -4,8 +4,9 @@
 #include "converter/core/TextConversions.h"
 #include "converter/core/TextLines.h"
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstdio>
+#include <random>
 
 namespace converter {
 namespace {
@@ -23,18 +24,58 @@ bool StartsSection(const std::string& line) {
   return first != std::string::npos && line[first] == '[';
 }
 
+// Whether the line holds the key: key + "=" ends the line's text up to its first "=".
+bool HoldsKey(const std::string& line, const std::string& key) {
+  const size_t equals = line.find('=');
+  return equals != std::string::npos && equals >= key.size() &&
+         LowerCase(line.substr(equals - key.size(), key.size())) == LowerCase(key);
+}
+
 int IndexOfKeyLine(const std::string& key, const std::vector<std::string>& lines) {
-  const std::string needle = LowerCase(key + "=");
   for (size_t i = 0; i < lines.size(); ++i)
-    if (LowerCase(lines[i]).find(needle) != std::string::npos) return static_cast<int>(i);
+    if (HoldsKey(lines[i], key)) return static_cast<int>(i);
   return -1;
+}
+
+struct TFileText {
+  bool Exists = false;
+  std::optional<std::string> Text;  // none when the file exists but could not be read whole
+};
+
+TFileText ReadFileText(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return {errno != ENOENT, std::nullopt};
+  std::string text;
+  char chunk[4096];
+  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+  const bool whole = !std::ferror(file);
+  std::fclose(file);
+  if (!whole) return {true, std::nullopt};
+  return {true, text};
+}
+
+// Writes the text into a new file beside the path, which takes the path's place only once all
+// of it is written. Its name is drawn at random so that two programs saving at once (both
+// write "Preferences.ini") never write into one new file.
+bool WriteFileWhole(const std::string& path, const std::string& text) {
+  const std::string temporary = path + "." + std::to_string(std::random_device{}()) + ".tmp";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (!file) return false;
+  const bool written =
+      std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed && ReplaceFileWith(temporary, path)) return true;
+  std::remove(temporary.c_str());
+  return false;
 }
 
 }  // namespace
 
 TNewInifile::TNewInifile(std::string fileName) : FFileName(std::move(fileName)) {
-  std::ifstream file(FFileName, std::ios::binary);
-  if (file) FLines = TextLines({std::istreambuf_iterator<char>(file), {}});
+  const TFileText file = ReadFileText(FFileName);
+  FUnreadable = file.Exists && !file.Text;
+  FOnDisk = file.Text;
+  if (FOnDisk) FLines = TextLines(*FOnDisk);
 }
 
 TNewInifile::~TNewInifile() {
@@ -48,10 +89,13 @@ TNewInifile::~TNewInifile() {
 }
 
 void TNewInifile::Save() {
-  std::ofstream file(FFileName, std::ios::binary | std::ios::trunc);
-  if (file) file << JoinLines(FLines);
-  if (file) file.close();
-  if (!file && FChanged) throw EFCreateError("Cannot create file " + FFileName);
+  if (FUnreadable && FChanged)
+    throw EFCreateError("Cannot read file " + FFileName + ", so it is left as it was");
+  const std::string text = JoinLines(FLines);
+  if (!FUnreadable && FOnDisk != text) {
+    if (WriteFileWhole(FFileName, text)) FOnDisk = text;
+    else if (FChanged) throw EFCreateError("Cannot create file " + FFileName);
+  }
   FSaved = true;
 }
 
@@ -77,13 +121,14 @@ std::string TNewInifile::FindKeyValue(const std::string& key,
   const int i = IndexOfKeyLine(key, lines);
   if (i < 0) return def;
   const std::string& line = lines[i];
-  return line.substr(LowerCase(line).find(LowerCase(key + "=")) + key.size() + 1);
+  return line.substr(line.find('=') + 1);
 }
 
 int TNewInifile::IndexOfSection(const std::string& section) const {
   const std::string header = LowerCase("[" + section + "]");
   for (size_t i = 0; i < FLines.size(); ++i)
-    if (LowerCase(FLines[i]).find(header) != std::string::npos) return static_cast<int>(i);
+    if (StartsSection(FLines[i]) && LowerCase(FLines[i]).find(header) != std::string::npos)
+      return static_cast<int>(i);
   return -1;
 }
 

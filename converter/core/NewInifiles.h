@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,9 +14,12 @@ public:
 
 // The converter's INI file: the whole file as lines, sections and keys found by
 // case-insensitive substring search, edits made in place. Every instance writes the file
-// back when it goes (reading included), so a missing file is created.
+// back when it goes (reading included), so a missing file is created. A key is looked for only
+// in the part of a line up to its first "=", and a section only in a header line (one that
+// starts with "[" after blanks), so that no value answers for a key or a section.
 class TNewInifile {
 public:
+  // A file that exists but cannot be read whole reads as empty and is never written.
   explicit TNewInifile(std::string fileName);
   // Saves unless Save() already wrote the current lines. A write failure cannot be raised from
   // here; writers call Save() themselves to see it.
@@ -23,21 +27,24 @@ public:
   TNewInifile(const TNewInifile&) = delete;
   TNewInifile& operator=(const TNewInifile&) = delete;
 
-  // Writes every line followed by CR LF. When the file cannot be written, raises EFCreateError
-  // if the lines were changed; unchanged lines are already what the file holds, so it is left
-  // alone.
+  // Writes every line followed by CR LF, into a new file beside this one that takes its place
+  // only once it is written whole: whatever fails, the file keeps either its old or its new
+  // form. A file that already holds these lines is not written. When the file cannot be
+  // written, or could not be read, raises EFCreateError if the lines were changed; unchanged
+  // lines leave the file alone.
   void Save();
 
   // The text after the section's header, up to the next line that starts (after blanks) with
   // "[". Empty when there is no such section.
   std::string GetSectionText(const std::string& section) const;
-  // Everything after key + "=" in the first line that contains it; def when none does.
+  // Everything after the first "=" of the first line whose text before that "=" ends with the
+  // key; def when no line does.
   static std::string FindKeyValue(const std::string& key, const std::vector<std::string>& lines,
                                   const std::string& def);
-  // Index of the first line that contains "[section]", -1 when none.
+  // Index of the first header line that contains "[section]", -1 when none.
   int IndexOfSection(const std::string& section) const;
   // Line of the key counted from the section's header line (0 is the header's remainder),
-  // -1 when the section has no line with key + "=".
+  // -1 when the section has no line that holds the key.
   int IndexOfKey(const std::string& section, const std::string& key) const;
 
   std::string ReadString(const std::string& section, const std::string& key,
@@ -59,8 +66,15 @@ private:
 
   std::string FFileName;
   std::vector<std::string> FLines;
-  bool FChanged = false;  // since the file was read
-  bool FSaved = false;    // the file holds the current lines
+  std::optional<std::string> FOnDisk;  // what the file holds; none when missing or unreadable
+  bool FUnreadable = false;            // the file exists but could not be read whole
+  bool FChanged = false;               // since the file was read
+  bool FSaved = false;                 // the file holds the current lines
 };
+
+// Puts the complete file temporary in the place of target in one step, replacing target when
+// it exists; false leaves both as they were. The standard library's rename does this on POSIX
+// but refuses an existing target on Windows, so each platform links its own.
+bool ReplaceFileWith(const std::string& temporary, const std::string& target);
 
 }  // namespace converter

@@ -1,9 +1,10 @@
-// The INI file class over the platform's profile functions.
+// The INI file class: read through the platform's profile functions, written whole.
 #include "framework/IniFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -17,6 +18,10 @@ protected:
   }
   void TearDown() override { DeleteFile(path); }
   void WriteText(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+  std::string ReadText() const {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+  }
   std::string path;
 };
 
@@ -68,6 +73,54 @@ TEST_F(IniFileTest, LongValuesAreReadWhole) {
   TIniFile ini(path);
   ini.WriteString("Main", "Long", value);
   EXPECT_EQ(ini.ReadString("Main", "Long", ""), value);
+}
+
+// Only the written line changes: the others keep their bytes, blanks and line breaks.
+TEST_F(IniFileTest, WritingChangesOnlyTheLineOfTheKey) {
+  struct Case {
+    const char* before;
+    const char* section;
+    const char* key;
+    const char* after;
+  };
+  for (const Case& c : {
+           Case{"; kept\n[Main]\nVersion = 1.6\nOutput Path = C:\\\n", "main", "OUTPUT PATH",
+                "; kept\n[Main]\nVersion = 1.6\nOUTPUT PATH=D:\\\n"},
+           Case{"[Main]\r\nA=1\r\n\r\n[Other]\r\nB=2", "Main", "Output Path",
+                "[Main]\r\nA=1\r\nOutput Path=D:\\\r\n\r\n[Other]\r\nB=2"},
+           Case{"[Other]\r\nB=2", "Main", "Output Path",
+                "[Other]\r\nB=2\r\n[Main]\r\nOutput Path=D:\\\r\n"},
+       }) {
+    WriteText(c.before);
+    TIniFile(path).WriteString(c.section, c.key, "D:\\");
+    EXPECT_EQ(ReadText(), c.after) << c.before;
+    EXPECT_EQ(TIniFile(path).ReadString("Main", "Output Path", ""), "D:\\") << c.before;
+  }
+}
+
+// The file is replaced only by its whole new form, and one that cannot be read is not written.
+TEST_F(IniFileTest, AFileThatCannotBeReadOrReplacedKeepsItsBytes) {
+  const std::string content = "[Main]\r\nOutput Path=D:\\Films\\\r\nProfile=2\r\n";
+  struct Case {
+    const char* note;
+    DWORD share;       // that a handle (with no access of its own) held on the file allows
+    DWORD attributes;  // of the file
+  };
+  for (const Case& c : {
+           Case{"others may write it but not read it", FILE_SHARE_WRITE, FILE_ATTRIBUTE_NORMAL},
+           Case{"read-only", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                FILE_ATTRIBUTE_READONLY},
+       }) {
+    WriteText(content);
+    const HANDLE held = CreateFileA(path.c_str(), 0, c.share, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.note;
+    SetFileAttributesA(path.c_str(), c.attributes);
+    EXPECT_THROW(TIniFile(path).WriteString("Main", "Output Path", "E:\\"), EIniFileException) << c.note;
+    EXPECT_THROW(TIniFile(path).EraseSection("Main"), EIniFileException) << c.note;
+    CloseHandle(held);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadText(), content) << c.note;
+  }
 }
 
 TEST(RegistryIniFileTest, ValuesLiveUnderTheKeyBySection) {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "converter/core/TextCase.h"
 #include "manager/core/ConsoleNames.h"
 #include "manager/core/ConsolePaths.h"
 
@@ -26,7 +25,8 @@ public:
   TTransferResult Run();
 
 private:
-  // Where the video goes; empty when it cannot go anywhere.
+  // Where the video goes; empty when it cannot go anywhere (FOwnSource tells when that is
+  // because the destination is the video itself).
   std::string Destination(const std::string& caption);
   bool Taken(const std::string& path) {
     return FFiles.Exists(path) || FFiles.Exists(ThumbnailOf(path));
@@ -40,6 +40,7 @@ private:
   const TTransferRequest& FRequest;
   TTransferFiles& FFiles;
   TTransferUser& FUser;
+  bool FOwnSource = false;
   const std::string& FSourceFolder =
       ToConsole(FRequest.Kind) ? FRequest.PCFolder : FRequest.PSPFolder;
   const std::string& FDestinationFolder =
@@ -68,7 +69,9 @@ TTransferResult TTransfer::Run() {
       return result;
     }
     const std::string source = FSourceFolder + row.Caption;
+    FOwnSource = false;
     const std::string destination = folderReady ? Destination(row.Caption) : "";
+    result.OwnSource += FOwnSource;
     const bool copied = !destination.empty() && CopyVideo(source, destination);
     RefreshAfterVideo();
     if (copied && IsMove(FRequest.Kind)) {
@@ -91,8 +94,12 @@ std::string TTransfer::Destination(const std::string& caption) {
   }
   const std::string source = FSourceFolder + caption;
   std::string destination = FDestinationFolder + caption;
-  // Overwriting the source with itself would lose it.
-  if (converter::SameText(source, destination)) return "";
+  // Overwriting the source with itself would lose it: "P:\MP_ROOT\..\MP_ROOT\100MNV01\"
+  // is the console folder too.
+  if (FFiles.SameFile(source, destination)) {
+    FOwnSource = true;
+    return "";
+  }
   if (Taken(destination)) {
     if (FUser.AskOverwrite()) {
       FFiles.Delete(destination);
@@ -142,11 +149,23 @@ TTransferResult TransferVideos(const TTransferRequest& request, TTransferFiles& 
   return TTransfer(request, files, user).Run();
 }
 
-std::string CompletedMessage(int failed) {
-  const std::string completed = "The transfer is completed.";
-  if (failed == 0) return completed;
-  return completed + "\r\n" + std::to_string(failed) + (failed == 1 ? " video" : " videos") +
-         " could not be transferred.";
+namespace {
+std::string Videos(int count) { return std::to_string(count) + (count == 1 ? " video" : " videos"); }
+}  // namespace
+
+std::string CompletedMessage(const TTransferResult& result) {
+  std::string message = "The transfer is completed.";
+  if (result.Failed == 0) return message;
+  message += "\r\n" + Videos(result.Failed) + " could not be transferred.";
+  if (result.OwnSource > 0)
+    message += "\r\n" + Videos(result.OwnSource) +
+               " would have been copied onto " + (result.OwnSource == 1 ? "itself" : "themselves") +
+               ": the PC folder is the console's video folder.";
+  return message;
+}
+
+std::string CompletedCaption(const TTransferResult& result) {
+  return result.Failed == 0 ? "Mission Accomplished" : "Transfer Incomplete";
 }
 
 }  // namespace manager

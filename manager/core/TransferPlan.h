@@ -22,6 +22,9 @@ public:
   virtual bool Delete(const std::string& path) = 0;
   // Makes the folder and those above it that are missing; true when it is there.
   virtual bool MakeFolder(const std::string& folder) = 0;
+  // Whether the two names lead to one file, as the file system decides (so ".", "..", letter
+  // case and other spellings of one path count).
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 };
 
 // What a transfer asks of the window and the user.
@@ -58,18 +61,23 @@ struct TTransferRequest {
 
 struct TTransferResult {
   bool Canceled = false;
-  int Failed = 0;  // selected videos that did not arrive
+  int Failed = 0;      // selected videos that did not arrive
+  int OwnSource = 0;   // of those, videos whose destination is the video itself
 };
 
 // Transfers the selected rows (every row when none is selected) in list order. Stop is looked
 // at before each video. A move deletes a source only after its copy worked; a video whose
-// destination is its source, or whose destination folder cannot be made, is left alone and
-// counts as failed. Both lists are refreshed when the transfer is stopped.
+// destination is its source (by the file system, before anything is asked or deleted), or
+// whose destination folder cannot be made, is left alone and counts as failed. Both lists are
+// refreshed when the transfer is stopped.
 TTransferResult TransferVideos(const TTransferRequest& request, TTransferFiles& files,
                                TTransferUser& user);
 
 // The final box's text: exactly "The transfer is completed." when nothing failed, else a line
-// more that tells how many videos did not arrive.
-std::string CompletedMessage(int failed);
+// more that tells how many videos did not arrive, and one that tells why for those whose
+// destination is their source.
+std::string CompletedMessage(const TTransferResult& result);
+// The final box's caption: "Mission Accomplished" only when every video arrived.
+std::string CompletedCaption(const TTransferResult& result);
 
 }  // namespace manager

@@ -1,5 +1,6 @@
 // Hollimer end to end: videos to the console under its names with their thumbnails, back to
-// the PC with the overwrite question, Stop, a failed copy, and a drag between the lists.
+// the PC with the overwrite question, Stop, a failed copy, a PC folder that is the console's
+// video folder, and a drag between the lists.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -33,7 +34,8 @@ protected:
   }
   std::string PC(const std::string& name) const { return FPC + "\\" + name; }
   // Presses the button and answers the overwrite questions in turn; the final box's caption
-  // and text. With a picture named, the screen is taken at the first question.
+  // and text. With a picture named, the screen is taken at the first question, or at the
+  // final box when there is none.
   std::pair<std::string, std::string> Transfer(const std::string& button,
                                                const std::vector<std::string>& answers = {},
                                                const std::string& picture = "") {
@@ -45,14 +47,14 @@ protected:
       if (!picture.empty() && answer == answers.front()) EXPECT_TRUE(Screenshot(question, picture));
       driver::PressDialogButton(question, answer);
     }
-    return FinalBox();
+    return FinalBox(answers.empty() ? picture : "");
   }
-  std::pair<std::string, std::string> FinalBox() {
+  std::pair<std::string, std::string> FinalBox(const std::string& picture = "") {
     std::pair<std::string, std::string> shown{"no final box", ""};
     HWND box = nullptr;
     driver::WaitUntil(
         [&] {
-          for (const char* caption : {"Mission Accomplished", "Canceled"}) {
+          for (const char* caption : {"Mission Accomplished", "Transfer Incomplete", "Canceled"}) {
             driver::WindowQuery query;
             query.caption = caption;
             query.className = "#32770";
@@ -66,6 +68,7 @@ protected:
           return false;
         },
         kWindowTimeoutMs);
+    if (box && !picture.empty()) EXPECT_TRUE(Screenshot(box, picture));
     if (box) driver::PressDialogButton(box, IDOK);
     return shown;
   }
@@ -170,6 +173,7 @@ TEST_F(ManagerTransfers, AVideoThatCannotBeReadStaysOnTheConsoleAndIsCounted) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const auto [caption, text] = Transfer("<-- M&ove to PC");
   CloseHandle(held);
+  EXPECT_EQ(caption, "Transfer Incomplete");
   EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.");
   EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "M4V00001");
   EXPECT_TRUE(driver::FileExists(kVideos + "M4V00001.THM"));
@@ -177,6 +181,34 @@ TEST_F(ManagerTransfers, AVideoThatCannotBeReadStaysOnTheConsoleAndIsCounted) {
   EXPECT_FALSE(driver::FileExists(PC("M4V00001.THM")));
   EXPECT_EQ(Bytes(PC("M4V00002.MP4")), "M4V00002");
   EXPECT_FALSE(driver::FileExists(kVideos + "M4V00002.MP4"));
+}
+
+// The console's video folder typed as the PC folder in other spellings: each video would be
+// copied onto itself (which once asked to overwrite it, deleted it on Yes and then failed).
+TEST_F(ManagerTransfers, ThePCFolderSpelledAsTheConsoleFolderCopiesAndDeletesNothing) {
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "console video"));
+  ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + "M4V00001.THM").c_str(), FALSE));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
+  for (const std::string& folder :
+       {kVideos + ".", ConsoleDrive::PathOf("MP_ROOT\\..\\MP_ROOT\\100MNV01")}) {
+    // Typed into the path box and taken with Enter, as the user does.
+    SendMessageA(FManager.PathEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    PostMessageA(FManager.PathEdit(), WM_CHAR, '\r', 0);
+    ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 1).size(), 1u) << folder;
+    for (const char* button : {"<-- Co&py to PC", "<-- M&ove to PC"}) {
+      EXPECT_EQ(Transfer(button, {}, "hollimer-own-source.png"),
+                std::make_pair(std::string("Transfer Incomplete"),
+                               std::string("The transfer is completed.\r\n"
+                                           "1 video could not be transferred.\r\n"
+                                           "1 video would have been copied onto itself: the PC "
+                                           "folder is the console's video folder.")))
+          << folder << " " << button;
+      EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "console video") << folder << " " << button;
+      EXPECT_EQ(Bytes(kVideos + "M4V00001.THM"), Bytes(FDefault)) << folder << " " << button;
+    }
+  }
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00001.MP4"}));
 }
 
 TEST_F(ManagerTransfers, StopDuringALongTransferLeavesTheLastVideoUncopied) {

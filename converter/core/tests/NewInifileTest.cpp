@@ -2,8 +2,49 @@
 
 #include "converter/core/tests/ScratchFolder.h"
 
+#include <signal.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace converter {
 namespace {
+
+// Files are opened with the rights of an ordinary user while this lives, also when the tests
+// run as the administrator, whom no file mode keeps out: a file-system user id other than 0
+// takes the rights to pass over modes away.
+class TOrdinaryUserRights {
+public:
+  TOrdinaryUserRights() : FAdministrator(geteuid() == 0) {
+    if (FAdministrator) setfsuid(65534);
+  }
+  ~TOrdinaryUserRights() {
+    if (FAdministrator) setfsuid(0);
+  }
+
+private:
+  bool FAdministrator;
+};
+
+// Writing past size bytes of a file fails while this lives, as on a full disk.
+class TFileSizeLimit {
+public:
+  explicit TFileSizeLimit(rlim_t size) {
+    getrlimit(RLIMIT_FSIZE, &FOld);
+    FOldSignal = signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+    rlimit limited = FOld;
+    limited.rlim_cur = size;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~TFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &FOld);
+    signal(SIGXFSZ, FOldSignal);
+  }
+
+private:
+  rlimit FOld{};
+  sighandler_t FOldSignal;
+};
 
 using NewInifileReadTest = ScratchFolder;
 using NewInifileWriteTest = ScratchFolder;
@@ -22,6 +63,35 @@ TEST_F(NewInifileReadTest, KeyWithBlankBeforeItsEqualsSignIsNotFound) {
 TEST_F(NewInifileReadTest, KeyMatchesInsideALongerKeyThatComesFirst) {
   const TNewInifile ini(Write("a.ini", "[Main]\r\nSyn Mode=2\r\nMode=1\r\n"));
   EXPECT_EQ(ini.ReadString("Main", "Mode", ""), "2");
+}
+
+// The text before a line's first "=" names its key; what follows is value only.
+TEST_F(NewInifileReadTest, AValueNeverAnswersForAKey) {
+  struct Case {
+    const char* line;
+    const char* key;
+    const char* value;  // read with the default "none"
+  };
+  for (const Case& c : {
+           Case{"Output Path=E:\\Overwrite=no\\", "Overwrite", "none"},
+           Case{"Output Path=D:\\rips profile=hq\\", "Profile", "none"},
+           Case{"Output Path=E:\\Overwrite=no\\", "Output Path", "E:\\Overwrite=no\\"},
+           Case{"Title=Mode=1", "Mode", "none"},
+           Case{"Syn Mode=2", "mode", "2"},  // the key may end a longer one
+           Case{"Version =2.0", "Version", "none"},
+           Case{"No equals sign Profile", "Profile", "none"},
+       }) {
+    const TNewInifile ini(Write("a.ini", std::string("[Main]\r\n") + c.line + "\r\n"));
+    EXPECT_EQ(ini.ReadString("Main", c.key, "none"), c.value) << c.line << " / " << c.key;
+  }
+}
+
+TEST_F(NewInifileReadTest, ASectionHeaderInsideAValueIsNoSection) {
+  const TNewInifile ini(
+      Write("a.ini", "[Main]\r\nOutput Path=E:\\[Default]\\\r\nA=1\r\n[Default]\r\nA=2\r\n"));
+  EXPECT_EQ(ini.IndexOfSection("Default"), 3);
+  EXPECT_EQ(ini.ReadString("Default", "A", ""), "2");
+  EXPECT_EQ(ini.ReadString("Main", "A", ""), "1");
 }
 
 TEST_F(NewInifileReadTest, ValueIsEverythingAfterTheFirstKeyAndEquals) {
@@ -86,6 +156,15 @@ TEST_F(NewInifileWriteTest, NewKeyGoesDirectlyUnderItsHeader) {
   EXPECT_EQ(Read("a.ini"), "[Main]\r\nA=1\r\n[Default]\r\nC=1\r\nB=2\r\n");
 }
 
+TEST_F(NewInifileWriteTest, AKeyInsideAValueIsWrittenOnItsOwnLine) {
+  Write("a.ini", "[Main]\r\nOutput Path=E:\\Overwrite=no\\\r\n");
+  {
+    TNewInifile ini(PathOf("a.ini"));
+    ini.WriteBool("Main", "Overwrite", true);
+  }
+  EXPECT_EQ(Read("a.ini"), "[Main]\r\nOverwrite=1\r\nOutput Path=E:\\Overwrite=no\\\r\n");
+}
+
 TEST_F(NewInifileWriteTest, KeyBelowAValueWithABracketIsReplacedNotDuplicated) {
   Write("a.ini", "[Main]\r\nOutput Path=D:\\Videos [PSP]\\\r\nProfile=2\r\n");
   {
@@ -137,6 +216,50 @@ TEST_F(NewInifileFileTest, RewritingAValueItAlreadyHasCountsAsUnchanged) {
   EXPECT_NO_THROW(ini.Save());
   ini.WriteString("Main", "Profile", "2");
   EXPECT_THROW(ini.Save(), EFCreateError);
+}
+
+// A file is replaced only by its complete new form, and one that could not be read is never
+// written: whatever goes wrong, it keeps its bytes and no new file is left beside it.
+TEST_F(NewInifileFileTest, AFileThatCannotBeReadOrWrittenWholeKeepsItsBytes) {
+  const std::string content = "[Main]\r\nOutput Path=D:\\Films\\\r\nProfile=2\r\n";
+  struct Case {
+    const char* note;
+    std::filesystem::perms mode;
+    rlim_t sizeLimit;  // 0: none
+    bool writesAKey;
+  };
+  const auto readWrite = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+  const auto writeOnly = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                         std::filesystem::perms::others_write;
+  for (const Case& c : {
+           Case{"cannot be read, a key written", writeOnly, 0, true},
+           Case{"cannot be read, only read", writeOnly, 0, false},
+           Case{"the disk fills, a key written", readWrite, content.size(), true},
+       }) {
+    Write("a.ini", content);
+    std::filesystem::permissions(PathOf("a.ini"), c.mode);
+    {
+      // The folder is not the ordinary user's, so the full disk is tried with full rights.
+      std::optional<TOrdinaryUserRights> user;
+      std::optional<TFileSizeLimit> full;
+      if (c.sizeLimit) full.emplace(c.sizeLimit);
+      else user.emplace();
+      TNewInifile ini(PathOf("a.ini"));
+      if (c.writesAKey) {
+        ini.WriteString("Main", "Output Path", "E:\\A folder name longer than the old one\\");
+        EXPECT_THROW(ini.Save(), EFCreateError) << c.note;
+      } else {
+        EXPECT_EQ(ini.ReadInteger("Main", "Profile", 0), 0) << c.note;  // read as empty
+        EXPECT_NO_THROW(ini.Save()) << c.note;
+      }
+    }
+    std::filesystem::permissions(PathOf("a.ini"), readWrite);
+    EXPECT_EQ(Read("a.ini"), content) << c.note;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(PathOf("")))
+      names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"a.ini"}) << c.note;
+  }
 }
 
 }  // namespace

@@ -64,6 +64,37 @@ TEST_F(PreferencesTest, SavedPreferencesLoadBack) {
   EXPECT_EQ(main.Profile, 2);
 }
 
+// A folder whose name holds a key and "=" (or a section header) is a value like any other: it
+// neither stands in for that key when read nor takes its line when the key is written.
+TEST_F(PreferencesTest, AnOutputFolderThatLooksLikeASettingLoadsBackAsItWasSaved) {
+  for (const char* folder : {
+           "E:\\Overwrite=no\\",         // came back as the program folder
+           "D:\\rips profile=hq\\",       // loaded profile 0
+           "D:\\Syn Mode=2 Auto Exit=1\\",
+           "F:\\[Default]\\Version=9\\",  // a section header inside a value
+       }) {
+    std::filesystem::remove(PathOf("Preferences.ini"));
+    const TGeneralPreferences saved{folder, 1, false, true, false, false};
+    // Saved twice, as two runs of the program do: the second writes over existing lines.
+    for (int run = 0; run < 2; ++run) {
+      SaveMainPreferences(PathOf("Preferences.ini"), 3, saved);
+      SavePreferences(PathOf("Preferences.ini"), saved);
+    }
+    const TMainPreferences main = LoadMainPreferences(PathOf("Preferences.ini"), kProgramFolder);
+    EXPECT_EQ(main.OutputPath, folder);
+    EXPECT_EQ(main.Profile, 3) << folder;
+    const TGeneralPreferences loaded = LoadPreferences(PathOf("Preferences.ini"), kProgramFolder);
+    EXPECT_EQ(loaded.OutputPath, folder);
+    EXPECT_EQ(loaded.SynMode, 1) << folder;
+    EXPECT_TRUE(loaded.AutoExit) << folder;
+    EXPECT_FALSE(loaded.Overwrite) << folder;
+    EXPECT_EQ(ReadVersion(PathOf("Preferences.ini")), "1.6") << folder;
+    EXPECT_EQ(LoadDefaultPreferences(PathOf("Preferences.ini"), kProgramFolder).OutputPath,
+              kProgramFolder)
+        << folder;
+  }
+}
+
 TEST_F(PreferencesTest, NothingSelectedIsSavedAsMinusOne) {
   SaveMainPreferences(PathOf("Preferences.ini"), -1, {});
   EXPECT_EQ(LoadMainPreferences(PathOf("Preferences.ini"), kProgramFolder).Profile, -1);

@@ -14,7 +14,7 @@ constexpr const char* kPC = "C:\\Videos\\";
 constexpr const char* kPSP = "P:\\MP_ROOT\\100MNV01\\";
 constexpr const char* kDefault = "C:\\Program\\DefaultPreview.THM";
 
-// Files by path without regard to case, each with its content.
+// Files by path without regard to case, "." or "..", each with its content.
 class TFakeFiles : public TTransferFiles {
 public:
   std::map<std::string, std::string> Content;
@@ -32,7 +32,19 @@ public:
     Folders.insert(Key(folder));
     return true;
   }
-  static std::string Key(const std::string& path) { return converter::UpperCase(path); }
+  bool SameFile(const std::string& a, const std::string& b) override { return Key(a) == Key(b); }
+  static std::string Key(const std::string& path) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    for (std::size_t end; (end = path.find('\\', start)) != std::string::npos; start = end + 1) {
+      const std::string name = path.substr(start, end - start);
+      if (name == "..") names.pop_back();
+      else if (name != ".") names.push_back(name);
+    }
+    std::string key;
+    for (const std::string& name : names) key += name + "\\";
+    return converter::UpperCase(key + path.substr(start));
+  }
 };
 
 // Records what the transfer asked of the window, in order.
@@ -226,10 +238,68 @@ TEST_F(TransferPlanTest, AVideoThatDidNotArriveIsKept) {
   }
 }
 
-TEST_F(TransferPlanTest, TheFinalBoxTellsHowManyFailed) {
-  EXPECT_EQ(CompletedMessage(0), "The transfer is completed.");
-  EXPECT_EQ(CompletedMessage(1), "The transfer is completed.\r\n1 video could not be transferred.");
-  EXPECT_EQ(CompletedMessage(3), "The transfer is completed.\r\n3 videos could not be transferred.");
+// Another spelling of the console folder as the PC folder: each video would be its own
+// destination, so nothing is asked, copied or deleted, and the video counts as not arrived.
+TEST_F(TransferPlanTest, AVideoIsNeverCopiedOntoItself) {
+  for (const TTransferKind kind : {TTransferKind::CopyToPC, TTransferKind::MoveToPC}) {
+    for (const char* pcFolder : {
+             "P:\\MP_ROOT\\100MNV01\\.\\",
+             "P:\\MP_ROOT\\..\\MP_ROOT\\100MNV01\\",
+             "p:\\mp_root\\100mnv01\\",
+         }) {
+      FFiles.Content.clear();
+      AddVideo(kPSP, "M4V00001.MP4");
+      AddVideo(kPSP, "M4V00002.MP4");
+      FUser.Reset({true, true});
+      TTransferRequest request;
+      request.Kind = kind;
+      request.PCFolder = pcFolder;
+      request.PSPFolder = kPSP;
+      request.Rows = {{"M4V00001.MP4", true}, {"M4V00002.MP4", true}};
+      const TTransferResult result = TransferVideos(request, FFiles, FUser);
+      const std::string note = pcFolder + std::string(" kind ") + std::to_string(int(kind));
+      EXPECT_EQ(result.Failed, 2) << note;
+      EXPECT_EQ(result.OwnSource, 2) << note;
+      for (const std::string& entry : FUser.Log) {
+        EXPECT_NE(entry, "overwrite?") << note;
+        EXPECT_EQ(entry.find(" -> "), std::string::npos) << note << ": " << entry;
+      }
+      for (const char* name : {"M4V00001", "M4V00002"}) {
+        EXPECT_EQ(At(kPSP + std::string(name) + ".MP4"), "video " + std::string(name) + ".MP4") << note;
+        EXPECT_EQ(At(kPSP + std::string(name) + ".THM"), "thumbnail " + std::string(name) + ".MP4")
+            << note;
+      }
+    }
+  }
+}
+
+TEST_F(TransferPlanTest, TheFinalBoxTellsHowManyFailedAndWhy) {
+  struct Case {
+    int failed, ownSource;
+    const char* caption;
+    const char* message;
+  };
+  for (const Case& c : {
+           Case{0, 0, "Mission Accomplished", "The transfer is completed."},
+           Case{1, 0, "Transfer Incomplete",
+                "The transfer is completed.\r\n1 video could not be transferred."},
+           Case{3, 0, "Transfer Incomplete",
+                "The transfer is completed.\r\n3 videos could not be transferred."},
+           Case{1, 1, "Transfer Incomplete",
+                "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+                "1 video would have been copied onto itself: the PC folder is the console's "
+                "video folder."},
+           Case{3, 2, "Transfer Incomplete",
+                "The transfer is completed.\r\n3 videos could not be transferred.\r\n"
+                "2 videos would have been copied onto themselves: the PC folder is the "
+                "console's video folder."},
+       }) {
+    TTransferResult result;
+    result.Failed = c.failed;
+    result.OwnSource = c.ownSource;
+    EXPECT_EQ(CompletedMessage(result), c.message);
+    EXPECT_EQ(CompletedCaption(result), c.caption) << c.failed;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// Replacing a file on POSIX systems, where rename puts the new file in place in one step.
+#include <cstdio>
+
+#include "converter/core/NewInifiles.h"
+
+namespace converter {
+
+bool ReplaceFileWith(const std::string& temporary, const std::string& target) {
+  return std::rename(temporary.c_str(), target.c_str()) == 0;
+}
+
+}  // namespace converter
