@@ -19,6 +19,15 @@ void Broadcast(const TGraphLinks& sinks, const std::weak_ptr<bool>& alive, const
   }
 }
 
+// Undoes what a failed step did. The failure that started it is the one the caller hears, so
+// one of the undoing is dropped.
+template <class F> void Undo(const F& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
 template <class I> void CreateObject(REFCLSID clsid, REFIID iid, TComRef<I>& object) {
   HRESULT result = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, object.OutVoid());
   if (SUCCEEDED(result) && !object) result = E_NOINTERFACE;
@@ -87,16 +96,19 @@ private:
 
 // The site a graph is left with once the component lets it go: one that answers no callback.
 // Wine's graph cannot be given no site at all.
-class TNoSite : public IUnknown {
+class TNoSite : public TComponentInterfaces<IUnknown> {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     return AnswerInterface(iid, IID_IUnknown, static_cast<IUnknown*>(this), out) ? S_OK : E_NOINTERFACE;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
 };
+
+IUnknown* NoSite() {
+  static TNoSite site;
+  return &site;
+}
 
 std::wstring WideOf(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
@@ -190,11 +202,7 @@ void TFilterGraph::Activate() {
     sinksTold = true;
     BroadcastControlEvent(ceActive, 1);
   } catch (...) {
-    // The failure that started it is the one raised; one of the undoing is dropped.
-    try {
-      TakeDown(joined, sinksTold);
-    } catch (...) {
-    }
+    Undo([&] { TakeDown(joined, sinksTold); });
     throw;
   }
 }
@@ -220,10 +228,8 @@ void TFilterGraph::TakeDown(const std::vector<IFilterProvider*>& joined, bool te
     FMediaEvents.Clear();
   }
   // Whoever holds the graph longer must not reach this component through it.
-  if (TComRef<IObjectWithSite> site = Interface<IObjectWithSite>(IID_IObjectWithSite)) {
-    static TNoSite noSite;
-    site->SetSite(&noSite);
-  }
+  if (TComRef<IObjectWithSite> site = Interface<IObjectWithSite>(IID_IObjectWithSite))
+    site->SetSite(NoSite());
   Revoke();
   CloseLogFile();
   ReleaseGraphObjects();
@@ -417,12 +423,8 @@ void TFilterGraph::AddProviderFilter(IFilterProvider* provider) {
     FGraphManager->AddFilter(filter.Get(), WideOf(name).c_str());
     provider->NotifyFilter(foAdded, 0);
   } catch (...) {
-    // The provider is left as it was, its filter out of the graph. The failure that started
-    // it is the one raised; one of the undoing is dropped.
-    try {
-      RemoveProviderFilter(provider);
-    } catch (...) {
-    }
+    // The provider is left as it was, its filter out of the graph.
+    Undo([&] { RemoveProviderFilter(provider); });
     throw;
   }
 }
