@@ -2,23 +2,30 @@
 
 #include "framework/Forms.h"
 
+#include <exception>
+#include <functional>
+
 namespace preview {
 
 namespace {
 
-// The linked components as they are now. Loops walk this copy and call only those still
-// linked, so a component that unlinks itself or another meanwhile shifts no one still to
-// come; one linked meanwhile waits for the next loop.
-template <class I> std::vector<I*> Linked(const std::unique_ptr<TInterfaceList>& list) {
-  std::vector<I*> items;
-  // The lists hold exactly the interfaces that were linked.
-  if (list)
-    for (int i = 0; i < list->Count(); ++i) items.push_back(static_cast<I*>(list->Items(i)));
-  return items;
+// Calls every linked sink in link order, one unlinked meanwhile skipped, and stops when a sink
+// has freed the component.
+template <class F>
+void Broadcast(const TGraphLinks& sinks, const std::weak_ptr<bool>& alive, const F& call) {
+  for (IGraphEventSink* sink : sinks.Items<IGraphEventSink>()) {
+    if (alive.expired()) return;
+    if (sinks.Contains(sink)) call(sink);
+  }
 }
 
-bool IsLinked(const std::unique_ptr<TInterfaceList>& list, IUnknown* item) {
-  return list && list->IndexOf(item) >= 0;
+// Undoes what a failed step did. The failure that started it is the one the caller hears, so
+// one of the undoing is dropped.
+template <class F> void Undo(const F& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
 }
 
 template <class I> void CreateObject(REFCLSID clsid, REFIID iid, TComRef<I>& object) {
@@ -87,6 +94,22 @@ private:
   DWORD_PTR FCookie = 0;
 };
 
+// The site a graph is left with once the component lets it go: one that answers no callback.
+// Wine's graph cannot be given no site at all.
+class TNoSite : public TComponentInterfaces<IUnknown> {
+public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    return AnswerInterface(iid, IID_IUnknown, static_cast<IUnknown*>(this), out) ? S_OK : E_NOINTERFACE;
+  }
+};
+
+IUnknown* NoSite() {
+  static TNoSite site;
+  return &site;
+}
+
 std::wstring WideOf(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
   wide.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), &wide[0], (int)wide.size()));
@@ -152,37 +175,66 @@ void TFilterGraph::ReleaseGraphObjects() {
 void TFilterGraph::Activate() {
   CreateGraphObjects();
   FActive = true;
-  FMediaEvents = Interface<IMediaEventEx>(IID_IMediaEventEx);
-  if (FMediaEvents) {
-    FMediaEvents->SetNotifyFlags(0);
-    FMediaEvents->SetNotifyWindow((OAHWND)FEventWindow, WM_GRAPHNOTIFY,
-                                  (LONG_PTR)FMediaEvents.Get());
+  // What fails is undone before it is raised: the filters that joined leave again, the sinks
+  // that heard the graph come hear it go, and the component is inactive as it was.
+  std::vector<IFilterProvider*> joined;
+  bool sinksTold = false;
+  try {
+    FMediaEvents = Interface<IMediaEventEx>(IID_IMediaEventEx);
+    if (FMediaEvents) {
+      FMediaEvents->SetNotifyFlags(0);
+      FMediaEvents->SetNotifyWindow((OAHWND)FEventWindow, WM_GRAPHNOTIFY,
+                                    (LONG_PTR)FMediaEvents.Get());
+    }
+    if (TComRef<IObjectWithSite> site = Interface<IObjectWithSite>(IID_IObjectWithSite)) {
+      // The second replaces the first: either way the site is this component.
+      site->SetSite(static_cast<IAMGraphBuilderCallback*>(this));
+      site->SetSite(static_cast<IAMFilterGraphCallback*>(this));
+    }
+    SetGraphEdit(FGraphEdit);
+    SetLogFile(FLogFile);
+    for (IFilterProvider* provider : FFilterProviders.Items<IFilterProvider>()) {
+      if (!FFilterProviders.Contains(provider)) continue;
+      AddProviderFilter(provider);
+      joined.push_back(provider);
+    }
+    if (OnActivate) OnActivate(this);
+    sinksTold = true;
+    BroadcastControlEvent(ceActive, 1);
+  } catch (...) {
+    Undo([&] { TakeDown(joined, sinksTold); });
+    throw;
   }
-  if (TComRef<IObjectWithSite> site = Interface<IObjectWithSite>(IID_IObjectWithSite)) {
-    // The second replaces the first: either way the site is this component.
-    site->SetSite(static_cast<IAMGraphBuilderCallback*>(this));
-    site->SetSite(static_cast<IAMFilterGraphCallback*>(this));
-  }
-  SetGraphEdit(FGraphEdit);
-  SetLogFile(FLogFile);
-  for (IFilterProvider* provider : Linked<IFilterProvider>(FFilterProviders))
-    if (IsLinked(FFilterProviders, provider)) AddProviderFilter(provider);
-  if (OnActivate) OnActivate(this);
-  BroadcastControlEvent(ceActive, 1);
 }
 
-void TFilterGraph::Deactivate() {
-  BroadcastControlEvent(ceActive, 0);
-  for (IFilterProvider* provider : Linked<IFilterProvider>(FFilterProviders))
-    if (IsLinked(FFilterProviders, provider)) RemoveProviderFilter(provider);
+void TFilterGraph::Deactivate() { TakeDown(FFilterProviders.Items<IFilterProvider>(), true); }
+
+// Every step is taken whatever an earlier one raised, so that the graph goes; the first
+// failure is raised at the end.
+void TFilterGraph::TakeDown(const std::vector<IFilterProvider*>& joined, bool tellSinks) {
+  std::exception_ptr failure;
+  const auto attempt = [&failure](const std::function<void()>& step) {
+    try {
+      step();
+    } catch (...) {
+      if (!failure) failure = std::current_exception();
+    }
+  };
+  if (tellSinks) attempt([this] { BroadcastControlEvent(ceActive, 0); });
+  for (IFilterProvider* provider : joined)
+    if (FFilterProviders.Contains(provider)) attempt([&] { RemoveProviderFilter(provider); });
   if (FMediaEvents) {
     FMediaEvents->SetNotifyFlags(AM_MEDIAEVENT_NONOTIFY);
     FMediaEvents.Clear();
   }
+  // Whoever holds the graph longer must not reach this component through it.
+  if (TComRef<IObjectWithSite> site = Interface<IObjectWithSite>(IID_IObjectWithSite))
+    site->SetSite(NoSite());
   Revoke();
   CloseLogFile();
   ReleaseGraphObjects();
   FActive = false;
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TFilterGraph::SetMode(TGraphMode value) {
@@ -196,6 +248,15 @@ void TFilterGraph::SetMode(TGraphMode value) {
 void TFilterGraph::Loaded() {
   if (FAutoCreate && !(ComponentState() & csDesigning)) SetActive(true);
   TComponent::Loaded();
+}
+
+void TFilterGraph::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  // A component that links itself unlinks itself before it goes; one that did not is dropped
+  // here without a call, as its own parts may be gone already.
+  if (operation != opRemove || !component->IsDestroying()) return;
+  FFilterProviders.Forget(component);
+  FEventSinks.Forget(component);
 }
 
 void TFilterGraph::SetGraphEdit(bool value) {
@@ -306,7 +367,7 @@ void TFilterGraph::ClearGraph() {
   TClockLetGo clock(FGraphManager.Get());   // an audio renderer may be the clock
   DisconnectFilters();
   TFilterList filters(FGraphManager.Get());
-  for (IFilterProvider* provider : Linked<IFilterProvider>(FFilterProviders)) {
+  for (IFilterProvider* provider : FFilterProviders.Items<IFilterProvider>()) {
     TComRef<IBaseFilter> filter;
     provider->GetFilter(filter.Out());
     filters.Remove(filter.Get());
@@ -353,13 +414,19 @@ void TFilterGraph::SetLinearVolume(bool value) {
 }
 
 void TFilterGraph::AddProviderFilter(IFilterProvider* provider) {
-  provider->NotifyFilter(foAdding, 0);
-  std::string name;
-  provider->GetName(name);
-  TComRef<IBaseFilter> filter;
-  provider->GetFilter(filter.Out());
-  FGraphManager->AddFilter(filter.Get(), WideOf(name).c_str());
-  provider->NotifyFilter(foAdded, 0);
+  try {
+    provider->NotifyFilter(foAdding, 0);
+    std::string name;
+    provider->GetName(name);
+    TComRef<IBaseFilter> filter;
+    provider->GetFilter(filter.Out());
+    FGraphManager->AddFilter(filter.Get(), WideOf(name).c_str());
+    provider->NotifyFilter(foAdded, 0);
+  } catch (...) {
+    // The provider is left as it was, its filter out of the graph.
+    Undo([&] { RemoveProviderFilter(provider); });
+    throw;
+  }
 }
 
 void TFilterGraph::RemoveProviderFilter(IFilterProvider* provider) {
@@ -370,39 +437,32 @@ void TFilterGraph::RemoveProviderFilter(IFilterProvider* provider) {
   provider->NotifyFilter(foRemoved, 0);
 }
 
+void TFilterGraph::Link(TGraphLinks& links, IUnknown* item) {
+  if (TComponent* component = links.Add(item)) component->FreeNotification(this);
+}
+
 void TFilterGraph::AddFilterProvider(IFilterProvider* provider) {
-  if (!FFilterProviders) FFilterProviders = std::make_unique<TInterfaceList>();
-  FFilterProviders->Add(provider);
   if (FActive) AddProviderFilter(provider);
+  Link(FFilterProviders, provider);
 }
 
 void TFilterGraph::RemoveFilterProvider(IFilterProvider* provider) {
   // A provider that is not linked is told nothing; one that is stays alive to be told.
   const TComRef<IFilterProvider> keep(provider);
-  if (!FFilterProviders || FFilterProviders->Remove(provider) < 0) return;
-  if (FFilterProviders->Count() == 0) FFilterProviders.reset();
+  if (!FFilterProviders.Remove(provider)) return;
   if (FActive) RemoveProviderFilter(provider);
 }
 
-void TFilterGraph::AddEventSink(IGraphEventSink* sink) {
-  if (!FEventSinks) FEventSinks = std::make_unique<TInterfaceList>();
-  FEventSinks->Add(sink);
-}
+void TFilterGraph::AddEventSink(IGraphEventSink* sink) { Link(FEventSinks, sink); }
 
-void TFilterGraph::RemoveEventSink(IGraphEventSink* sink) {
-  if (!FEventSinks) return;
-  FEventSinks->Remove(sink);
-  if (FEventSinks->Count() == 0) FEventSinks.reset();
-}
+void TFilterGraph::RemoveEventSink(IGraphEventSink* sink) { FEventSinks.Remove(sink); }
 
 void TFilterGraph::BroadcastGraphEvent(LONG event, LONG_PTR param1, LONG_PTR param2) {
-  for (IGraphEventSink* sink : Linked<IGraphEventSink>(FEventSinks))
-    if (IsLinked(FEventSinks, sink)) sink->GraphEvent(event, param1, param2);
+  Broadcast(FEventSinks, FAlive, [&](IGraphEventSink* sink) { sink->GraphEvent(event, param1, param2); });
 }
 
 void TFilterGraph::BroadcastControlEvent(LONG event, LONG param) {
-  for (IGraphEventSink* sink : Linked<IGraphEventSink>(FEventSinks))
-    if (IsLinked(FEventSinks, sink)) sink->ControlEvent(event, param);
+  Broadcast(FEventSinks, FAlive, [&](IGraphEventSink* sink) { sink->ControlEvent(event, param); });
 }
 
 }  // namespace preview

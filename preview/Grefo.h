@@ -9,10 +9,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/Classes.h"
 #include "framework/ComObj.h"
 #include "preview/DSUtil.h"
+#include "preview/GraphLinks.h"
 #include "preview/GrefoEvents.h"
 #include "preview/GrefoInterfaces.h"
 #include "preview/MediaDeclarations.h"
@@ -33,7 +35,9 @@ public:
   ~TFilterGraph() override;
 
   bool Active() const { return FActive; }
-  // Raises EDirectShowException, and stays inactive, when the graph objects cannot be made.
+  // Activation completes or leaves the component inactive, as it was, and raises what failed
+  // (EDirectShowException when the graph objects cannot be made). Deactivation always
+  // completes, and raises afterwards what a linked component failed with.
   void SetActive(bool value);
   bool AutoCreate() const { return FAutoCreate; }
   void SetAutoCreate(bool value) { FAutoCreate = value; }
@@ -48,6 +52,8 @@ public:
   void SetLinearVolume(bool value);
 
   void Loaded() override;
+  // A linked component that is destroyed is unlinked.
+  void Notification(TComponent* component, TOperation operation) override;
 
   // True when the graph runs (S_FALSE: it is getting there), is paused, is stopped (these two
   // only for S_OK). A failing platform code raises EDirectShowException.
@@ -69,6 +75,8 @@ public:
   double Rate() const { return FRate; }
   void SetRate(double rate);
 
+  // While active, the provider is linked only once its filter has joined the graph; one that
+  // fails to join is left as it was and what failed is raised.
   void AddFilterProvider(IFilterProvider* provider);
   void RemoveFilterProvider(IFilterProvider* provider);
   void AddEventSink(IGraphEventSink* sink);
@@ -169,9 +177,12 @@ protected:
 private:
   void Activate();
   void Deactivate();
+  void TakeDown(const std::vector<IFilterProvider*>& joined, bool tellSinks);
   void CreateGraphObjects();
   void AddProviderFilter(IFilterProvider* provider);
   void RemoveProviderFilter(IFilterProvider* provider);
+  // Links a component's interface so that the component's end unlinks it.
+  void Link(TGraphLinks& links, IUnknown* item);
   void ReleaseGraphObjects();
   void CloseLogFile();
   void EventWindowProc(TMessage& message);
@@ -189,8 +200,8 @@ private:
   int FBalance = 0;
   double FRate = 1.0;
   bool FLinearVolume = true;
-  std::unique_ptr<TInterfaceList> FFilterProviders;
-  std::unique_ptr<TInterfaceList> FEventSinks;
+  TGraphLinks FFilterProviders;
+  TGraphLinks FEventSinks;
   TComRef<IFilterGraph2> FGraphManager;
   TComRef<ICaptureGraphBuilder2> FCaptureBuilder;
   TComRef<IDvdGraphBuilder> FDvdBuilder;
@@ -199,6 +210,8 @@ private:
   DWORD FROTCookie = 0;
   std::string FLogFile;
   HANDLE FLogStream = INVALID_HANDLE_VALUE;
+  // Expires with the component: a handler may free it while its events are dispatched.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 }  // namespace preview

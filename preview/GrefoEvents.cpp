@@ -8,8 +8,11 @@ namespace preview {
 
 namespace {
 
+// A handler may free the component, and the handler with it: it runs from a copy.
 template <class F, class... A> void Fire(const F& handler, A&&... args) {
-  if (handler) handler(std::forward<A>(args)...);
+  if (!handler) return;
+  const F call = handler;
+  call(std::forward<A>(args)...);
 }
 
 template <class I> I* InterfaceOf(LONG_PTR param) { return reinterpret_cast<I*>(param); }
@@ -26,16 +29,19 @@ void TFilterGraph::EventWindowProc(TMessage& m) {
     m.Result = DefWindowProcA(FEventWindow, m.Msg, m.WParam, m.LParam);
     return;
   }
+  const std::weak_ptr<bool> alive = FAlive;
   try {
     HandleGraphEvents();
   } catch (...) {
-    Application->HandleException(this);
+    Application->HandleException(alive.expired() ? nullptr : this);
   }
 }
 
 void TFilterGraph::HandleGraphEvents() {
-  // Asked anew for every event: a handler may deactivate the component, which releases it.
-  while (FMediaEvents) {
+  // Looked at anew for every event: a handler may deactivate the component, which releases
+  // the event interface, or free it.
+  const std::weak_ptr<bool> alive = FAlive;
+  while (!alive.expired() && FMediaEvents) {
     const TComRef<IMediaEventEx> events = FMediaEvents;
     LONG code = 0;
     LONG_PTR param1 = 0, param2 = 0;
@@ -52,8 +58,11 @@ void TFilterGraph::HandleGraphEvents() {
 }
 
 void TFilterGraph::DoGraphEvent(LONG event, LONG_PTR param1, LONG_PTR param2) {
+  const std::weak_ptr<bool> alive = FAlive;
   BroadcastGraphEvent(event, param1, param2);
+  if (alive.expired()) return;
   Fire(OnDSEvent, this, event, param1, param2);
+  if (alive.expired()) return;
   CallEventHandler(DecodeGraphEvent(event, param1, param2));
 }
 
@@ -160,8 +169,8 @@ void TFilterGraph::CallStreamChange(const TGraphEventCall& c) {
   if (!known) lcid = 0;
   char language[260] = {};
   if (known) GetLocaleInfoA(lcid, LOCALE_SENGLANGUAGE, language, sizeof language);
-  if (audio) OnDVDAudioStreamChange(this, (int)stream, (int)lcid, language);
-  else OnDVDSubpictureStreamChange(this, (int)stream, (int)lcid, language);
+  if (audio) Fire(OnDVDAudioStreamChange, this, (int)stream, (int)lcid, language);
+  else Fire(OnDVDSubpictureStreamChange, this, (int)stream, (int)lcid, language);
 }
 
 }  // namespace preview

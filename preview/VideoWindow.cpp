@@ -50,9 +50,19 @@ TVideoWindow::TVideoWindow(TComponent* AOwner)
   SetColor(clBlack);
 }
 
-TVideoWindow::~TVideoWindow() {
-  // Unlinking takes the renderer out of an active graph, which may fail; nothing may leave a
-  // destructor, so the failure is reported.
+// A bare delete: the window unlinks itself here, before the graph hears of its end.
+TVideoWindow::~TVideoWindow() { UnlinkAtEnd(); }
+
+// Free: the window unlinks itself while whole, before the graph hears of its end (which would
+// drop its links without taking its renderer out).
+void TVideoWindow::BeforeDestruction() {
+  UnlinkAtEnd();
+  TCustomControl::BeforeDestruction();
+}
+
+void TVideoWindow::UnlinkAtEnd() {
+  // Unlinking takes the renderer out of an active graph, which may fail; the window goes all
+  // the same, so the failure is reported.
   try {
     SetFilterGraph(nullptr);
   } catch (...) {
@@ -62,18 +72,33 @@ TVideoWindow::~TVideoWindow() {
 
 void TVideoWindow::SetFilterGraph(TFilterGraph* value) {
   if (value == FFilterGraph) return;
-  if (FFilterGraph) {
-    TFilterGraph* old = std::exchange(FFilterGraph, nullptr);
-    old->RemoveFreeNotification(this);
-    old->RemoveFilterProvider(this);
-    old->RemoveEventSink(this);
-  }
-  if (value) {
-    value->FreeNotification(this);
-    value->AddFilterProvider(this);
-    value->AddEventSink(this);
-  }
+  if (FFilterGraph) Unlink();
+  if (!value) return;
+  // The graph is known while the renderer joins it, so that a failed join that stops the graph
+  // stops it through the component.
   FFilterGraph = value;
+  try {
+    value->AddFilterProvider(this);
+  } catch (...) {
+    FFilterGraph = nullptr;
+    throw;
+  }
+  value->FreeNotification(this);
+  value->AddEventSink(this);
+}
+
+void TVideoWindow::Unlink() {
+  // Unlinked whatever taking the renderer out raises; until then the window knows the graph,
+  // so that the renderer stops through it.
+  struct TForget {
+    TVideoWindow* window;
+    ~TForget() {
+      window->FFilterGraph->RemoveFreeNotification(window);
+      window->FFilterGraph = nullptr;
+    }
+  } forget{this};
+  FFilterGraph->RemoveEventSink(this);
+  FFilterGraph->RemoveFilterProvider(this);
 }
 
 void TVideoWindow::Notification(TComponent* component, TOperation operation) {

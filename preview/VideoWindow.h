@@ -67,10 +67,13 @@ public:
 
   TVideoMode Mode() const { return FMode; }
   // vmVMR where the mixing renderer cannot be made is vmNormal. Linked to an active graph,
-  // the window supplies a new renderer; what that raises reaches the caller.
+  // the window supplies a new renderer; one that cannot join the graph leaves the window
+  // unlinked, and what failed reaches the caller.
   void SetMode(TVideoMode value);
   TVMROptions* VMROptions() const { return FVMROptions.get(); }
   TFilterGraph* FilterGraph() const { return FFilterGraph; }
+  // Linked to an active graph, the window's renderer joins it at once; one that cannot join
+  // leaves the window unlinked, and what failed reaches the caller.
   void SetFilterGraph(TFilterGraph* value);
   bool FullScreen() const { return FFullScreen; }
   // Applied at once while a connected renderer has a window, else kept for the next play.
@@ -85,6 +88,7 @@ public:
   TAllocatorClass AllocatorClass;
   DWORD_PTR AllocatorUserID = 0;
 
+  void BeforeDestruction() override;
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void WndProc(TMessage& m) override;
@@ -110,7 +114,10 @@ protected:
 private:
   friend class TVMROptions;
   bool LinkedToActiveGraph() const { return FFilterGraph && FFilterGraph->Active(); }
-  // Removes the renderer from the graph and has a new one made and added.
+  void Unlink();
+  void UnlinkAtEnd();
+  // Removes the renderer from the graph and has a new one made and added; a failure unlinks
+  // the window.
   void Resupply();
   void CreateRendererFilter();
   void TakeRendererInterfaces();

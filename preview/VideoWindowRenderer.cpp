@@ -48,8 +48,13 @@ void TVideoWindow::SetMode(TVideoMode value) {
 }
 
 void TVideoWindow::Resupply() {
-  FFilterGraph->RemoveFilterProvider(this);
-  FFilterGraph->AddFilterProvider(this);
+  try {
+    FFilterGraph->RemoveFilterProvider(this);
+    FFilterGraph->AddFilterProvider(this);
+  } catch (...) {
+    SetFilterGraph(nullptr);
+    throw;
+  }
 }
 
 HRESULT TVideoWindow::QueryInterface(REFIID iid, void** out) {
@@ -167,13 +172,14 @@ void TVideoWindow::ApplyRenderingPreferences(IVMRFilterConfig9* config) {
 void TVideoWindow::StopRenderer() {
   if (!FRenderer) return;
   // The whole graph stops first: a renderer stopped and taken out while the source still
-  // delivers is handed a sample without a clock, and the source's thread crashes.
+  // delivers is handed a sample without a clock, and the source's thread crashes. It stops
+  // through the component, so that the components linked to it hear it; only a graph that is
+  // being freed, and has let the window go, is stopped directly.
   FILTER_INFO info = {};
-  if (SUCCEEDED(FRenderer->QueryFilterInfo(&info)) && info.pGraph) {
-    if (TComRef<IMediaControl> control = TComRef<IFilterGraph>(info.pGraph).As<IMediaControl>(IID_IMediaControl))
-      control->Stop();
-    info.pGraph->Release();
-  }
+  TComRef<IFilterGraph> graph;
+  if (SUCCEEDED(FRenderer->QueryFilterInfo(&info))) graph.Attach(info.pGraph);
+  if (graph && FFilterGraph) FFilterGraph->Stop();
+  else if (TComRef<IMediaControl> control = graph.As<IMediaControl>(IID_IMediaControl)) control->Stop();
   CheckHResult(FRenderer->Stop());
   TPinList pins(FRenderer.Get());
   for (int i = 0; i < pins.Count(); ++i) CheckHResult(pins.Pins(i)->Disconnect());

@@ -93,6 +93,97 @@ TEST_F(FilterGraphTest, AGraphThatCannotBeMadeRaisesAndStaysInactive) {
   EXPECT_TRUE(graph->Active());
 }
 
+TEST_F(FilterGraphTest, AnActivationThatFailsIsUndoneAndRaised) {
+  FakeProvider failing(log, "failing");
+  failing.FailAt = foAdded;
+  graph->AddFilterProvider(&provider);
+  graph->AddFilterProvider(&failing);
+  graph->AddEventSink(&sink);
+  EXPECT_THROW(graph->SetActive(true), Exception);
+  EXPECT_FALSE(graph->Active());
+  EXPECT_FALSE(graph->Interface<IMediaControl>(IID_IMediaControl));
+  // Each filter that joined leaves again; the sinks never heard of a graph.
+  EXPECT_EQ(Calls(), (Log{"provider 0 0", "provider 1 0", "failing 0 0", "failing 1 0",
+                          "failing 2 0", "failing 3 0", "provider 2 0", "provider 3 0"}))
+      << Joined(log);
+
+  // Linked while active, a provider that fails to join is not linked.
+  graph->RemoveFilterProvider(&failing);
+  graph->SetActive(true);
+  EXPECT_THROW(graph->AddFilterProvider(&failing), Exception);
+  log.clear();
+  graph->SetActive(false);
+  EXPECT_EQ(Calls(), (Log{"sink control 7 0", "provider 2 0", "provider 3 0"})) << Joined(log);
+}
+
+TEST_F(FilterGraphTest, ADeactivationCompletesAndThenRaisesWhatFailed) {
+  FakeProvider failing(log, "failing");
+  failing.FailAt = foRemoving;
+  graph->AddFilterProvider(&failing);
+  graph->AddFilterProvider(&provider);
+  graph->AddEventSink(&sink);
+  graph->SetActive(true);
+  log.clear();
+  EXPECT_THROW(graph->SetActive(false), Exception);
+  EXPECT_FALSE(graph->Active());
+  EXPECT_FALSE(graph->Interface<IMediaControl>(IID_IMediaControl));
+  EXPECT_EQ(Calls(), (Log{"sink control 7 0", "failing 2 0", "provider 2 0", "provider 3 0"}))
+      << Joined(log);
+  failing.FailAt = -1;
+  graph->SetActive(true);
+  EXPECT_TRUE(graph->Active());
+  graph->RemoveFilterProvider(&failing);   // before it goes
+}
+
+// Components that link themselves to a graph and never unlink.
+struct ComponentProvider : TComponent, FakeProvider {
+  explicit ComponentProvider(Log& log) : TComponent(nullptr), FakeProvider(log, "component") {}
+};
+struct ComponentSink : TComponent, FakeSink {
+  explicit ComponentSink(Log& log) : TComponent(nullptr), FakeSink(log, "component") {}
+};
+
+TEST_F(FilterGraphTest, AComponentThatGoesWhileLinkedIsForgotten) {
+  for (const bool freed : {false, true}) {   // a bare delete, then Free
+    TComponent* providing = new Poisoned<ComponentProvider>(log);
+    TComponent* hearing = new Poisoned<ComponentSink>(log);
+    graph->AddFilterProvider(dynamic_cast<IFilterProvider*>(providing));
+    graph->AddEventSink(dynamic_cast<IGraphEventSink*>(hearing));
+    if (freed) {
+      providing->Free();
+      hearing->Free();
+    } else {
+      delete providing;
+      delete hearing;
+    }
+    log.clear();
+    graph->SetActive(true);
+    graph->BroadcastGraphEvent(1, 2, 3);
+    graph->SetActive(false);
+    EXPECT_EQ(log, (Log{"activate"})) << (freed ? "freed: " : "deleted: ") << Joined(log);
+  }
+}
+
+TEST_F(FilterGraphTest, AGraphHeldLongerNoLongerReachesTheComponent) {
+  const std::wstring clip = Clip("preview-plain-4s.avi", 4, false);
+  int asked = 0;
+  graph->OnSelectedFilter = [&](IMoniker*, const std::wstring&, GUID&) { return ++asked > 0; };
+  graph->OnCreatedFilter = [&](IBaseFilter*, GUID&) { return ++asked > 0; };
+  graph->SetActive(true);
+  const TComRef<IGraphBuilder> held = graph->Interface<IGraphBuilder>(IID_IGraphBuilder);
+  ASSERT_TRUE(held);
+  graph->SetActive(false);
+  delete graph;
+  graph = nullptr;
+
+  ASSERT_HRESULT_SUCCEEDED(held->AddFilter(provider.Filter(), L"Video Renderer"));
+  EXPECT_EQ(held->RenderFile(clip.c_str(), nullptr), S_OK);
+  EXPECT_EQ(asked, 0);
+  TComRef<IUnknown> site;
+  EXPECT_HRESULT_FAILED(held.As<IObjectWithSite>(IID_IObjectWithSite)
+                            ->GetSite(IID_IAMGraphBuilderCallback, site.OutVoid()));
+}
+
 TEST_F(FilterGraphTest, ClearGraphKeepsOnlyTheProvidersFilterAndANewFileRenders) {
   const std::wstring toned = Clip("preview-tone-2s.avi", 2, true);
   const std::wstring plain = Clip("preview-plain-4s.avi", 4, false);

@@ -15,7 +15,8 @@ using namespace graph_testing;
 // handlers that log them.
 class GraphEventsTest : public FilterGraphTest {
 protected:
-  void SetUp() override {
+  void SetUp() override { Build(); }
+  void Build() {
     graph->AddEventSink(&sink);
     graph->OnDSEvent = [this](TComponent* sender, LONG event, LONG_PTR, LONG_PTR) {
       log.push_back("ds " + Hex(event) + (sender == graph ? "" : " from another"));
@@ -87,6 +88,43 @@ TEST_F(GraphEventsTest, AHandlerThatDeactivatesTheGraphEndsTheDrain) {
   Announce();
   EXPECT_FALSE(graph->Active());
   EXPECT_EQ(log, (Log{"sink graph 8001 1 0", "ds 8001", "sink control 7 0"}));
+}
+
+TEST_F(GraphEventsTest, AHandlerThatFreesTheGraphEndsTheDispatch) {
+  struct Case { const char* frees; Log seen; };
+  for (const Case& c : {
+           Case{"sink", {"sink graph a 1e00280 0"}},
+           Case{"ds", {"sink graph a 1e00280 0", "ds a"}},
+           Case{"size", {"sink graph a 1e00280 0", "ds a", "size 640 480"}},
+       }) {
+    if (!graph) {
+      graph = new Poisoned<TFilterGraph>(nullptr);
+      Build();
+    }
+    const std::string frees = c.frees;
+    const auto free = [&](const char* step) {
+      if (frees != step) return;
+      delete graph;
+      graph = nullptr;
+    };
+    sink.OnGraphEvent = [&](LONG) { free("sink"); };
+    graph->OnDSEvent = [&, this](TComponent*, LONG event, LONG_PTR, LONG_PTR) {
+      log.push_back("ds " + Hex(event));
+      free("ds");
+    };
+    graph->OnGraphVideoSizeChanged = [&, this](TObject*, int width, int height) {
+      log.push_back("size " + std::to_string(width) + " " + std::to_string(height));
+      free("size");
+    };
+    Queue(EC_VIDEO_SIZE_CHANGED, MAKELONG(640, 480), 0);
+    Queue(EC_USER + 1, 1, 0);
+    Announce();
+    EXPECT_EQ(graph, nullptr) << c.frees;
+    EXPECT_EQ(Events(), c.seen) << c.frees;
+    events.Clear();
+    log.clear();
+  }
+  sink.OnGraphEvent = nullptr;
 }
 
 TEST_F(GraphEventsTest, TheEndOfAClipReachesTheSinkOnDSEventAndOnGraphCompleteInOrder) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,6 +40,17 @@ inline std::string Hex(long value) {
   return text;
 }
 
+// An object whose memory is overwritten as it is freed, as Wine's heap checks do: a use after
+// that reads garbage and fails at once instead of passing by luck.
+template <class T> class Poisoned : public T {
+public:
+  using T::T;
+  static void operator delete(void* p, std::size_t size) {
+    std::memset(p, 0xFE, size);
+    ::operator delete(p);
+  }
+};
+
 class FakeSink : public TComponentInterfaces<preview::IGraphEventSink> {
 public:
   FakeSink(Log& log, std::string name) : FLog(log), FName(std::move(name)) {}
@@ -66,10 +78,11 @@ private:
   std::string FName;
 };
 
-// Supplies the classic video renderer, the one Wine can show video with.
+// Supplies the classic video renderer, the one Wine can show video with. It raises when told
+// the operation FailAt.
 class FakeProvider : public TComponentInterfaces<preview::IFilterProvider> {
 public:
-  explicit FakeProvider(Log& log) : FLog(log) {
+  explicit FakeProvider(Log& log, std::string name = "provider") : FLog(log), FName(std::move(name)) {
     CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
                      FFilter.OutVoid());
   }
@@ -90,13 +103,16 @@ public:
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE NotifyFilter(DWORD operation, DWORD param) override {
-    FLog.push_back("provider " + std::to_string(operation) + " " + std::to_string(param));
+    FLog.push_back(FName + " " + std::to_string(operation) + " " + std::to_string(param));
+    if ((int)operation == FailAt) throw Exception(FName + " failed");
     return S_OK;
   }
   IBaseFilter* Filter() const { return FFilter.Get(); }
+  int FailAt = -1;
 
 private:
   Log& FLog;
+  std::string FName;
   TComRef<IBaseFilter> FFilter;
 };
 
@@ -175,7 +191,7 @@ protected:
   Log log;
   FakeSink sink{log, "sink"};
   FakeProvider provider{log};
-  preview::TFilterGraph* graph = new preview::TFilterGraph(nullptr);
+  preview::TFilterGraph* graph = new Poisoned<preview::TFilterGraph>(nullptr);
 };
 
 }  // namespace graph_testing

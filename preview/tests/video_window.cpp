@@ -43,6 +43,7 @@ protected:
     EXPECT_TRUE(graph->Play());
     EXPECT_TRUE(PumpUntil([&] { return graph->GetState() == psPlaying; }));
   }
+  TComRef<IFilterGraph> Manager() const { return graph->Interface<IFilterGraph>(IID_IFilterGraph); }
   // The renderer's window among the panel's children, by the text the video window gave it.
   HWND RendererWindow() const { return FindWindowExA(panel->Handle(), nullptr, nullptr, "VideoWindow1"); }
   TRect RectInPanel(HWND window) const {
@@ -54,7 +55,7 @@ protected:
 
   TPanel* panel = nullptr;
   TVideoWindow* video = nullptr;
-  TFilterGraph* graph = new TFilterGraph(nullptr);
+  TFilterGraph* graph = new Poisoned<TFilterGraph>(nullptr);
 };
 
 TEST_F(VideoWindowTest, TheRendererWindowLiesOnTheControlShowsTheClipAndFollowsResizes) {
@@ -129,7 +130,7 @@ TEST_F(VideoWindowTest, TheMixingRendererIsTakenWhereItCanBeMadeAndItsRefusalsRa
   graph->SetActive(true);
   ASSERT_TRUE(Ask<IVideoWindow>(video, IID_IVideoWindow)) << "the classic renderer's";
   // Wine makes the mixing renderer but refuses its rendering preferences, so a windowed one
-  // raises once it has joined the graph.
+  // raises once it has joined the graph: it leaves the graph again, and the window is unlinked.
   try {
     video->SetMode(vmVMR);
     FAIL() << "the mixing renderer took its preferences";
@@ -137,11 +138,45 @@ TEST_F(VideoWindowTest, TheMixingRendererIsTakenWhereItCanBeMadeAndItsRefusalsRa
     EXPECT_EQ(e.ErrorCode, E_NOTIMPL) << e.Message();
   }
   EXPECT_EQ(video->Mode(), vmVMR);
-  EXPECT_TRUE(Ask<IVMRFilterConfig9>(video, IID_IVMRFilterConfig9)) << "the renderer's own";
+  EXPECT_EQ(video->FilterGraph(), nullptr);
+  EXPECT_FALSE(Ask<IVMRFilterConfig9>(video, IID_IVMRFilterConfig9)) << "the refused renderer kept";
+  EXPECT_TRUE(FilterNames(Manager().Get()).empty());
   video->SetMode(vmNormal);
+  video->SetFilterGraph(graph);
   EXPECT_FALSE(Ask<IVMRFilterConfig9>(video, IID_IVMRFilterConfig9));
-  EXPECT_EQ(FilterNames(graph->Interface<IFilterGraph>(IID_IFilterGraph).Get()),
-            std::vector<std::wstring>{L"VideoWindow1"});
+  EXPECT_EQ(FilterNames(Manager().Get()), std::vector<std::wstring>{L"VideoWindow1"});
+}
+
+TEST_F(VideoWindowTest, AWindowWhoseRendererCannotJoinIsNotLinkedAndMayGo) {
+  TVideoWindow* lone = new Poisoned<TVideoWindow>(form);
+  graph->SetActive(true);
+  SetRendererFactory([](REFCLSID, DWORD, TComRef<IBaseFilter>&) { return E_OUTOFMEMORY; });
+  try {
+    lone->SetFilterGraph(graph);
+    FAIL() << "linked without a renderer";
+  } catch (const EDirectShowException& e) {
+    EXPECT_EQ(e.ErrorCode, E_OUTOFMEMORY) << e.Message();
+  }
+  SetRendererFactory(nullptr);
+  EXPECT_EQ(lone->FilterGraph(), nullptr);
+  EXPECT_EQ(FilterNames(Manager().Get()), std::vector<std::wstring>{L"VideoWindow1"});
+  // Gone, the window is reached through the graph no more.
+  lone->Free();
+  graph->SetActive(false);
+  graph->SetActive(true);
+  EXPECT_EQ(FilterNames(Manager().Get()), std::vector<std::wstring>{L"VideoWindow1"});
+}
+
+TEST_F(VideoWindowTest, ANewRendererDuringPlayStopsTheGraphThroughTheComponent) {
+  Log log;
+  FakeSink sink(log, "sink");
+  graph->AddEventSink(&sink);
+  Play(Clip("preview-plain-9s.avi", 9, false));
+  log.clear();
+  video->SetMode(vmNormal);   // the same kind of renderer, made anew
+  EXPECT_EQ(graph->GetState(), psStopped);
+  EXPECT_NE(std::find(log.begin(), log.end(), "sink control 2 0"), log.end()) << Joined(log);
+  graph->RemoveEventSink(&sink);
 }
 
 TEST_F(VideoWindowTest, StreamCountsOutsideOneToSixteenReadBackAsOne) {
