@@ -27,6 +27,7 @@ private:
 namespace {
 
 constexpr char kSkinnerProperty[] = "KIVSkinControl";
+constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME;
 
 struct ControlSkinnerEntry {
   std::function<bool(TControl*)> IsA;
@@ -245,7 +246,7 @@ void TkivSkinControlVCL::Start() {
   FWatch = new TkivSkinControlWatch(FControl, this);
   FOldWindowProc = FControl->WindowProc;
   FControl->WindowProc = [this](TMessage& m) {
-    const bool exempt = !FControl || FControl->Tag() == FEngine->DisabledTag();
+    const bool exempt = !FControl || FEngine->IsExemptTag(FControl->Tag());
     // A copy: the skinner, and the saved procedure with it, may go while the control handles it.
     const TWndMethod old = FOldWindowProc;
     Dispatch(m, exempt, old);
@@ -260,6 +261,14 @@ TkivSkinControlVCL::~TkivSkinControlVCL() {
   }
   if (FWatch)
     FWatch->Free();
+}
+
+void TkivSkinControlVCL::Invalidate() {
+  TWinControl* windowed = WinControl();
+  if (windowed && windowed->HandleAllocated())
+    RedrawWindow(windowed->Handle(), nullptr, nullptr, kRedrawAll);
+  else if (FControl && !windowed)
+    FControl->Invalidate();  // drawn on its parent
 }
 
 TRect TkivSkinControlVCL::GetClientRect() { return FControl ? FControl->ClientRect() : TRect(); }
@@ -314,6 +323,11 @@ LRESULT CALLBACK TkivSkinControlWnd::SkinWndProc(HWND wnd, UINT msg, WPARAM wPar
     Application->HandleException(nullptr);
   }
   return m.Result;
+}
+
+void TkivSkinControlWnd::Invalidate() {
+  if (FHandle)
+    RedrawWindow(FHandle, nullptr, nullptr, kRedrawAll);
 }
 
 TRect TkivSkinControlWnd::GetClientRect() {

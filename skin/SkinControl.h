@@ -45,6 +45,8 @@ public:
   virtual void KeyUp(int) {}
   // After registration and whenever the skin is applied again or switched.
   virtual void UpdateSkin() {}
+  // Has the control drawn again, its frame included: after UpdateSkin no face is left stale.
+  virtual void Invalidate() = 0;
   virtual void Attached() {}
   // Right before the skinner is freed; AfterMessage is not called any more.
   virtual void Detach() { FDetached = true; }
@@ -88,12 +90,13 @@ private:
 class TkivSkinControlWatch;
 
 // A framework control, through its WindowProc. The control's Tag equal to the engine's
-// DisabledTag keeps the control as it is.
+// DisabledTag (other than 0) keeps the control as it is.
 class TkivSkinControlVCL : public TkivSkinControl {
 public:
   TkivSkinControlVCL(TControl* control, TkivSkinEngine* engine);
   ~TkivSkinControlVCL() override;
   void Start() override;
+  void Invalidate() override;
   TRect GetClientRect() override;
   HWND GetHandle() override;
   bool GetEnabled() override;
@@ -120,6 +123,7 @@ public:
   TkivSkinControlWnd(HWND handle, TkivSkinEngine* engine);
   ~TkivSkinControlWnd() override;
   void Start() override;
+  void Invalidate() override;
   TRect GetClientRect() override;
   HWND GetHandle() override { return FHandle; }
   bool GetEnabled() override { return IsWindowEnabled(FHandle) != 0; }

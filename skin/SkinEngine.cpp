@@ -18,7 +18,14 @@
 namespace {
 
 HHOOK gHook = nullptr;
+HHOOK gMenuHook = nullptr;
 TkivSkinEngine* gCurrentEngine = nullptr;
+
+// Every engine of the program outside design time: each skins the menus made on its form.
+std::vector<TkivSkinEngine*>& Engines() {
+  static std::vector<TkivSkinEngine*> engines;
+  return engines;
+}
 
 // The decoded pixels into the bitmap, which keeps its own transparency settings.
 void CopyPixels(TBitmap& from, TBitmap* to) {
@@ -78,16 +85,23 @@ TkivSkinEngine::TkivSkinEngine(TComponent* owner) : TComponent(owner) {
   items->Add(NewMenuItem(this, "-", nullptr));
   items->Add(NewMenuItem(this, FResSysMenuClose, act(&TkivSkinWindow::Close)));
   FSystemMenu->OnPopup = Handler(this, &TkivSkinEngine::SystemMenuPopup);
-  if (!gHook && !(ComponentState() & csDesigning)) {
+  SkinMenu(FSystemMenu);
+  if (ComponentState() & csDesigning)
+    return;
+  Engines().push_back(this);
+  if (!gHook) {
     gHook = SetWindowsHookExA(WH_CBT, MessageHook, nullptr, GetCurrentThreadId());
+    gMenuHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuHook, nullptr, GetCurrentThreadId());
     gCurrentEngine = this;
   }
 }
 
 TkivSkinEngine::~TkivSkinEngine() {
+  Engines().erase(std::remove(Engines().begin(), Engines().end(), this), Engines().end());
   if (gCurrentEngine == this) {
     UnhookWindowsHookEx(gHook);
-    gHook = nullptr;
+    UnhookWindowsHookEx(gMenuHook);
+    gHook = gMenuHook = nullptr;
     gCurrentEngine = nullptr;
   }
   while (!FWindows.empty())
@@ -163,6 +177,37 @@ void TkivSkinEngine::Loaded() {
   TComponent::Loaded();
   if (!(ComponentState() & csDesigning))
     SkinWindow(OwnerForm()->Handle(), false);
+}
+
+void TkivSkinEngine::Notification(TComponent* c, TOperation op) {
+  TComponent::Notification(c, op);
+  if ((ComponentState() & csDesigning) || c->Owner() != Owner())
+    return;
+  if (op == opInsert) {
+    if (IsSkinActive() && !IsDestroying())
+      FInserted.push_back(c);
+    return;
+  }
+  FInserted.erase(std::remove(FInserted.begin(), FInserted.end(), c), FInserted.end());
+  // A menu that is being freed is no TMenu any more by now; one that only leaves the form
+  // lives on in the platform's look.
+  if (auto* menu = dynamic_cast<TMenu*>(c))
+    UnskinMenu(menu);
+}
+
+void TkivSkinEngine::SkinInsertedMenus() {
+  const std::vector<TComponent*> inserted = std::move(FInserted);
+  FInserted.clear();
+  if (!IsSkinActive())
+    return;  // the form's next skin switch skins the form's menus
+  for (TComponent* c : inserted) {
+    if (IsExemptTag(c->Tag()))
+      continue;
+    if (auto* menu = dynamic_cast<TMenu*>(c))
+      SkinMenu(menu);
+    else if (auto* item = dynamic_cast<TMenuItem*>(c))
+      SkinMenuItems(item);
+  }
 }
 
 // ------------------------------------------------------------------------- skinned windows
@@ -253,6 +298,22 @@ LRESULT CALLBACK TkivSkinEngine::MessageHook(int code, WPARAM wParam, LPARAM lPa
     }
   }
   return CallNextHookEx(gHook, code, wParam, lParam);
+}
+
+// A menu about to show (a popup, a drop-down of the menu bar, a submenu) first skins the
+// menus and items made on the engines' forms since the last one: it is measured and drawn
+// only after this message.
+LRESULT CALLBACK TkivSkinEngine::MenuHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_INITMENUPOPUP) {
+    for (TkivSkinEngine* engine : std::vector<TkivSkinEngine*>(Engines())) {
+      try {
+        engine->SkinInsertedMenus();
+      } catch (...) {
+        Application->HandleException(engine);
+      }
+    }
+  }
+  return CallNextHookEx(gMenuHook, code, wParam, lParam);
 }
 
 // --------------------------------------------------------------------------------- the skin

@@ -57,6 +57,8 @@ public:
   void SetResSysMenuClose(const std::string& text);
   std::int32_t DisabledTag() const { return FDisabledTag; }
   void SetDisabledTag(std::int32_t tag) { FDisabledTag = tag; }
+  // A control or menu tagged with a DisabledTag other than 0 keeps its platform look.
+  bool IsExemptTag(std::intptr_t tag) const { return FDisabledTag != 0 && tag == FDisabledTag; }
   bool DrawScrollBar() const { return FDrawScrollBar; }
   void SetDrawScrollBar(bool value) { FDrawScrollBar = value; }
   std::string Version() const { return "3.4"; }
@@ -74,10 +76,11 @@ public:
   void SetAdditionalBuiltInSkins(const TkivSkinCollection& skins) { FAdditionalBuiltInSkins.Assign(skins); }
   TNotifyEvent OnSkinChanged;
 
-  // Skins the owner form. Its menus are skinned with it: the framework tells an owner of a
-  // new component before the component is whole, so menus made later are skinned at the
-  // form's next skin switch.
+  // Skins the owner form, and its menus with it.
   void Loaded() override;
+  // Menus and menu items made on the owner form while the skin is in effect are skinned
+  // before a menu next shows; a menu taken off the form is given its own drawing back.
+  void Notification(TComponent* c, TOperation op) override;
 
   // Skins a window once; only framework forms are skinned so far.
   void SkinWindow(HWND handle, bool dialog);
@@ -132,12 +135,19 @@ public:
 private:
   friend class TkivSkinWindow;
   static LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam);
+  void SkinInsertedMenus();
+  // The skin's drawing for the item and the items below it.
+  void SkinMenuItems(TMenuItem* item);
   void SkinChanged();
   void SystemMenuPopup(TObject* sender);
   void RemoveWindow(TkivSkinWindow* window);
   TCustomForm* OwnerForm() const { return static_cast<TCustomForm*>(Owner()); }
 
   bool FActive = false;
+  // Components put on the owner form since a menu last showed. The framework tells of one
+  // before it is whole, so what it is is asked only once a menu is about to show.
+  std::vector<TComponent*> FInserted;
   // The skin's bitmaps as decoded once, by name, frame count and index (null when the skin
   // lacks one): frames are painted far more often than the skin changes.
   mutable std::map<std::tuple<std::string, int, int>, std::unique_ptr<TBitmap>> FBitmaps;

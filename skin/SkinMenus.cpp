@@ -32,7 +32,11 @@ void TkivSkinEngine::SkinMenu(TMenu* menu) {
   menu->SetOwnerDraw(true);
   if (dynamic_cast<TMainMenu*>(menu) && !menu->Images())
     menu->SetImages(EmptyImages());
-  skin::SetMenuItemsOwnerDraw(menu->Items(), Handler(this, &TkivSkinEngine::MeasureMenuItem),
+  SkinMenuItems(menu->Items());
+}
+
+void TkivSkinEngine::SkinMenuItems(TMenuItem* item) {
+  skin::SetMenuItemsOwnerDraw(item, Handler(this, &TkivSkinEngine::MeasureMenuItem),
                               Handler(this, &TkivSkinEngine::DrawMenuItem));
 }
 

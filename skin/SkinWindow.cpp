@@ -45,7 +45,8 @@ void TkivSkinWindow::Start(HWND handle) {
 void TkivSkinWindow::BeforeDestruction() {
   FDestroying = true;
   FEngine->RemoveWindow(this);
-  SetSkinned(false);
+  if (FSkinned)
+    SetSkinned(false);
   BeforeDetach();
   Detach();
   FSkinnedControls.clear();
@@ -140,7 +141,8 @@ void TkivSkinWindow::HandleMessage(TMessage& m) {
     FirstSkin();
   if (m.Msg == 0)
     return;
-  if (!FEngine->IsSkinActive()) {
+  // A window's end is seen with the skin off too: a plain window leaves the engine then.
+  if (!FEngine->IsSkinActive() && m.Msg != WM_DESTROY) {
     CallOldProc(m);
     return;
   }
@@ -180,7 +182,10 @@ void TkivSkinWindow::HandleMessage(TMessage& m) {
   RECT proposedWindow{};
   if (m.Msg == WM_NCCALCSIZE && m.WParam)
     proposedWindow = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0];
+  const std::weak_ptr<bool> alive = FAlive;
   CallOldProc(m);
+  if (alive.expired())
+    return;  // the window was destroyed inside the message, and this object with it
   switch (m.Msg) {
     case CM_RELEASE: case WM_DESTROY: case WM_COMMAND: case WM_SYSCOMMAND: case WM_ACTIVATEAPP:
       return;  // the window may be gone, or its state is the platform's to keep
@@ -320,10 +325,10 @@ void TkivSkinWindow::PaintTitle(HDC dc, bool minimized) {
     int leftRight = 0;
     if (FEngine->GetSkinBitmap("TitleBarLeftImage", &image)) {
       if ((minimized || FDialog) && image.Width() > kNarrowTitleLeft && image.Width() > rightLeft) {
-        // Keep the left end and the last 25 columns.
-        canvas->Draw(0, 0, &image);
-        canvas->CopyRect(TRect(26, 0, kNarrowTitleLeft, image.Height()), image.Canvas(),
-                         TRect(image.Width() - 24, 0, image.Width(), image.Height()));
+        // Cut to 50 columns: its left end and its last 24, so the right image stays whole.
+        const int w = image.Width(), h = image.Height();
+        canvas->CopyRect(TRect(0, 0, 26, h), image.Canvas(), TRect(0, 0, 26, h));
+        canvas->CopyRect(TRect(26, 0, kNarrowTitleLeft, h), image.Canvas(), TRect(w - 24, 0, w, h));
         leftRight = kNarrowTitleLeft;
       } else {
         canvas->Draw(0, 0, &image);

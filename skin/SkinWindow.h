@@ -112,4 +112,6 @@ private:
   bool FActive = true;
   bool FSkinned = false;
   bool FInitialized = false;
+  // Gone when this object is freed: a window destroyed inside one of its messages frees it.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -145,6 +145,7 @@ void TkivSkinWindowVCL::UpdateSkin() {
     for (auto& skinner : FSkinnedControls) {
       try {
         skinner->UpdateSkin();
+        skinner->Invalidate();
       } catch (const std::exception&) {
       }
     }
@@ -178,7 +179,7 @@ void TkivSkinWindowVCL::SkinOn() {
   if (FForm->WindowState() != wsMaximized)
     FForm->SetClientSize(FSavedClientWidth, FSavedClientHeight + MenuBarHeight());
   for (int i = 0; i < FForm->ComponentCount(); ++i)
-    if (auto* menu = dynamic_cast<TMenu*>(FForm->Components(i)); menu && menu->Tag() != FEngine->DisabledTag())
+    if (auto* menu = dynamic_cast<TMenu*>(FForm->Components(i)); menu && !FEngine->IsExemptTag(menu->Tag()))
       FEngine->SkinMenu(menu);
   SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0, kRecomputeFrame);
 }
@@ -385,8 +386,7 @@ void TkivSkinWindowVCL::SkinOwnedControls(TComponent* owner) {
 }
 
 void TkivSkinWindowVCL::SkinControl(TControl* control) {
-  const std::int32_t disabledTag = FEngine->DisabledTag();
-  if (disabledTag != 0 && control->Tag() == disabledTag)
+  if (FEngine->IsExemptTag(control->Tag()))
     return;
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (windowed && windowed->HandleAllocated() && SendMessageA(windowed->Handle(), KM_ISSKINNED, 0, 0) == 1)
@@ -413,6 +413,7 @@ void TkivSkinWindowVCL::SkinControl(TControl* control) {
     TkivSkinControl* added = skinner.get();
     FSkinnedControls.push_back(std::move(skinner));
     added->UpdateSkin();
+    added->Invalidate();
     if (added->WantsParentColor() && control->HasProperty("ParentColor"))
       control->SetParentColor(true);
   }

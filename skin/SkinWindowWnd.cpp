@@ -92,7 +92,7 @@ void TkivSkinWindowWnd::UpdateSkin() {
     for (auto& skinner : FSkinnedControls) {
       try {
         skinner->UpdateSkin();
-        PostMessageA(skinner->GetHandle(), WM_PAINT, 0, 0);
+        skinner->Invalidate();
       } catch (const std::exception&) {
         // One skinner that fails leaves the others to refresh.
       }
@@ -108,7 +108,10 @@ void TkivSkinWindowWnd::UpdateSkin() {
     const skin::Size grown = skin::GrownWindowSize(now, frame);
     MoveWindow(FHandle, r.left, r.top, grown.Width, grown.Height, TRUE);
   } else {
-    SetStyleKeepingVisibility(FStyleSaved ? FErasedStyle : FPreparedStyle);
+    // Its style at the first background erase, with the system menu the skin may have taken
+    // away before it.
+    const LONG own = FStyleSaved ? FErasedStyle : FPreparedStyle;
+    SetStyleKeepingVisibility(own | (FPreparedStyle & WS_SYSMENU));
     const skin::Size shrunk = skin::ShrunkWindowSize(now, frame);
     MoveWindow(FHandle, r.left, r.top, shrunk.Width, shrunk.Height, TRUE);
     SetWindowRgn(FHandle, nullptr, TRUE);

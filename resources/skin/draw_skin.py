@@ -433,11 +433,12 @@ PALETTED = {"ScrollButtonImage", "SideChannelHandleImage"}
 RESOURCES = {"KIVSKIN_MENU_CHECKED": menu_checked_image, "KIVSKIN_MDI_CONTROLER": mdi_controler_image}
 
 
-def write_bitmaps(folder, bitmaps):
-    """Writes each BMP file of name to data; with --check, only reports those that differ."""
+def write_bitmaps(folder, bitmaps, suffix=".bmp"):
+    """Writes each file of name (and suffix) to data; with --check, only reports those that
+    differ."""
     stale = []
     for name, data in bitmaps.items():
-        path = folder / f"{name}.bmp"
+        path = folder / f"{name}{suffix}"
         if "--check" not in sys.argv[1:]:
             path.write_bytes(data)
         elif not path.exists() or path.read_bytes() != data:

@@ -99,6 +99,43 @@ TEST(SkinnedMainWindows, OpenWithRoundOutlineAndSkinnedTitleAndLeaveNoSkinFile) 
   }
 }
 
+// How many pixels of the colour the left end of the window's title bar shows, where the
+// program's icon stands (its tile has one flat colour).
+int TitleIconPixels(HWND window, COLORREF tile) {
+  RECT r;
+  GetWindowRect(window, &r);
+  int count = 0;
+  HDC screen = GetDC(nullptr);
+  for (int y = r.top; y < r.top + 28; ++y)
+    for (int x = r.left; x < r.left + 40; ++x)
+      count += GetPixel(screen, x, y) == tile;
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
+TEST(SkinnedMainWindows, TitleBarsShowTheProgramsIcon) {
+  const struct {
+    const char* program;
+    COLORREF tile;  // as resources/icons/draw_icons.py draws it
+  } cases[] = {{"Tessark", RGB(0x2F, 0x7F, 0xC1)}, {"Hollimer", RGB(0x2E, 0x9A, 0x5C)}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.program);
+    const Program program(c.program, std::string("skin_icon_") + c.program);
+    const HWND main = program.Main();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForSkinnedTitle(main));
+    // Most of the 16 x 16 tile shows beside the glyph.
+    int seen = 0;
+    EXPECT_TRUE(driver::WaitUntil([&] { return (seen = TitleIconPixels(main, c.tile)) >= 100; }, kTimeoutMs))
+        << seen << " pixels of the icon's colour";
+    const std::string picture = ScreenshotPath(std::string("icon-") + c.program);
+    EXPECT_TRUE(driver::TakeScreenshot(picture));
+    std::cout << c.program << ": " << picture << "\n";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(ExitsWithZero(program.ProcessId()));
+  }
+}
+
 TEST(SkinnedMainWindows, TitleButtonsMaximiseRestoreMinimiseAndCloseOnRealClicks) {
   // The buttons' centres from the right: close, then maximise when the window has it, then
   // minimise.

@@ -167,6 +167,31 @@ TEST(SkinDialogs, AltF4EndsEvenAYesNoBoxAsCancel) {
             IDCANCEL);
 }
 
+TEST(SkinDialogs, AMessageBoxUnskinnedWhileOpenGetsItsSystemMenuBack) {
+  LONG skinned = 0, unskinned = 0;
+  Form()->Engine->SetSkinDialogs(false);
+  EXPECT_EQ(RunBox(MB_OK, [&](HWND box) {
+              if (GetUpdateRect(box, nullptr, FALSE))
+                return false;  // not drawn yet
+              // A box already on the screen is skinned; its first background erase in the
+              // skin is where the skinned window keeps its style.
+              if (!IsSkinned(box)) {
+                Form()->Engine->SkinWindow(box, true);
+                return false;
+              }
+              skinned = GetWindowLongA(box, GWL_STYLE);
+              Form()->Engine->SetActive(false);
+              unskinned = GetWindowLongA(box, GWL_STYLE);
+              Form()->Engine->SetActive(true);
+              PostMessageA(box, WM_COMMAND, IDOK, 0);
+              return true;
+            }),
+            IDOK);
+  Form()->Engine->SetSkinDialogs(true);
+  EXPECT_FALSE(skinned & WS_SYSMENU) << "the skinned title has its own close button";
+  EXPECT_TRUE(unskinned & WS_SYSMENU) << "the platform's title lost its close button";
+}
+
 void MoveMouse(POINT to) {
   INPUT in{};
   in.type = INPUT_MOUSE;
