@@ -28,6 +28,12 @@ bool GenerateClip(const std::string& encoder, const std::string& path, double se
   return Encode(encoder, "testsrc=", seconds, width, height, true, "-shortest", path);
 }
 
+bool GenerateTitledClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height, const std::string& title) {
+  return Encode(encoder, "testsrc=", seconds, width, height, true,
+                "-shortest -metadata \"title=" + title + "\"", path);
+}
+
 bool GenerateColourClip(const std::string& encoder, const std::string& path, double seconds,
                         int width, int height, bool withTone) {
   return Encode(encoder, "color=c=blue:", seconds, width, height, withTone,
