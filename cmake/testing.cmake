@@ -7,9 +7,11 @@ set(TEST_TIMEOUT_WINE 180 CACHE STRING "Seconds a Wine test may take")
 
 # The native tree holds only the portable code and its tests. It is built with the address and
 # undefined-behaviour sanitizers and the standard library's own checks, so that an index of -1
-# or a read past a buffer fails a test instead of passing it by luck.
+# or a read past a buffer fails a test instead of passing it by luck. A number too large for
+# the integer it is turned into counts too, which GCC's undefined-behaviour checks leave out.
 if(NOT WIN32)
-  set(NATIVE_CHECKS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  set(NATIVE_CHECKS -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all
+    -fno-omit-frame-pointer)
   add_compile_options(${NATIVE_CHECKS} -D_GLIBCXX_ASSERTIONS)
   add_link_options(${NATIVE_CHECKS})
 endif()
