@@ -8,9 +8,10 @@ mkdir -p "$third"
 
 # Both cross compilers always; the 64-bit Wine runs every test on any machine, the 32-bit one
 # only where the machine runs 32-bit code (scripts/runs-32bit.sh).
+# clang and its runtime libraries (libFuzzer among them) build the fuzz targets.
 packages=(cmake g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
   libjpeg62-turbo-dev wine wine64 xvfb xauth imagemagick xdotool dpkg-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good clang libclang-rt-14-dev)
 if bash "$here/scripts/runs-32bit.sh" >/dev/null; then
   packages+=(wine32 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
   if ! dpkg --print-foreign-architectures | grep -qx i386; then

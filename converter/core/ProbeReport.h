@@ -12,7 +12,9 @@ struct ProbeResult {
 
 // Reads the input report of a probe job; output is the whole text the encoder printed.
 // The report is looked for after the input path, so a path holding "Duration" or "Video" cannot
-// mislead it.
+// mislead it. The duration comes only from the encoder's duration line ("  Duration: ...") and
+// the size only from the first video stream's line ("    Stream #0:0: Video: ..."), never from
+// the file's metadata; a value that is no time text or no WIDTHxHEIGHT is left empty.
 ProbeResult ParseProbeReport(const std::string& output, const std::string& inputPath);
 
 }  // namespace converter

@@ -25,12 +25,13 @@ struct TParameter {
 };
 
 // A "Sort" other than 1 to 3 keeps the editor of the parameter before; the first parameter
-// then goes to the video editor.
+// then goes to the video editor. A "Para" count beyond the names that "Main" holds ends at the
+// last of them, so a huge count costs no more than the file's own parameters.
 std::vector<TParameter> ReadParameters(const TNewInifile& ini) {
   std::vector<TParameter> parameters;
   const int count = ini.ReadInteger(kMain, "Para", 0);
   TProfileGroup group = TProfileGroup::Video;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count && ini.IndexOfKey(kMain, std::to_string(i)) >= 0; ++i) {
     TParameter p;
     p.Name = ini.ReadString(kMain, std::to_string(i), "");
     const int sort = ini.ReadInteger(p.Name, "Sort", -1);

@@ -8,9 +8,10 @@
 namespace converter {
 namespace {
 
+// 0 to 100 for any part and whole, infinite or not a number included.
 int Percent(double part, double whole) {
   const double percent = std::nearbyint(part / whole * 100);  // halves to even
-  return static_cast<int>(std::clamp(percent, 0.0, 100.0));
+  return percent >= 0 ? static_cast<int>(std::min(percent, 100.0)) : 0;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "converter/core/TimeText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -7,6 +8,7 @@
 namespace converter {
 
 std::string FormatSeconds(double seconds) {
+  seconds = std::isnan(seconds) ? 0 : std::clamp(seconds, -kMaxTimeSeconds, kMaxTimeSeconds);
   long long whole = static_cast<long long>(std::trunc(seconds));
   long long tenths = std::llrint((seconds - static_cast<double>(whole)) * 10);  // halves to even
   if (tenths == 10) {  // .95 and up: one digit cannot hold it, so carry into the seconds
@@ -49,9 +51,10 @@ double ParseTimeText(const std::string& text, char userDecimalSeparator) {
   long long h = 0, m = 0;
   double s = 0;
   if (!ReadWhole(text.substr(0, first), h) || !ReadWhole(text.substr(first + 1, second - first - 1), m) ||
-      !ReadSeconds(text.substr(second + 1), userDecimalSeparator, s))
+      !ReadSeconds(text.substr(second + 1), userDecimalSeparator, s) || h < 0 || m < 0 || s < 0)
     return -1;
-  return static_cast<double>(h) * 3600 + static_cast<double>(m) * 60 + s;
+  const double seconds = static_cast<double>(h) * 3600 + static_cast<double>(m) * 60 + s;
+  return seconds <= kMaxTimeSeconds ? seconds : -1;
 }
 
 }  // namespace converter

@@ -58,26 +58,29 @@ long long ReadInt(const std::string& text, std::size_t& end, int& digits) {
     if (c >= '0' && c <= '9') digit = c - '0';
     else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
     else break;
-    if (value < 0x100000000LL) value = value * base + digit;
+    if (value <= kMaxTagNumber) value = value * base + digit;
     ++digits;
   }
   end = i;
   return negative ? -value : value;
 }
 
+bool Refused(long long value) { return value < -kMaxTagNumber || value > kMaxTagNumber; }
+
 }  // namespace
 
 int IntOfText(const std::string& text) {
   std::size_t end;
   int digits;
-  return static_cast<int>(ReadInt(text, end, digits));
+  const long long value = ReadInt(text, end, digits);
+  return Refused(value) ? 0 : static_cast<int>(value);
 }
 
 bool IsIntText(const std::string& text) {
   std::size_t end;
   int digits;
-  ReadInt(text, end, digits);
-  return digits > 0 && end == text.size();
+  const long long value = ReadInt(text, end, digits);
+  return digits > 0 && end == text.size() && !Refused(value);
 }
 
 std::string BetweenQuotes(const std::string& text, std::size_t from) {

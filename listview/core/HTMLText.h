@@ -21,11 +21,17 @@ bool ReplaceFirstNoCase(const std::string& pattern, const std::string& replaceme
 // Replaces the first occurrence of pattern, exactly as written, until none remains.
 void ReplaceAll(const std::string& pattern, const std::string& replacement, std::string& text);
 
+// The largest number a tag attribute holds: more than any place, size or angle on a screen, so
+// that the layout's sums of them stay far from the limits of int.
+constexpr int kMaxTagNumber = 32767;
+
 // Leading blanks and a sign are allowed, "$" or "0x" reads hexadecimal; digits are read up to
-// the first character that is not one. 0 when there is no digit.
+// the first character that is not one. 0 when there is no digit, and for a number beyond
+// kMaxTagNumber either way.
 int IntOfText(const std::string& text);
 
-// Like IntOfText, but only a text that is a whole number and nothing else counts.
+// Like IntOfText, but only a text that is a whole number within kMaxTagNumber and nothing else
+// counts.
 bool IsIntText(const std::string& text);
 
 // The text between the first two double quotes at or after from; empty without two.

@@ -40,6 +40,7 @@ std::optional<Image> ReadBmp(const std::uint8_t* data, std::size_t size) {
   const std::int64_t height = topDown ? -signedHeight : signedHeight;
   const bool paletted = bits == 1 || bits == 4 || bits == 8;
   if (infoSize < kInfoHeaderSize || infoSize > size || width <= 0 || height <= 0 ||
+      width > kMaxBmpSide || height > kMaxBmpSide ||
       compression != kUncompressed || !(paletted || bits == 24 || bits == 32))
     return std::nullopt;
 

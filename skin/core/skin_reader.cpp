@@ -34,6 +34,13 @@ std::optional<std::int32_t> FindValue(const std::vector<std::string>& lines,
   return std::nullopt;
 }
 
+// A layout number ("FormRoundCornerInt", "TitleBarButtonTopInt", ...) beyond what a window's
+// coordinates hold; colours and other integers may take any value.
+bool UnusableLayoutNumber(const std::string& name, std::int32_t value) {
+  const bool layout = name.size() >= 3 && SameText(name.substr(name.size() - 3), "Int");
+  return layout && (value < -kMaxLayoutNumber || value > kMaxLayoutNumber);
+}
+
 }  // namespace
 
 bool TkivSkinReader::Load(const std::string& fileName) {
@@ -70,7 +77,12 @@ bool TkivSkinReader::LoadFromMemory(const std::vector<std::uint8_t>& data) {
         // Sizes other than 4 don't occur; a shorter one reads as zero-filled.
         std::uint8_t value[4] = {};
         std::copy_n(bytes, std::min<std::size_t>(entry.DataSize, 4), value);
-        integers.push_back(entry.Name + "=" + std::to_string(std::int32_t(ReadU32(value))));
+        const std::int32_t number = std::int32_t(ReadU32(value));
+        if (UnusableLayoutNumber(entry.Name, number)) {
+          FReady = false;
+          return false;
+        }
+        integers.push_back(entry.Name + "=" + std::to_string(number));
         break;
       }
       case EntryType::Flag:

@@ -9,6 +9,10 @@
 
 namespace skin {
 
+// The largest layout number (an integer entry whose name ends in "Int") a skin may hold: the
+// largest coordinate of a window.
+constexpr std::int32_t kMaxLayoutNumber = 32767;
+
 // Loads a skin container and answers lookups of its entries by name, without regard to
 // letter case; of several entries of one name the first counts.
 class TkivSkinReader {
@@ -22,8 +26,9 @@ public:
 
   bool Ready() const { return FReady; }
 
-  // A load takes the new entries only when the whole container is sound; otherwise (also for
-  // a file that can't be read) the reader is not ready and keeps its previous entries unused.
+  // A load takes the new entries only when the whole container is sound and its layout
+  // numbers lie within kMaxLayoutNumber either way; otherwise (also for a file that can't be
+  // read) the reader is not ready and keeps its previous entries unused.
   bool Load(const std::string& fileName);
   bool LoadFromMemory(const std::vector<std::uint8_t>& data);
 

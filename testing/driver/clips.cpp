@@ -33,6 +33,12 @@ bool GenerateSilentClip(const std::string& encoder, const std::string& path, dou
   return Encode(encoder, "testsrc=", seconds, width, height, false, "-an", path);
 }
 
+bool GenerateTitledClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height, const std::string& title) {
+  return Encode(encoder, "testsrc=", seconds, width, height, true,
+                "-shortest -metadata \"title=" + title + "\"", path);
+}
+
 bool GenerateColourClip(const std::string& encoder, const std::string& path, double seconds,
                         int width, int height, bool withTone) {
   return Encode(encoder, "color=c=blue:", seconds, width, height, withTone,

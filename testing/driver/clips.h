@@ -11,6 +11,9 @@ bool GenerateClip(const std::string& encoder, const std::string& path, double se
 // Makes a test clip like GenerateClip, with pictures only: no sound track at all.
 bool GenerateSilentClip(const std::string& encoder, const std::string& path, double seconds,
                         int width, int height);
+// GenerateClip with the title in the file's metadata, where the encoder's report shows it.
+bool GenerateTitledClip(const std::string& encoder, const std::string& path, double seconds,
+                        int width, int height, const std::string& title);
 
 // Makes a solid blue AVI of uncompressed frames (bgr24), with a PCM tone when asked: a clip
 // that Wine's media framework can play. True when the file was written.

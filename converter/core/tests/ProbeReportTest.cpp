@@ -49,8 +49,43 @@ TEST(ProbeReportTest, TheReportIsReadAfterTheInputPath) {
 }
 
 TEST(ProbeReportTest, ASizeAtTheEndOfItsLineIsRead) {
-  const auto probe = ParseProbeReport("Duration: 00:00:01.00, start: 0\nVideo: rawvideo, rgb24, 32x24\n", "");
+  const auto probe =
+      ParseProbeReport("  Duration: 00:00:01.00, start: 0\n    Stream #0:0: Video: rawvideo, rgb24, 32x24\n", "");
   EXPECT_EQ(probe.Size, " 32x24");
+}
+
+// The file's own metadata comes before the encoder's lines and may read like them.
+TEST(ProbeReportTest, AFilesMetadataNeverGivesItsLengthOrSize) {
+  const auto probe = ParseProbeReport(Report("probe-avi-title.txt"), R"(Z:\tmp\clips\titled.avi)");
+  EXPECT_EQ(probe.Duration, "00:00:02.02");
+  EXPECT_EQ(probe.Size, " 320x240");
+}
+
+// Lines as the encoder prints them, with values no time text or frame size: each is left
+// empty, as if the probe had found nothing.
+TEST(ProbeReportTest, ValuesThatAreNoTimeOrSizeAreDropped) {
+  const std::string video = "    Stream #0:0: Video: mpeg4, yuv420p, ";
+  struct Case {
+    std::string report, duration, size;
+  } cases[] = {
+      {"  Duration: N/A, start: 0\n" + video + "320x240, 25 fps\n", "", " 320x240"},
+      {"  Duration: <b>99:99:99</b>, start: 0\n", "", ""},
+      {"  Duration: 0:0:1e308, start: 0\n", "", ""},
+      {"  Duration: 00:00:02.00, start: 0\n" + video + "<u>1x1</u>, 25 fps\n", "00:00:02.00", ""},
+      {video + "320x, 25 fps\n", "", ""},
+      {video + "123456x240, 25 fps\n", "", ""},
+      // Only the first video stream counts; an audio stream before it does not.
+      {"    Stream #0:0: Audio: mp3, 44100 Hz, mono\n" + video + "64x48\n" + video + "32x24\n", "",
+       " 64x48"},
+      {video + "bad\n" + video + "32x24\n", "", ""},
+      // Indented continuation lines of a metadata value never start with the encoder's words.
+      {"    title           : a\n                    : Duration: 01:00:00.00, x\n", "", ""},
+  };
+  for (const Case& c : cases) {
+    const auto probe = ParseProbeReport(c.report, "");
+    EXPECT_EQ(probe.Duration, c.duration) << c.report;
+    EXPECT_EQ(probe.Size, c.size) << c.report;
+  }
 }
 
 TEST(ProbeReportTest, IncompleteLinesGiveEmptyFieldsInsteadOfLaterText) {

@@ -72,6 +72,27 @@ TEST_F(ProfileLoadTest, IndexPastTheChoicesShowsAnEmptyValueAndLoadingGoesOn) {
   EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Audio)[0].Value, "");
 }
 
+// Once a count of millions made loading loop for minutes, growing all the while.
+TEST_F(ProfileLoadTest, ACountBeyondTheNamesListedEndsAtTheLastName) {
+  const std::string two = "0=A\r\n1=B\r\n[A]\r\nSort=1\r\n[B]\r\nSort=2\r\n";
+  struct Case {
+    const char* para;
+    std::size_t rows;
+  } cases[] = {{"99999999", 2}, {"2147483647", 2}, {"99999999999999", 0}, {"3", 2},
+               {"2", 2},        {"1", 1},          {"-5", 0}};
+  for (const Case& c : cases) {
+    const auto profile = LoadProfile(Write("p.ovx", "[Main]\r\nPara=" + std::string(c.para) + "\r\n" + two));
+    ASSERT_TRUE(profile) << c.para;
+    std::size_t rows = 0;
+    for (const auto& group : profile->Editors.Groups) rows += group.size();
+    EXPECT_EQ(rows, c.rows) << "Para=" << c.para;
+  }
+  // The parameters after a gap in the names are not read.
+  const auto gap = LoadProfile(Write("p.ovx", "[Main]\r\nPara=9\r\n0=A\r\n2=C\r\n[A]\r\nSort=1\r\n"));
+  ASSERT_TRUE(gap);
+  EXPECT_EQ(gap->Editors.Rows(TProfileGroup::Video).size(), 1u);
+}
+
 TEST_F(ProfileLoadTest, MissingFileLoadsNothingAndIsNotCreated) {
   EXPECT_FALSE(LoadProfile(PathOf("none.ovx")));
   EXPECT_FALSE(Exists("none.ovx"));

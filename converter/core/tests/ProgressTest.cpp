@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "converter/core/ProgressLine.h"
 #include "converter/core/RunClock.h"
 #include "converter/core/RunProgress.h"
@@ -70,6 +72,29 @@ TEST(RunProgressTest, BarsStayWithinTheirRange) {
   for (int i = 0; i < 3; ++i) progress.ReadChunk("time=10.40 ");
   EXPECT_EQ(progress.CurrentPercent(), 100);
   EXPECT_EQ(progress.TotalPercent(), 100);
+}
+
+// Lengths no video has (rows once carried "0:0:1e308") or no length at all.
+TEST(RunProgressTest, BarsStayWithinTheirRangeWhateverTheLengths) {
+  const double inf = HUGE_VAL, nan = std::nan("");
+  struct Case {
+    double total, row;
+    const char* time;
+  } cases[] = {{inf, inf, "time=1e308 "}, {inf, 1e308, "time=1e308 "}, {1e308, inf, "time=5.00 "},
+               {nan, nan, "time=5.00 "},  {-1, -1, "time=5.00 "},    {1e-308, 1e-308, "time=1e308 "},
+               {10, 10, "time=1e308 "}};
+  for (const Case& c : cases) {
+    RunProgress progress(c.total);
+    for (int row = 1; row <= 2; ++row) {  // the second row starts after an infinite first one
+      progress.StartRow(c.row);
+      for (int i = 0; i < 3; ++i) progress.ReadChunk(c.time);
+      EXPECT_GE(progress.CurrentPercent(), 0) << c.total << " " << c.row << " " << c.time << " row " << row;
+      EXPECT_LE(progress.CurrentPercent(), 100) << c.total << " " << c.row << " " << c.time << " row " << row;
+      EXPECT_GE(progress.TotalPercent(), 0) << c.total << " " << c.row << " " << c.time << " row " << row;
+      EXPECT_LE(progress.TotalPercent(), 100) << c.total << " " << c.row << " " << c.time << " row " << row;
+      progress.FinishRow();
+    }
+  }
 }
 
 TEST(RunProgressTest, ZeroLengthsLeaveTheirBarsAlone) {

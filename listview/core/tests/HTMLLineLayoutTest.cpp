@@ -154,5 +154,27 @@ TEST(RotatedTextTest, OneRotatedFontAtATimeAndNoneLeftOpen) {
   }
 }
 
+// Numbers too large for the layout once overflowed when turned into tenths of a degree or
+// added to a place; they now count as no number.
+TEST(TagNumberTest, NumbersTooLargeCountAsNone) {
+  struct Case {
+    const char* markup;
+    int rotation;  // tenths of a degree, -1 for none
+    int width;
+  };
+  for (const Case& c : {
+           Case{"<R a=\"9077777777777777777777\">x", 0, 10},
+           Case{"<R a=\"-2147483648\">x", 0, 10},
+           Case{"<R a=\"3276\">x", 32760, 10},
+           Case{"<IND x=\"2147483647\">x", -1, 10},
+           Case{"<P INDENT=\"2147483647\">x", -1, 10},
+       }) {
+    TRender r(c.markup);
+    r.Run();
+    EXPECT_EQ(r.Canvas.Rotations.empty() ? -1 : r.Canvas.Rotations.front(), c.rotation) << c.markup;
+    EXPECT_EQ(r.Output.LaidWidth, c.width) << c.markup;
+  }
+}
+
 }  // namespace
 }  // namespace listview

@@ -23,8 +23,20 @@ TEST(IntOfTextTest, ReadsAsFarAsThereAreDigits) {
        })
     EXPECT_EQ(IntOfText(c.text), c.value) << c.text;
   EXPECT_TRUE(IsIntText("-12"));
+  EXPECT_TRUE(IsIntText("-32767"));
   EXPECT_FALSE(IsIntText("12px"));
   EXPECT_FALSE(IsIntText(""));
+}
+
+// A number no screen place or size reaches is refused, never wrapped into another one.
+TEST(IntOfTextTest, NumbersBeyondTheLargestAreRefused) {
+  for (const char* text : {"32768", "-32768", "9077777777777777777777", "4294967296", "$FFFFFFFF",
+                           "0x80000000", "99999999999999999999px"}) {
+    EXPECT_EQ(IntOfText(text), 0) << text;
+    EXPECT_FALSE(IsIntText(text)) << text;
+  }
+  EXPECT_EQ(IntOfText("32767"), 32767);
+  EXPECT_EQ(IntOfText("$7FFF"), 32767);
 }
 
 TEST(NoCaseTest, FindsAndReplacesTheFirstOccurrenceOnly) {

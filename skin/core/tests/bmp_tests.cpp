@@ -66,5 +66,13 @@ TEST(Bmp, RejectsWhatItCannotDecode) {
   EXPECT_FALSE(Read(huge)) << "pixels past the end";
 }
 
+TEST(Bmp, SidesBeyondAWindowsCoordinatesAreRefused) {
+  EXPECT_TRUE(Read(BmpFile(Image(kMaxBmpSide, 1), 1)));
+  EXPECT_TRUE(Read(BmpFile(Image(1, kMaxBmpSide), 1, true)));
+  EXPECT_FALSE(Read(BmpFile(Image(kMaxBmpSide + 1, 1), 1)));
+  EXPECT_FALSE(Read(BmpFile(Image(1, kMaxBmpSide + 1), 1)));
+  EXPECT_FALSE(Read(BmpFile(Image(1, kMaxBmpSide + 1), 1, true)));
+}
+
 }  // namespace
 }  // namespace skin

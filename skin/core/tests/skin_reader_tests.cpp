@@ -122,6 +122,34 @@ TEST(SkinReader, AFailedLoadLeavesTheReaderNotReadyWithoutHalfTakenEntries) {
   EXPECT_EQ(loads, 1);
 }
 
+// Layout numbers beyond a window's coordinates once overflowed where the title's buttons and
+// the window's outline were worked out; such a skin is now refused like a broken one.
+TEST(SkinReader, RefusesLayoutNumbersNoWindowCanUse) {
+  struct Case {
+    const char* name;
+    std::int32_t value;
+    bool loads;
+  };
+  for (const Case& c : {
+           Case{"FormRoundCornerInt", 0x7FFFFFFF, false},
+           Case{"FormBottomRoundCornerInt", 0x40000000, false},
+           Case{"TitleBarButtonLeftOffsetInt", 2147483547, false},
+           Case{"TitleBarButtonRightOffsetInt", -2147483647 - 1, false},
+           Case{"titlebarbuttontopINT", 32768, false},
+           Case{"FormMinWidthInt", -32768, false},
+           Case{"FormMinWidthInt", 32767, true},
+           Case{"TitleBarButtonRightOffsetInt", -32767, true},
+           Case{"FormBackgroundColor", -1, true},  // colours take any value
+           Case{"FormBorderColor", 0x7FFFFFFF, true},
+       }) {
+    TkivSkinReader reader;
+    EXPECT_EQ(reader.LoadFromMemory(BuildContainer({{c.name, 1, IntData(c.value)}}).Data), c.loads)
+        << c.name << "=" << c.value;
+    EXPECT_EQ(reader.Ready(), c.loads) << c.name << "=" << c.value;
+    EXPECT_EQ(reader.GetInt(c.name), c.loads ? c.value : -1) << c.name << "=" << c.value;
+  }
+}
+
 TEST(SkinReader, LoadsAContainerFile) {
   const std::string path = ::testing::TempDir() + "reader_test.kiv";
   {

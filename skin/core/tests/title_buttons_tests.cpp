@@ -106,5 +106,22 @@ TEST(TitleButtons, ShownButtonsAreOnlyThoseTheWindowHas) {
   EXPECT_EQ(layout.TextRight, W - 59);
 }
 
+// The largest numbers and bitmaps a skin may hold place the buttons without overflow.
+TEST(TitleButtons, TheLargestSkinValuesStayWithinRange) {
+  for (int sign : {1, -1}) {
+    TitleButtonsInput in = BuiltIn();
+    in.TitleWidth = in.ButtonHeight = 32767;
+    in.ButtonWidth = 32767 / 18;
+    in.ButtonTopInt = in.LeftOffsetInt = in.RightOffsetInt = sign * 32767;
+    in.Cursor = {0, 0};
+    for (bool minimized : {false, true}) {
+      in.Minimized = minimized;
+      const TitleButtonsLayout layout = LayOutTitleButtons(in);
+      EXPECT_EQ(layout.Buttons.size(), 3u) << sign << minimized;
+      EXPECT_LE(layout.TextRight, 2 * 32767) << sign << minimized;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace skin

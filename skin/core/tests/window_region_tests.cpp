@@ -21,5 +21,11 @@ TEST(WindowRegion, RoundsTheBottomCornersWhenTheSkinHasThem) {
                                               {0, 33, 12, 45}, {189, 33, 201, 45}}));
 }
 
+TEST(WindowRegion, TheLargestCornersAWindowHasStayWithinRange) {
+  const RegionPlan plan = PlanWindowRegion(32767, 32767, 32767, 32767);
+  EXPECT_EQ(plan.Upper, (RoundedPiece{{0, 0, 32768, 16384}, 32767}));
+  EXPECT_EQ(plan.Squares.back(), (Rect{-32767, 16383, 32767, 81917}));
+}
+
 }  // namespace
 }  // namespace skin

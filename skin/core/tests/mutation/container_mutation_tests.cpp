@@ -54,7 +54,8 @@ protected:
     TkivSkinReader reader;
     const bool loaded = reader.LoadFromMemory(Bytes(mutant.begin(), mutant.end()));
     ASSERT_EQ(loaded, reader.Ready());
-    ASSERT_EQ(loaded, ReadContainer(mutant).has_value());
+    // A sound container may still be refused for a layout number no window can use.
+    ASSERT_TRUE(!loaded || ReadContainer(mutant).has_value());
     for (const ContainerEntry& e : *Entries) {
       Image image;
       const bool found = reader.GetBitmap(e.Name, image);
