@@ -140,6 +140,7 @@ bool TkivSkinControl::TakeOverPainting(TMessage& m) {
   BeginPaint(window, &ps);
   Paint();
   EndPaint(window, &ps);
+  FPaintTakenOver = true;
   m.Result = 0;
   return true;
 }
@@ -152,8 +153,15 @@ void TkivSkinControl::AfterMessage(TMessage& m) {
   using skin::StateEvent;
   const int key = int(m.WParam);
   switch (m.Msg) {
-    case WM_PAINT:
     case WM_ERASEBKGND:
+      break;  // a paint request follows every erase and draws the skin once, last
+    case WM_PAINT:
+      if (FPaintTakenOver) {
+        FPaintTakenOver = false;  // drawn already, inside the paint request
+        break;
+      }
+      PaintSkin();
+      break;
     case WM_SETTEXT:
     case WM_ENABLE:
     case CM_ENABLEDCHANGED:

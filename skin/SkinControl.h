@@ -84,6 +84,7 @@ private:
 
   skin::ControlState FState;
   bool FDetached = false;
+  bool FPaintTakenOver = false;  // the paint request just handled was drawn by Paint
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
