@@ -9,7 +9,8 @@
 namespace converter {
 namespace {
 
-// Reports of the shipped encoder, kept byte for byte (CR LF line ends included).
+// Reports of the shipped encoder, kept byte for byte (CR LF line ends included); the titled
+// one is written by hand in the same form.
 std::string Report(const char* name) {
   const auto path = std::filesystem::path(__FILE__).parent_path() / "data" / name;
   std::ifstream file(path, std::ios::binary);
