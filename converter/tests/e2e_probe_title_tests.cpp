@@ -7,15 +7,7 @@
 
 namespace {
 
-class ConverterProbeTitle : public e2e::ConverterTask {
- protected:
-  void SetUp() override {
-    e2e::ConverterTask::SetUp();
-    ASSERT_TRUE(CopyFileA(driver::RealEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
-    ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
-    WritePreferences(e2e::RunPreferences(Path("out") + "\\"));
-  }
-};
+class ConverterProbeTitle : public e2e::RealEncoderTask {};
 
 // Once listed with Length "<b>99:99:99</b>" and Size "<u>1x1</u>".
 TEST_F(ConverterProbeTitle, AClipsTitleNeverBecomesItsLengthOrSize) {

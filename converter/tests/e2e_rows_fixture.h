@@ -159,4 +159,16 @@ class ConverterTask : public ::testing::Test {
   std::unique_ptr<ConverterWindow> FConverter;
 };
 
+// A task whose program folder holds the real encoder; the outputs go to its folder "out".
+class RealEncoderTask : public ConverterTask {
+ protected:
+  void SetUp() override {
+    ConverterTask::SetUp();
+    ASSERT_TRUE(CopyFileA(driver::RealEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
+    ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
+    WritePreferences(RunPreferences(Out()));
+  }
+  std::string Out() const { return Path("out") + "\\"; }
+};
+
 }  // namespace e2e

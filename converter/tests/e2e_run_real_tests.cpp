@@ -10,15 +10,8 @@ namespace {
 
 constexpr DWORD kConversionTimeoutMs = 180000;
 
-class ConverterRealRun : public e2e::ConverterTask {
+class ConverterRealRun : public e2e::RealEncoderTask {
  protected:
-  void SetUp() override {
-    e2e::ConverterTask::SetUp();
-    ASSERT_TRUE(CopyFileA(driver::RealEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
-    ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
-    WritePreferences(e2e::RunPreferences(Out()));
-  }
-  std::string Out() const { return Path("out") + "\\"; }
   void Generate(const std::string& name, double seconds) const {
     ASSERT_TRUE(driver::GenerateClip(driver::RealEncoderPath(), Path(name), seconds, 640, 480));
   }

@@ -13,16 +13,7 @@ namespace {
 
 constexpr DWORD kConversionTimeoutMs = 180000;
 
-class ShippedFolder : public e2e::ConverterTask {
- protected:
-  void SetUp() override {
-    e2e::ConverterTask::SetUp();
-    ASSERT_TRUE(CopyFileA(driver::RealEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
-    ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
-    WritePreferences(e2e::RunPreferences(Out()));
-  }
-  std::string Out() const { return Path("out") + "\\"; }
-};
+class ShippedFolder : public e2e::RealEncoderTask {};
 
 TEST_F(ShippedFolder, TheConverterConvertsARealClipAndTheManagerListsIt) {
   ASSERT_TRUE(driver::GenerateClip(driver::RealEncoderPath(), Path("clip.avi"), 2, 320, 240));
