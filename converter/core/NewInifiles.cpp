@@ -17,20 +17,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-// Only a line that begins with "[" starts a section, so a "[" inside a value (an output
-// folder such as "D:\Videos [PSP]\") does not cut its section short.
-bool StartsSection(const std::string& line) {
-  const auto first = line.find_first_not_of(" \t");
-  return first != std::string::npos && line[first] == '[';
-}
-
-// Whether the line holds the key: key + "=" ends the line's text up to its first "=".
-bool HoldsKey(const std::string& line, const std::string& key) {
-  const size_t equals = line.find('=');
-  return equals != std::string::npos && equals >= key.size() &&
-         LowerCase(line.substr(equals - key.size(), key.size())) == LowerCase(key);
-}
-
 int IndexOfKeyLine(const std::string& key, const std::vector<std::string>& lines) {
   for (size_t i = 0; i < lines.size(); ++i)
     if (HoldsKey(lines[i], key)) return static_cast<int>(i);
@@ -99,20 +85,44 @@ void TNewInifile::Save() {
   FSaved = true;
 }
 
-std::vector<std::string> TNewInifile::SectionLines(const std::string& section) const {
-  const int s = IndexOfSection(section);
-  if (s < 0) return {};
-  const std::string header = LowerCase("[" + section + "]");
-  const std::string& headerLine = FLines[s];
-  std::vector<std::string> body{
-      headerLine.substr(LowerCase(headerLine).find(header) + header.size())};
-  for (size_t i = s + 1; i < FLines.size() && !StartsSection(FLines[i]); ++i)
-    body.push_back(FLines[i]);
-  return body;
+std::string TNewInifile::HeaderRemainder(int header, const std::string& section) const {
+  const std::string name = LowerCase("[" + section + "]");
+  const std::string& line = FLines[header];
+  return line.substr(LowerCase(line).find(name) + name.size());
+}
+
+const TSectionIndex& TNewInifile::Sections() const {
+  if (!FSections) FSections.emplace(FLines);
+  return *FSections;
+}
+
+const TKeyIndex& TNewInifile::KeysBelow(int header) const {
+  auto keys = FKeys.find(header);
+  if (keys == FKeys.end())
+    keys = FKeys.try_emplace(header, FLines, header + 1, Sections().EndOf(header)).first;
+  return keys->second;
+}
+
+void TNewInifile::LinesChanged() {
+  FSections.reset();
+  FKeys.clear();
+}
+
+TNewInifile::TKeyLine TNewInifile::FindKey(const std::string& section,
+                                           const std::string& key) const {
+  const int header = IndexOfSection(section);
+  if (header < 0) return {};
+  if (HoldsKey(HeaderRemainder(header, section), key)) return {header, 0};
+  const int line = KeysBelow(header).IndexOf(key);
+  return {header, line < 0 ? -1 : line - header};
 }
 
 std::string TNewInifile::GetSectionText(const std::string& section) const {
-  return JoinLines(SectionLines(section));
+  const int header = IndexOfSection(section);
+  if (header < 0) return "";
+  std::vector<std::string> body{HeaderRemainder(header, section)};
+  body.insert(body.end(), FLines.begin() + header + 1, FLines.begin() + Sections().EndOf(header));
+  return JoinLines(body);
 }
 
 std::string TNewInifile::FindKeyValue(const std::string& key,
@@ -125,20 +135,20 @@ std::string TNewInifile::FindKeyValue(const std::string& key,
 }
 
 int TNewInifile::IndexOfSection(const std::string& section) const {
-  const std::string header = LowerCase("[" + section + "]");
-  for (size_t i = 0; i < FLines.size(); ++i)
-    if (StartsSection(FLines[i]) && LowerCase(FLines[i]).find(header) != std::string::npos)
-      return static_cast<int>(i);
-  return -1;
+  return Sections().IndexOf(section);
 }
 
 int TNewInifile::IndexOfKey(const std::string& section, const std::string& key) const {
-  return IndexOfKeyLine(key, SectionLines(section));
+  return FindKey(section, key).Key;
 }
 
 std::string TNewInifile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& def) const {
-  return FindKeyValue(key, SectionLines(section), def);
+  const TKeyLine found = FindKey(section, key);
+  if (found.Key < 0) return def;
+  const std::string line =
+      found.Key == 0 ? HeaderRemainder(found.Header, section) : FLines[found.Header + found.Key];
+  return line.substr(line.find('=') + 1);
 }
 
 // A missing key reads as empty text, which converts to nothing, so the default is taken.
@@ -159,14 +169,21 @@ double TNewInifile::ReadFloat(const std::string& section, const std::string& key
 void TNewInifile::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
   const std::string line = key + "=" + value;
-  const int s = IndexOfSection(section);
-  if (s < 0) {
+  const TKeyLine found = FindKey(section, key);
+  if (found.Header < 0) {
     FLines.push_back("[" + section + "]");
     FLines.push_back(line);
-  } else if (const int k = IndexOfKey(section, key); k < 0) {
-    FLines.insert(FLines.begin() + s + 1, line);
-  } else if (FLines[s + k] != line) {
-    FLines[s + k] = line;
+    LinesChanged();
+  } else if (found.Key < 0) {
+    FLines.insert(FLines.begin() + found.Header + 1, line);
+    LinesChanged();
+  } else if (std::string& old = FLines[found.Header + found.Key]; old != line) {
+    // A key's line replaced in place moves no line, so only its section's keys are read anew,
+    // unless a header line comes or goes.
+    const bool headers = StartsSection(old) || StartsSection(line);
+    old = line;
+    if (headers) LinesChanged();
+    else FKeys.erase(found.Header);
   } else {
     return;
   }

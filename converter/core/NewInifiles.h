@@ -1,4 +1,7 @@
 #pragma once
+#include "converter/core/NewInifileIndex.h"
+
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -62,7 +65,16 @@ public:
   const std::vector<std::string>& Lines() const { return FLines; }
 
 private:
-  std::vector<std::string> SectionLines(const std::string& section) const;
+  struct TKeyLine {
+    int Header = -1;  // the section's header line, -1 when there is no such section
+    int Key = -1;     // counted from the header line, -1 when the section lacks the key
+  };
+  TKeyLine FindKey(const std::string& section, const std::string& key) const;
+  // What follows "[section]" on its header line, which counts as the section's first line.
+  std::string HeaderRemainder(int header, const std::string& section) const;
+  const TSectionIndex& Sections() const;
+  const TKeyIndex& KeysBelow(int header) const;
+  void LinesChanged();
 
   std::string FFileName;
   std::vector<std::string> FLines;
@@ -70,6 +82,9 @@ private:
   bool FUnreadable = false;            // the file exists but could not be read whole
   bool FChanged = false;               // since the file was read
   bool FSaved = false;                 // the file holds the current lines
+  // Built on first use for the current lines.
+  mutable std::optional<TSectionIndex> FSections;
+  mutable std::map<int, TKeyIndex> FKeys;  // of the lines below each header line
 };
 
 // Puts the complete file temporary in the place of target in one step, replacing target when

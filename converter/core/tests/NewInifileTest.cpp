@@ -1,5 +1,6 @@
 #include "converter/core/NewInifiles.h"
 
+#include "converter/core/TextCase.h"
 #include "converter/core/tests/ScratchFolder.h"
 
 #include <signal.h>
@@ -127,6 +128,115 @@ TEST_F(NewInifileReadTest, KeyIndexCountsFromTheHeaderLine) {
   EXPECT_EQ(ini.IndexOfKey("Main", "B"), 2);
   EXPECT_EQ(ini.IndexOfKey("Main", "C"), -1);
   EXPECT_EQ(ini.IndexOfSection("Other"), -1);
+}
+
+// The look-up rule as a plain scan from the top of the lines: what the file's indexes must
+// answer.
+class TLinearIni {
+public:
+  explicit TLinearIni(std::vector<std::string> lines) : FLines(std::move(lines)) {}
+
+  int Section(const std::string& name) const {
+    for (size_t i = 0; i < FLines.size(); ++i) {
+      const auto first = FLines[i].find_first_not_of(" \t");
+      if (first != std::string::npos && FLines[i][first] == '[' &&
+          LowerCase(FLines[i]).find(LowerCase("[" + name + "]")) != std::string::npos)
+        return static_cast<int>(i);
+    }
+    return -1;
+  }
+  std::vector<std::string> Body(const std::string& name) const {
+    const int s = Section(name);
+    if (s < 0) return {};
+    const std::string header = LowerCase("[" + name + "]");
+    std::vector<std::string> body{
+        FLines[s].substr(LowerCase(FLines[s]).find(header) + header.size())};
+    for (size_t i = s + 1; i < FLines.size(); ++i) {
+      const auto first = FLines[i].find_first_not_of(" \t");
+      if (first != std::string::npos && FLines[i][first] == '[') break;
+      body.push_back(FLines[i]);
+    }
+    return body;
+  }
+  int Key(const std::string& name, const std::string& key) const {
+    const std::vector<std::string> body = Body(name);
+    for (size_t i = 0; i < body.size(); ++i) {
+      const size_t equals = body[i].find('=');
+      if (equals != std::string::npos && equals >= key.size() &&
+          SameText(body[i].substr(equals - key.size(), key.size()), key))
+        return static_cast<int>(i);
+    }
+    return -1;
+  }
+  void Write(const std::string& name, const std::string& key, const std::string& value) {
+    const std::string line = key + "=" + value;
+    const int s = Section(name);
+    if (s < 0) {
+      FLines.push_back("[" + name + "]");
+      FLines.push_back(line);
+    } else if (const int k = Key(name, key); k < 0) {
+      FLines.insert(FLines.begin() + s + 1, line);
+    } else {
+      FLines[s + k] = line;
+    }
+  }
+  const std::vector<std::string>& Lines() const { return FLines; }
+
+private:
+  std::vector<std::string> FLines;
+};
+
+// Every section name and key of a small vocabulary, asked of files whose headers and keys
+// mislead a quicker look-up, before and after writes that move, add or remove lines.
+TEST_F(NewInifileReadTest, LookUpsAnswerAsAScanFromTheTop) {
+  const std::vector<std::string> files = {
+      "[a][Main]\r\n5=x\r\n[Main]\r\n15=y\r\n5=z\r\n",
+      "  [Main] ; note\r\nA=1\r\n[Main]\r\nA=2\r\n",
+      "[Main]\r\n15=a\r\nTitle=5=c\r\n5=b\r\n[main]\r\n5=d\r\nA=e\r\n",
+      "[Other]\r\nA=1\r\n[x[Main]]\r\nA=2\r\n\t[MAIN]\r\nA=3\r\n",
+      "[Main]A=0\r\nA=1\r\n[]\r\n=e\r\nB=3\r\n",
+      "x=1\r\n[Main\r\n5=q\r\n[Main]]\r\nKEY=1\r\nkey=2\r\n[Main]x\r\n",
+  };
+  const std::vector<std::string> sections = {"Main", "main", "a",    "Other",  "x[Main]",
+                                             "",     "Main]", "[Main", "Missing"};
+  const std::vector<std::string> keys = {"5", "15", "A", "a", "Title", "KEY", "", "=", "x"};
+  struct TWrite {
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  const std::vector<TWrite> writes = {
+      {"Main", "5", "w"},     {"Main", "Title", "t"}, {"a", "New", "1"},
+      {"Main", "[b]", "1"},   {"b", "A", "2"},        {"Main", "A", "9"},
+      {"Missing", "k", "v"},  {"main", "15", "[y]"},  {"", "B", "4"},
+  };
+  for (const std::string& file : files) {
+    TNewInifile ini(Write("a.ini", file));
+    TLinearIni linear(ini.Lines());
+    const auto compare = [&](const std::string& after) {
+      ASSERT_EQ(ini.Lines(), linear.Lines()) << file << after;
+      for (const std::string& section : sections) {
+        EXPECT_EQ(ini.IndexOfSection(section), linear.Section(section))
+            << file << after << " [" << section << "]";
+        std::string text;
+        for (const std::string& line : linear.Body(section)) text += line + "\r\n";
+        EXPECT_EQ(ini.GetSectionText(section), text) << file << after << " [" << section << "]";
+        for (const std::string& key : keys) {
+          EXPECT_EQ(ini.IndexOfKey(section, key), linear.Key(section, key))
+              << file << after << " [" << section << "] " << key;
+          EXPECT_EQ(ini.ReadString(section, key, "none"),
+                    TNewInifile::FindKeyValue(key, linear.Body(section), "none"))
+              << file << after << " [" << section << "] " << key;
+        }
+      }
+    };
+    compare("");
+    for (const TWrite& w : writes) {
+      ini.WriteString(w.section, w.key, w.value);
+      linear.Write(w.section, w.key, w.value);
+      compare(std::string(" after writing ") + w.section + "/" + w.key);
+    }
+  }
 }
 
 TEST_F(NewInifileWriteTest, KeysOfANewSectionStandInReverseOrderOfWriting) {

@@ -2,6 +2,8 @@
 
 #include "converter/core/tests/SampleProfile.h"
 
+#include <chrono>
+
 namespace converter {
 namespace {
 
@@ -27,6 +29,31 @@ TEST_F(ProfileLoadTest, RowsGoToTheEditorsNamedBySort) {
   ASSERT_EQ(advanced.size(), 2u);
   EXPECT_EQ(advanced[0].Key, "Title");
   EXPECT_EQ(advanced[1].Key, "Threads");
+}
+
+// Every parameter names its own section from one long "Main" section: a profile loads in time
+// that grows with its size, not with its size squared.
+TEST_F(ProfileLoadTest, AProfileOfTwentyThousandParametersLoadsInSeconds) {
+  const int count = 20000;
+  std::string names = "[Main]\r\nType=mp4\r\nPara=" + std::to_string(count) + "\r\n";
+  std::string sections;
+  for (int i = 0; i < count; ++i) {
+    names += std::to_string(i) + "=P" + std::to_string(i) + "\r\n";
+    sections += "[P" + std::to_string(i) + "]\r\nSort=" + std::to_string(i % 3 + 1) +
+                "\r\ncmd=-x\r\nCaption=a,b,\r\nValue=1,2,\r\nIndex=" + std::to_string(i % 2) +
+                "\r\nList=1\r\nReadOnly=0\r\n";
+  }
+  const std::string path = Write("big.ovx", names + sections);
+  const auto start = std::chrono::steady_clock::now();
+  const auto profile = LoadProfile(path);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took.count(), 5.0);
+  ASSERT_TRUE(profile);
+  const auto& audio = profile->Editors.Rows(TProfileGroup::Audio);
+  ASSERT_EQ(audio.size(), 6667u);  // parameters 1, 4, ... 19999
+  // The last parameter, whose number ends many others ("9999" ends "19999").
+  EXPECT_EQ(audio.back().Key, "P19999");
+  EXPECT_EQ(audio.back().Value, "b");
 }
 
 TEST_F(ProfileLoadTest, ListShowsTheChoiceAtItsIndexAndCanOnlyBePicked) {
