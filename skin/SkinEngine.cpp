@@ -322,18 +322,25 @@ bool TkivSkinEngine::IsSkinActive() const {
   return FActive && Ready() && !(ComponentState() & csDesigning);
 }
 
-bool TkivSkinEngine::GetSkinBitmap(const std::string& name, TBitmap* bitmap, int count,
-                                   int index) const {
+TBitmap* TkivSkinEngine::DecodedSkinBitmap(const std::string& name, int count, int index) const {
   if (count == 0 || index == 0)
     count = index = 0;
   std::unique_ptr<TBitmap>& decoded = FBitmaps[{name, count, index}];
   if (!decoded) {
     skin::Image image;
     if (!(count != 0 ? FReader->GetFrameBitmap(name, image, count, index) : FReader->GetBitmap(name, image)))
-      return false;
+      return nullptr;
     decoded = std::make_unique<TBitmap>();
     skin::BitmapFromImage(image, decoded.get());
   }
+  return decoded.get();
+}
+
+bool TkivSkinEngine::GetSkinBitmap(const std::string& name, TBitmap* bitmap, int count,
+                                   int index) const {
+  TBitmap* decoded = DecodedSkinBitmap(name, count, index);
+  if (!decoded)
+    return false;
   CopyPixels(*decoded, bitmap);
   return true;
 }

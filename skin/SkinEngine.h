@@ -96,6 +96,8 @@ public:
   // False (the bitmap left alone) when the skin lacks it; frame index from 1 of count frames
   // when both are given.
   bool GetSkinBitmap(const std::string& name, TBitmap* bitmap, int count = 0, int index = 0) const;
+  // The engine's own decoded copy, kept until the skin changes, or null: to read, not to change.
+  TBitmap* DecodedSkinBitmap(const std::string& name, int count = 0, int index = 0) const;
   std::int32_t GetSkinInt(const std::string& name) const;  // -1 when absent
   bool GetSkinBool(const std::string& name) const;
   TColor GetFormColor() const { return TColor(GetSkinInt("FormBackgroundColor")); }

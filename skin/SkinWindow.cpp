@@ -24,7 +24,10 @@ TRect ToTRect(const skin::Rect& r) { return TRect(r.Left, r.Top, r.Right, r.Bott
 HICON ProgramIcon() {
   if (Application && Application->Icon() && Application->Icon()->Handle())
     return Application->Icon()->Handle();
-  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 16, 16, 0));
+  // Loaded once: the title keeps the icon it was composed with.
+  static const HICON loaded =
+      static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 16, 16, 0));
+  return loaded;
 }
 
 }  // namespace
@@ -55,6 +58,7 @@ void TkivSkinWindow::BeforeDestruction() {
 
 void TkivSkinWindow::SetSkinned(bool on) {
   FSkinned = on;
+  FTitle.reset();  // the skin may be another one now
   if (FInitialized) {
     UpdateSkin();
     if (on)
@@ -150,6 +154,10 @@ void TkivSkinWindow::HandleMessage(TMessage& m) {
     case WM_NCPAINT:
       PaintFrame();
       return;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      FTitle.reset();  // the caption font or the inactive caption's colour may have changed
+      break;
     case WM_NCLBUTTONDOWN:
       FPressed = true;
       PaintFrame();
@@ -290,10 +298,8 @@ void TkivSkinWindow::PaintFrame() {
   HDC dc = GetWindowDC(GetHandle());
   if (!dc)
     return;
-  TBitmap minimizedImage;
   const bool minimized = IsIconic(GetHandle()) != 0;
-  const bool wholeMinimized =
-      FHasTitle && minimized && FEngine->GetSkinBitmap("TitleBarMinimizedImage", &minimizedImage);
+  const bool wholeMinimized = FHasTitle && minimized && FEngine->DecodedSkinBitmap("TitleBarMinimizedImage");
   if (FHasTitle && !IsMaximizedMDIChild())
     PaintTitle(dc, minimized);
   if (FHasBorder && !wholeMinimized)
@@ -308,14 +314,41 @@ void TkivSkinWindow::PaintTitle(HDC dc, bool minimized) {
   const int height = std::max(TitleHeight(), FUnskinnedFrameHeight);
   if (width <= 0 || height <= 0)
     return;
-  TBitmap title;
-  title.SetSize(width, height);
-  TCanvas* canvas = title.Canvas();
+  const bool wholeMinimized = minimized && FEngine->DecodedSkinBitmap("TitleBarMinimizedImage");
+  const TBitmap* buttons = FEngine->DecodedSkinBitmap("TitleBarButtonImage");
+  TitleLook look;
+  look.Width = wholeMinimized ? WindowWidth() : width;
+  look.Height = wholeMinimized ? WindowHeight() : height;
+  look.Minimized = minimized;
+  look.Active = FActive;
+  look.Text = WindowText();
+  look.Icon = GetIcon() ? GetIcon() : ProgramIcon();
+  look.Layout = TitleLayout(look.Width, buttons ? buttons->Width() / kTitleButtonFrames : 0,
+                            buttons ? buttons->Height() : 0);
+  FHot = look.Layout.Hot;
+  FMaxShown = look.Layout.Shows(skin::TitleHit::MaxRestore);
+  FMinShown = look.Layout.Shows(skin::TitleHit::Minimize);
+  FCloseShown = look.Layout.Shows(skin::TitleHit::Close);
+  // Most paints show what the last one did: the title is composed again only when it changed.
+  if (!FTitle || !(look == FTitleLook)) {
+    FTitle = ComposeTitle(look);
+    FTitleLook = std::move(look);
+  }
+  BitBlt(dc, ownRightBorder ? 0 : metrics.BorderWidth, 0, FTitle->Width(), FTitle->Height(),
+         FTitle->Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+std::unique_ptr<TBitmap> TkivSkinWindow::ComposeTitle(const TitleLook& look) const {
+  const skin::FrameMetrics& metrics = FEngine->Metrics();
+  const bool ownRightBorder = FEngine->RightBorderBitmap() != nullptr;
+  const int width = look.Width, height = look.Height;
+  auto title = std::make_unique<TBitmap>();
+  title->SetSize(width, height);
+  TCanvas* canvas = title->Canvas();
 
   TBitmap image;
-  if (minimized && FEngine->GetSkinBitmap("TitleBarMinimizedImage", &image)) {
-    title.SetSize(WindowWidth(), WindowHeight());
-    canvas->StretchDraw(TRect(0, 0, WindowWidth(), WindowHeight()), &image);
+  if (look.Minimized && FEngine->GetSkinBitmap("TitleBarMinimizedImage", &image)) {
+    canvas->StretchDraw(TRect(0, 0, width, height), &image);
   } else {
     int rightLeft = width;
     if (FEngine->GetSkinBitmap("TitleBarRightImage", &image)) {
@@ -324,7 +357,7 @@ void TkivSkinWindow::PaintTitle(HDC dc, bool minimized) {
     }
     int leftRight = 0;
     if (FEngine->GetSkinBitmap("TitleBarLeftImage", &image)) {
-      if ((minimized || FDialog) && image.Width() > kNarrowTitleLeft && image.Width() > rightLeft) {
+      if ((look.Minimized || FDialog) && image.Width() > kNarrowTitleLeft && image.Width() > rightLeft) {
         // Cut to 50 columns: its left end and its last 24, so the right image stays whole.
         const int w = image.Width(), h = image.Height();
         canvas->CopyRect(TRect(0, 0, 26, h), image.Canvas(), TRect(0, 0, 26, h));
@@ -347,21 +380,12 @@ void TkivSkinWindow::PaintTitle(HDC dc, bool minimized) {
   }
 
   // Buttons and icon.
+  const skin::TitleButtonsLayout& layout = look.Layout;
+  if (layout.IconRect && look.Icon)
+    DrawIconEx(canvas->Handle(), layout.IconRect->Left, layout.IconRect->Top, look.Icon, 16, 16, 0,
+               nullptr, DI_NORMAL);
   TBitmap buttons;
-  const bool haveButtons = FEngine->GetSkinBitmap("TitleBarButtonImage", &buttons);
-  const int buttonWidth = haveButtons ? buttons.Width() / kTitleButtonFrames : 0;
-  const skin::TitleButtonsLayout layout = TitleLayout(title.Width(), buttonWidth, buttons.Height());
-  FHot = layout.Hot;
-  FMaxShown = layout.Shows(skin::TitleHit::MaxRestore);
-  FMinShown = layout.Shows(skin::TitleHit::Minimize);
-  FCloseShown = layout.Shows(skin::TitleHit::Close);
-  if (layout.IconRect) {
-    HICON icon = GetIcon() ? GetIcon() : ProgramIcon();
-    if (icon)
-      DrawIconEx(canvas->Handle(), layout.IconRect->Left, layout.IconRect->Top, icon, 16, 16, 0,
-                 nullptr, DI_NORMAL);
-  }
-  if (haveButtons) {
+  if (FEngine->GetSkinBitmap("TitleBarButtonImage", &buttons)) {
     const bool transparent = FEngine->GetSkinBool("TitleBarButtonTransparentBool");
     for (const skin::TitleButton& button : layout.Buttons) {
       TBitmap frame;
@@ -374,13 +398,11 @@ void TkivSkinWindow::PaintTitle(HDC dc, bool minimized) {
 
   // Text.
   skin::SetCaptionFont(canvas->Font());
-  canvas->Font()->SetColor(FActive ? FEngine->TitleFontColor() : clInactiveCaption);
+  canvas->Font()->SetColor(look.Active ? FEngine->TitleFontColor() : clInactiveCaption);
   canvas->Brush()->SetStyle(bsClear);
-  const std::string text = skin::EllipsisText(canvas, WindowText(), layout.TextRight - layout.TextLeft);
+  const std::string text = skin::EllipsisText(canvas, look.Text, layout.TextRight - layout.TextLeft);
   canvas->TextOut(layout.TextLeft, layout.Top + (16 - canvas->TextHeight("H")) / 2, text);
-
-  BitBlt(dc, ownRightBorder ? 0 : metrics.BorderWidth, 0, title.Width(), title.Height(),
-         canvas->Handle(), 0, 0, SRCCOPY);
+  return title;
 }
 
 void TkivSkinWindow::PaintBorders(HDC dc) {

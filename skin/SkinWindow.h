@@ -96,8 +96,22 @@ protected:
   std::vector<std::unique_ptr<TkivSkinControl>> FSkinnedControls;
 
 private:
+  // Everything a composed title shows besides the skin.
+  struct TitleLook {
+    int Width = 0, Height = 0;
+    bool Minimized = false, Active = false;
+    std::string Text;
+    HICON Icon = nullptr;
+    skin::TitleButtonsLayout Layout;
+    bool operator==(const TitleLook& o) const {
+      return Width == o.Width && Height == o.Height && Minimized == o.Minimized && Active == o.Active &&
+             Text == o.Text && Icon == o.Icon && Layout == o.Layout;
+    }
+  };
+
   void FirstSkin();
   void PaintTitle(HDC dc, bool minimized);
+  std::unique_ptr<TBitmap> ComposeTitle(const TitleLook& look) const;
   void PaintBorders(HDC dc);
   void Act(skin::TitleHit button);
   skin::TitleButtonsLayout TitleLayout(int titleWidth, int buttonWidth, int buttonHeight) const;
@@ -112,6 +126,9 @@ private:
   bool FActive = true;
   bool FSkinned = false;
   bool FInitialized = false;
+  // The title last painted, and what it shows.
+  std::unique_ptr<TBitmap> FTitle;
+  TitleLook FTitleLook;
   // Gone when this object is freed: a window destroyed inside one of its messages frees it.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

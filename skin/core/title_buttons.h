@@ -39,6 +39,10 @@ struct TitleButtonsLayout {
   int TextRight = 0;              // ... to the leftmost button
   TitleHit Hot = TitleHit::None;
   bool Shows(TitleHit kind) const;
+  bool operator==(const TitleButtonsLayout& o) const {
+    return Top == o.Top && IconRect == o.IconRect && Buttons == o.Buttons && TextLeft == o.TextLeft &&
+           TextRight == o.TextRight && Hot == o.Hot;
+  }
 };
 
 // Places the icon and buttons of a title and finds the one under the cursor. Buttons stand
