@@ -119,23 +119,29 @@ void TkivSkinButton::KeyUp(int key) {
   Click();
 }
 
-void DrawButtonFace(TkivSkinEngine* engine, TBitmap* face, skin::ControlState state,
-                    bool focused) {
-  const TRect client(0, 0, face->Width(), face->Height());
-  skin::FillRectColor(face->Canvas(), client, engine->GetFormColor());
+TBitmap* TkivButtonFace::Get(TkivSkinEngine* engine, int width, int height, skin::ControlState state,
+                             bool focused) {
+  const Look look{width, height, state, focused, engine->SkinGeneration()};
+  if (look == FLook)
+    return &FFace;
+  FLook = look;
+  FFace.SetSize(width, height);
+  const TRect client(0, 0, width, height);
+  skin::FillRectColor(FFace.Canvas(), client, engine->GetFormColor());
   TBitmap frame;
   engine->GetSkinBitmap("ButtonImage", &frame, 3, state.Down ? 3 : state.Hot ? 2 : 1);
   const bool transparent = engine->GetSkinBool("ButtonTransparentBool");
   frame.SetTransparent(transparent);
-  skin::StretchSkinBitmap(&frame, face->Canvas(), client, transparent);
+  skin::StretchSkinBitmap(&frame, FFace.Canvas(), client, transparent);
   if (!focused)
-    return;
+    return &FFace;
   TRect focus = client;
   InflateRect(&focus, -5, -5);
   if (state.Down)
     OffsetRect(&focus, 1, 1);
-  face->Canvas()->Brush()->SetStyle(bsSolid);
-  DrawFocusRect(face->Canvas()->Handle(), &focus);
+  FFace.Canvas()->Brush()->SetStyle(bsSolid);
+  DrawFocusRect(FFace.Canvas()->Handle(), &focus);
+  return &FFace;
 }
 
 void TkivSkinButton::Paint() {
@@ -143,13 +149,16 @@ void TkivSkinButton::Paint() {
   if (!button)
     return;
   const TRect client = button->ClientRect();
-  TBitmap face;
-  face.SetSize(button->Width(), button->Height());
-  DrawButtonFace(FEngine, &face, State(), button->Focused());
-  TRect textRect = client;
-  if (auto* bitBtn = dynamic_cast<TBitBtn*>(button))
-    textRect = DrawButtonGlyph(face.Canvas(), bitBtn, bitBtn, client, State().Down);
-  DrawBitmapAndText(&face, button->Caption(), textRect, button->Font());
+  TBitmap* face = FFace.Get(FEngine, button->Width(), button->Height(), State(), button->Focused());
+  auto* bitBtn = dynamic_cast<TBitBtn*>(button);
+  if (!bitBtn) {
+    DrawBitmapAndText(face, button->Caption(), client, button->Font());
+    return;
+  }
+  TBitmap withGlyph;  // the kept face stays without it
+  withGlyph.Assign(face);
+  const TRect textRect = DrawButtonGlyph(withGlyph.Canvas(), bitBtn, bitBtn, client, State().Down);
+  DrawBitmapAndText(&withGlyph, button->Caption(), textRect, button->Font());
 }
 
 // ------------------------------------------------------------------ check and radio boxes

@@ -7,6 +7,28 @@
 
 class TGlyphButtonProperties;
 
+// A push button's face from "ButtonImage" over the whole bitmap (down wins over hot), with
+// the focus frame when focused. Stretching the image's nine parts is most of a button's
+// paint, so the face is kept and drawn again only when what it shows changed.
+class TkivButtonFace {
+public:
+  TBitmap* Get(TkivSkinEngine* engine, int width, int height, skin::ControlState state, bool focused);
+
+private:
+  struct Look {
+    int Width = 0, Height = 0;
+    skin::ControlState State;
+    bool Focused = false;
+    int Skin = -1;  // the engine's skin generation; none drawn yet
+    bool operator==(const Look& o) const {
+      return Width == o.Width && Height == o.Height && State == o.State && Focused == o.Focused &&
+             Skin == o.Skin;
+    }
+  };
+  TBitmap FFace;
+  Look FLook;
+};
+
 // The control never sees a mouse press or Space/Return going down, so the platform's
 // button cannot click: a press and release on an active form, Space released on the focused
 // button, or Return (its character) click it, once each.
@@ -24,6 +46,7 @@ public:
 private:
   void Click();
   bool FArmed = false;  // a press on the button that may become a click
+  TkivButtonFace FFace;
 };
 
 // The box of a check box or radio button: frame 1 enabled and checked, 2 enabled, 3 disabled
@@ -58,10 +81,6 @@ public:
 private:
   void PaintOn(TCanvas* canvas);
 };
-
-// A push button's face from "ButtonImage" over the whole bitmap (down wins over hot), with
-// the focus frame when focused.
-void DrawButtonFace(TkivSkinEngine* engine, TBitmap* face, skin::ControlState state, bool focused);
 
 // Draws a button's glyph on canvas by the glyph layout (margin and spacing of -1 worked out
 // for this paint only) and gives the caption's rectangle.

@@ -361,6 +361,7 @@ TColor TkivSkinEngine::GetTitleFontColor() const {
 }
 
 void TkivSkinEngine::SkinChanged() {
+  ++FSkinGeneration;
   FBitmaps.clear();
   FMetrics = skin::ReadFrameMetrics(*FReader);
   auto border = std::make_unique<TBitmap>();

@@ -106,6 +106,8 @@ public:
 
   // Sizes of the loaded skin's frame, and its right border (the left one turned).
   const skin::FrameMetrics& Metrics() const { return FMetrics; }
+  // Counts the skins loaded: what was drawn from an earlier one is out of date.
+  int SkinGeneration() const { return FSkinGeneration; }
   TBitmap* RightBorderBitmap() const { return FRightBorder.get(); }
   TColor TitleFontColor() const { return FTitleFontColor; }
   HBRUSH BackgroundBrush() const { return FBackgroundBrush; }
@@ -159,6 +161,7 @@ private:
   std::string FSkinFile;
   TPopupMenu* FSystemMenu = nullptr;
   TkivSkinWindow* FPopupWindow = nullptr;
+  int FSkinGeneration = 0;
   skin::TkivSkinScrollBtnRes FScrollCache;
   skin::TkivSkinTabRes FTabCache;
   bool FBuiltIn = false;

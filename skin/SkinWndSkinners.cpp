@@ -142,12 +142,10 @@ void TkivSkinWndButton::HoverTimer(TObject*) {
 }
 
 void TkivSkinWndButton::Paint() {
-  TBitmap face;
-  face.SetSize(WindowWidth(), WindowHeight());
-  DrawButtonFace(FEngine, &face, State(), ::GetFocus() == GetHandle());
+  TBitmap* face = FFace.Get(FEngine, WindowWidth(), WindowHeight(), State(), ::GetFocus() == GetHandle());
   TFont font;
   skin::SetMenuFont(&font);
-  DrawBitmapAndText(&face, WindowText(), TRect(0, 0, face.Width(), face.Height()), &font);
+  DrawBitmapAndText(face, WindowText(), TRect(0, 0, face->Width(), face->Height()), &font);
 }
 
 // ------------------------------------------------------------------ check and radio boxes

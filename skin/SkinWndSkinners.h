@@ -7,6 +7,7 @@
 
 #include "framework/Timer.h"
 #include "skin/SkinBorders.h"
+#include "skin/SkinButtons.h"
 
 // Registers the plain-window skinners once.
 void RegisterStdWndSkinners();
@@ -34,6 +35,7 @@ private:
   void HoverTimer(TObject*);
   bool FClicked = false;
   std::unique_ptr<TTimer> FHoverTimer;
+  TkivButtonFace FFace;
 };
 
 class TkivSkinWndCheckBox : public TkivSkinControlWnd {
