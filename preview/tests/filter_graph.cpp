@@ -96,9 +96,7 @@ TEST_F(FilterGraphTest, AGraphThatCannotBeMadeRaisesAndStaysInactive) {
 TEST_F(FilterGraphTest, AnActivationThatFailsIsUndoneAndRaised) {
   FakeProvider failing(log, "failing");
   failing.FailAt = foAdded;
-  graph->AddFilterProvider(&provider);
-  graph->AddFilterProvider(&failing);
-  graph->AddEventSink(&sink);
+  Link({&provider, &failing});
   EXPECT_THROW(graph->SetActive(true), Exception);
   EXPECT_FALSE(graph->Active());
   EXPECT_FALSE(graph->Interface<IMediaControl>(IID_IMediaControl));
@@ -119,9 +117,7 @@ TEST_F(FilterGraphTest, AnActivationThatFailsIsUndoneAndRaised) {
 TEST_F(FilterGraphTest, ADeactivationCompletesAndThenRaisesWhatFailed) {
   FakeProvider failing(log, "failing");
   failing.FailAt = foRemoving;
-  graph->AddFilterProvider(&failing);
-  graph->AddFilterProvider(&provider);
-  graph->AddEventSink(&sink);
+  Link({&failing, &provider});
   graph->SetActive(true);
   log.clear();
   EXPECT_THROW(graph->SetActive(false), Exception);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -183,10 +184,12 @@ protected:
     graph->Interface<IMediaSeeking>(IID_IMediaSeeking)->GetCurrentPosition(&position);
     return preview::RefTimeToMs(position);
   }
-  void Link() {
-    graph->AddFilterProvider(&provider);
+  // Links the providers in their order, then the sink.
+  void Link(std::initializer_list<FakeProvider*> providers) {
+    for (FakeProvider* each : providers) graph->AddFilterProvider(each);
     graph->AddEventSink(&sink);
   }
+  void Link() { Link({&provider}); }
 
   Log log;
   FakeSink sink{log, "sink"};

@@ -43,6 +43,8 @@ class Program {
   }
   HWND Main() const { return FMain; }
   DWORD ProcessId() const { return FProcessId; }
+  // The main window once its title shows the skin; null when it did not come or stayed plain.
+  HWND SkinnedMain() const { return FMain && WaitForSkinnedTitle(FMain) ? FMain : nullptr; }
 
  private:
   std::unique_ptr<e2e::ConverterWindow> FConverter;
@@ -121,9 +123,8 @@ TEST(SkinnedMainWindows, TitleBarsShowTheProgramsIcon) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.program);
     const Program program(c.program, std::string("skin_icon_") + c.program);
-    const HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitForSkinnedTitle(main));
+    const HWND main = program.SkinnedMain();
+    ASSERT_NE(main, nullptr) << (program.Main() ? "the title stayed plain" : "no main window");
     // Most of the 16 x 16 tile shows beside the glyph.
     int seen = 0;
     EXPECT_TRUE(driver::WaitUntil([&] { return (seen = TitleIconPixels(main, c.tile)) >= 100; }, kTimeoutMs))
@@ -159,9 +160,8 @@ TEST(SkinnedMainWindows, TitleButtonsMaximiseRestoreMinimiseAndCloseOnRealClicks
   for (const auto& c : cases) {
     SCOPED_TRACE(c.program);
     const Program program(c.program, std::string("skin_buttons_") + c.program);
-    const HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitForSkinnedTitle(main));
+    const HWND main = program.SkinnedMain();
+    ASSERT_NE(main, nullptr) << (program.Main() ? "the title stayed plain" : "no main window");
     for (const Step& step : c.steps) {
       SCOPED_TRACE(step.what);
       ASSERT_TRUE(ClickTitleButton(main, step.button));

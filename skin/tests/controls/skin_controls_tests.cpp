@@ -18,15 +18,14 @@
 #include "framework/ScrollBox.h"
 #include "framework/StdCtrls.h"
 #include "framework/TreeView.h"
-#include "skin/BuiltInSkin.h"
 #include "skin/SkinBars.h"
 #include "skin/SkinBoxes.h"
 #include "skin/SkinButtons.h"
 #include "skin/SkinDatePicker.h"
-#include "skin/SkinEngine.h"
 #include "skin/SkinTabs.h"
 #include "skin/SkinToolBar.h"
 #include "skin/tests/pump.h"
+#include "skin/tests/skinned_form.h"
 
 namespace {
 
@@ -41,14 +40,10 @@ struct Row {
   const char* Note;
 };
 
-class TControlsForm : public TForm {
+class TControlsForm : public TSkinnedTestForm {
 public:
-  explicit TControlsForm(TComponent* owner) : TForm(owner) {
-    SetBounds(20, 20, 760, 560);
-    SetCaption("Skinned controls");
-    kivSkinEngine1 = new TkivSkinEngine(this);
-    kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-    kivSkinEngine1->SetActive(true);
+  explicit TControlsForm(TComponent* owner)
+      : TSkinnedTestForm(owner, 20, 20, 760, 560, "Skinned controls") {
     int x = 8, y = 8;
     // Each control in the next free cell of a grid of 140 x 70 cells.
     auto place = [&](auto* control, int w = 120, int h = 24) {
@@ -159,7 +154,6 @@ public:
     };
   }
 
-  TkivSkinEngine* kivSkinEngine1;
   TButton *btnPlain, *btnFace, *btnTagged;
   TBitBtn* bbnGlyph;
   TPlainCustomControl* ccoCustom;

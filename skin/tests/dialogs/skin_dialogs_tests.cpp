@@ -13,26 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "skin/BuiltInSkin.h"
-#include "skin/SkinEngine.h"
 #include "skin/SkinWindowWnd.h"
 #include "skin/SkinWndSkinners.h"
 #include "skin/tests/pump.h"
+#include "skin/tests/skinned_form.h"
 #include "testing/driver/fixture.h"
 #include "testing/driver/screenshot.h"
 
 namespace {
 
-class TDialogTestForm : public TForm {
+class TDialogTestForm : public TSkinnedTestForm {
 public:
-  explicit TDialogTestForm(TComponent* owner) : TForm(owner) {
-    SetBounds(60, 60, 400, 300);
-    SetCaption("Dialog owner");
-    Engine = new TkivSkinEngine(this);
-    Engine->SetSkinData(skin::BuiltInSkinData());
-    Engine->SetActive(true);
-  }
-  TkivSkinEngine* Engine;
+  explicit TDialogTestForm(TComponent* owner)
+      : TSkinnedTestForm(owner, 60, 60, 400, 300, "Dialog owner") {}
 };
 
 TDialogTestForm* Form() {
@@ -44,8 +37,6 @@ TDialogTestForm* Form() {
   }
   return form;
 }
-
-bool IsSkinned(HWND window) { return SendMessageA(window, KM_ISSKINNED, 0, 0) == 1; }
 
 // While a message box runs: step(box) every 20 ms until it answers true. After ten seconds
 // the box is ended with -1 and the failure recorded.
@@ -124,14 +115,14 @@ void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
 
 TEST(SkinDialogs, AMessageBoxIsSkinnedKeepingItsClientAreaUnlessDialogsAreOff) {
   BoxLook plain, skinned;
-  Form()->Engine->SetSkinDialogs(false);
+  Form()->kivSkinEngine1->SetSkinDialogs(false);
   EXPECT_EQ(RunBox(MB_OKCANCEL, [&](HWND box) {
               plain = LookOf(box);
               PostMessageA(box, WM_COMMAND, IDOK, 0);
               return true;
             }),
             IDOK);
-  Form()->Engine->SetSkinDialogs(true);
+  Form()->kivSkinEngine1->SetSkinDialogs(true);
   EXPECT_EQ(RunBox(MB_OKCANCEL, [&](HWND box) {
               if (!IsSkinned(box))
                 return false;
@@ -147,7 +138,7 @@ TEST(SkinDialogs, AMessageBoxIsSkinnedKeepingItsClientAreaUnlessDialogsAreOff) {
   EXPECT_EQ(skinned.Client.cy, plain.Client.cy);
   EXPECT_TRUE(plain.ChildrenInside);
   EXPECT_TRUE(skinned.ChildrenInside) << "text or buttons clipped";
-  EXPECT_EQ(Form()->Engine->SkinWindowCount(), 1) << "the box's skinned window outlived it";
+  EXPECT_EQ(Form()->kivSkinEngine1->SkinWindowCount(), 1) << "the box's skinned window outlived it";
 }
 
 TEST(SkinDialogs, AltF4EndsEvenAYesNoBoxAsCancel) {
@@ -169,25 +160,25 @@ TEST(SkinDialogs, AltF4EndsEvenAYesNoBoxAsCancel) {
 
 TEST(SkinDialogs, AMessageBoxUnskinnedWhileOpenGetsItsSystemMenuBack) {
   LONG skinned = 0, unskinned = 0;
-  Form()->Engine->SetSkinDialogs(false);
+  Form()->kivSkinEngine1->SetSkinDialogs(false);
   EXPECT_EQ(RunBox(MB_OK, [&](HWND box) {
               if (GetUpdateRect(box, nullptr, FALSE))
                 return false;  // not drawn yet
               // A box already on the screen is skinned; its first background erase in the
               // skin is where the skinned window keeps its style.
               if (!IsSkinned(box)) {
-                Form()->Engine->SkinWindow(box, true);
+                Form()->kivSkinEngine1->SkinWindow(box, true);
                 return false;
               }
               skinned = GetWindowLongA(box, GWL_STYLE);
-              Form()->Engine->SetActive(false);
+              Form()->kivSkinEngine1->SetActive(false);
               unskinned = GetWindowLongA(box, GWL_STYLE);
-              Form()->Engine->SetActive(true);
+              Form()->kivSkinEngine1->SetActive(true);
               PostMessageA(box, WM_COMMAND, IDOK, 0);
               return true;
             }),
             IDOK);
-  Form()->Engine->SetSkinDialogs(true);
+  Form()->kivSkinEngine1->SetSkinDialogs(true);
   EXPECT_FALSE(skinned & WS_SYSMENU) << "the skinned title has its own close button";
   EXPECT_TRUE(unskinned & WS_SYSMENU) << "the platform's title lost its close button";
 }
@@ -256,7 +247,7 @@ TEST(SkinDialogs, ASkinnedPushButtonClicksOncePerPressNotForSpaceAndLosesItsHove
       return false;
     }
     gOkButton = GetDlgItem(box, IDOK);
-    skinner = static_cast<TkivSkinWindowWnd*>(Form()->Engine->FindSkinWindow(box))->SkinnerOf(gOkButton);
+    skinner = static_cast<TkivSkinWindowWnd*>(Form()->kivSkinEngine1->FindSkinWindow(box))->SkinnerOf(gOkButton);
     if (!skinner) {
       ADD_FAILURE() << "the OK button has no skinner";
       EndDialog(box, -1);
@@ -347,7 +338,7 @@ TEST(SkinDialogs, TheFolderPickerIsSkinnedAndWorksEachOfTenTimes) {
         });
     EXPECT_TRUE(skinned) << "time " << i;
     EXPECT_TRUE(picked) << "time " << i;
-    EXPECT_EQ(Form()->Engine->SkinWindowCount(), 1) << "time " << i;
+    EXPECT_EQ(Form()->kivSkinEngine1->SkinWindowCount(), 1) << "time " << i;
   }
 }
 
@@ -366,23 +357,23 @@ TEST(SkinDialogs, ASkinnedDialogStillGetsItsOwnDestroyAndLeavesTheEngine) {
   const HWND window =
       CreateDialogIndirectA(nullptr, &dialog.Template, Form()->Handle(), CountDestroy);
   ASSERT_TRUE(window);
-  Form()->Engine->SkinWindow(window, true);
+  Form()->kivSkinEngine1->SkinWindow(window, true);
   ASSERT_TRUE(IsSkinned(window));
   gDialogDestroys = 0;
   DestroyWindow(window);
   EXPECT_EQ(gDialogDestroys, 1);
-  EXPECT_EQ(Form()->Engine->SkinWindowCount(), 1);
+  EXPECT_EQ(Form()->kivSkinEngine1->SkinWindowCount(), 1);
 }
 
 // The colours of one column of a frame of "TabControlTabImage" (1 the selected tab, 2 the
 // others), the form colour standing in for the transparent ones.
 std::vector<TColor> TabImageColumn(int frame, int x) {
   TBitmap image;
-  EXPECT_TRUE(Form()->Engine->GetSkinBitmap("TabControlTabImage", &image, 2, frame));
+  EXPECT_TRUE(Form()->kivSkinEngine1->GetSkinBitmap("TabControlTabImage", &image, 2, frame));
   std::vector<TColor> column;
   for (int y = 0; y < image.Height(); ++y) {
     const TColor pixel = image.Canvas()->Pixels(x, y);
-    column.push_back(pixel == TColor(0xFF00FF) ? Form()->Engine->GetFormColor() : pixel);
+    column.push_back(pixel == TColor(0xFF00FF) ? Form()->kivSkinEngine1->GetFormColor() : pixel);
   }
   return column;
 }
@@ -417,7 +408,7 @@ TEST(SkinDialogs, ATabControlOfAPlainDialogDrawsItsTabStripInTheSkin) {
   ASSERT_TRUE(window);
   const HWND tabs = GetTopWindow(window);
   ASSERT_TRUE(PumpUntil([window] { return IsSkinned(window); }));
-  auto* skinned = static_cast<TkivSkinWindowWnd*>(Form()->Engine->FindSkinWindow(window));
+  auto* skinned = static_cast<TkivSkinWindowWnd*>(Form()->kivSkinEngine1->FindSkinWindow(window));
   ASSERT_TRUE(skinned);
   ASSERT_TRUE(dynamic_cast<TkivSkinWndTabControl*>(skinned->SkinnerOf(tabs)));
   // A column of the left cap, left of any caption and clear of the cap's rounded border.
@@ -441,7 +432,7 @@ TEST(SkinDialogs, ATabControlOfAPlainDialogDrawsItsTabStripInTheSkin) {
   RECT page{};
   GetClientRect(tabs, &page);
   SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&page));
-  const TColor border = TColor(Form()->Engine->GetSkinInt("ControlBorderColor"));
+  const TColor border = TColor(Form()->kivSkinEngine1->GetSkinInt("ControlBorderColor"));
   for (const int selected : {0, 2}) {
     SendMessageA(tabs, TCM_SETCURSEL, selected, 0);
     std::string seen;
@@ -497,7 +488,7 @@ TEST(SkinDialogs, ChildWindowsGetTheSkinnerOfTheirClassAndButtonType) {
     const HWND child = CreateWindowExA(0, c.ClassName, "x", WS_CHILD | c.Style, 0, 0, 100, 24,
                                        parent, nullptr, nullptr, nullptr);
     ASSERT_TRUE(child) << c.ClassName;
-    auto skinner = FindWndSkinner(child, Form()->Engine);
+    auto skinner = FindWndSkinner(child, Form()->kivSkinEngine1);
     TkivSkinControl* s = skinner.get();
     const Kind got = !s ? kNone
                      : dynamic_cast<TkivSkinWndRadioButton*>(s)     ? kRadio
@@ -514,7 +505,7 @@ TEST(SkinDialogs, ChildWindowsGetTheSkinnerOfTheirClassAndButtonType) {
   const HWND ex = CreateWindowExA(0, WC_COMBOBOXEXA, "", WS_CHILD | CBS_DROPDOWN, 0, 0, 100, 200,
                                   parent, nullptr, nullptr, nullptr);
   ASSERT_TRUE(ex);
-  auto inner = FindWndSkinner(ex, Form()->Engine);
+  auto inner = FindWndSkinner(ex, Form()->kivSkinEngine1);
   ASSERT_TRUE(inner);
   EXPECT_EQ(inner->GetHandle(), GetTopWindow(ex));
   inner.reset();

@@ -8,16 +8,14 @@
 
 #include "framework/ExtCtrls.h"
 #include "framework/StdCtrls.h"
-#include "skin/BuiltInSkin.h"
 #include "skin/SkinWindowForm.h"
 #include "skin/core/tests/skin_test_data.h"
 #include "skin/tests/pump.h"
+#include "skin/tests/skinned_form.h"
 
 namespace {
 
 constexpr int kTitle = 28, kBorder = 4;
-
-bool IsSkinned(HWND window) { return SendMessageA(window, KM_ISSKINNED, 0, 0) == 1; }
 
 // The offset of the client area within the window.
 POINT ClientOffset(HWND window) {
@@ -29,14 +27,10 @@ POINT ClientOffset(HWND window) {
 }
 
 // A main form as the programs build theirs: the engine first, with the built-in skin.
-class TTestMainForm : public TForm {
+class TTestMainForm : public TSkinnedTestForm {
 public:
-  explicit TTestMainForm(TComponent* owner) : TForm(owner) {
-    SetBounds(40, 40, 420, 320);
-    SetCaption("Skinned main form");
-    kivSkinEngine1 = new TkivSkinEngine(this);
-    kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-    kivSkinEngine1->SetActive(true);
+  explicit TTestMainForm(TComponent* owner)
+      : TSkinnedTestForm(owner, 40, 40, 420, 320, "Skinned main form") {
     mnuMain = new TMainMenu(this);
     for (const char* caption : {"&File", "&Help"}) {
       TMenuItem* item = new TMenuItem(this);
@@ -67,7 +61,6 @@ public:
     panBottom->SetBounds(210, 200, 100, 30);
     panBottom->SetAnchors(akLeft | akBottom);
   }
-  TkivSkinEngine* kivSkinEngine1;
   TMainMenu* mnuMain;
   TMenuItem* mniOpen;
   TMenuItem* mniExit;

@@ -6,21 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/Forms.h"
-#include "skin/BuiltInSkin.h"
-#include "skin/SkinEngine.h"
 #include "skin/tests/pump.h"
+#include "skin/tests/skinned_form.h"
 
-class TLifecycleForm : public TForm {
+class TLifecycleForm : public TSkinnedTestForm {
 public:
-  explicit TLifecycleForm(TComponent* owner) : TForm(owner) {
-    SetBounds(40, 40, 420, 320);
-    SetCaption("Skinned main form");
-    kivSkinEngine1 = new TkivSkinEngine(this);
-    kivSkinEngine1->SetSkinData(skin::BuiltInSkinData());
-    kivSkinEngine1->SetActive(true);
-  }
-  TkivSkinEngine* kivSkinEngine1;
+  explicit TLifecycleForm(TComponent* owner)
+      : TSkinnedTestForm(owner, 40, 40, 420, 320, "Skinned main form") {}
 };
 
 inline TLifecycleForm* MainForm() {
@@ -34,8 +26,6 @@ inline TLifecycleForm* MainForm() {
 }
 
 inline TkivSkinEngine* Engine() { return MainForm()->kivSkinEngine1; }
-
-inline bool IsSkinned(HWND window) { return SendMessageA(window, KM_ISSKINNED, 0, 0) == 1; }
 
 inline COLORREF SkinColor(const char* name) { return COLORREF(Engine()->GetSkinInt(name)); }
 
