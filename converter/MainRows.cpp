@@ -215,11 +215,14 @@ void TMainForm::ltvTaskSelectItem(TObject* Sender, TListItem*, bool) { ltvTaskCl
 void TMainForm::ltvTaskMouseMove(TObject*, TShiftState, int X, int Y) {
   const TListItem* item = ltvTask->GetItemAt(X, Y);
   const int row = item ? item->Index() : -1;
-  if (row == FHintRow) return;
+  // Asked each time: a run, a move or a removal may have changed the row under the pointer.
+  const std::string hint =
+      row < 0 ? "" : converter::HintText(GetTaskData(row).SubItems[converter::siFailure]);
+  if (row == FHintRow && hint == ltvTask->Hint()) return;
   // The hint shown belongs to the row left behind; the next move starts the new row's.
   FHintRow = row;
   Application->CancelHint();
-  ltvTask->SetHint(row < 0 ? "" : converter::HintText(GetTaskData(row).SubItems[converter::siFailure]));
+  ltvTask->SetHint(hint);
 }
 
 void TMainForm::ppmTaskPopup(TObject*) {

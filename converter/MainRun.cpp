@@ -227,7 +227,6 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
     progress.FinishRow();
     const std::string reason = converted ? "" : converter::FailureReason(report);
     ltvTask->Items()->Item(i)->SubItems()->SetStrings(converter::siFailure, reason);
-    FHintRow = -1;  // the row under the mouse may have a new hint
     if (converted) {
       SetRowStatus(i, converter::kStatusComplete);
     } else {
