@@ -100,11 +100,10 @@ void TMainForm::AddFileToTaskList(const std::string& path) {
   for (int i = 0; i < ltvTask->Items()->Count(); ++i)
     captions.push_back(ltvTask->Items()->Item(i)->Caption());
   if (converter::HasInput(captions, input)) return;
-  converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
-  probe.Duration = converter::ListCellText(probe.Duration);
-  probe.Size = converter::ListCellText(probe.Size);
+  const converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
   ltvTask->Items()->Add();
-  // The caption needs no escaping: a full path cannot hold "<" or begin with "{".
+  // No cell of the row is drawn as mark-up: the probe gives only a time text and a frame size,
+  // and a full path cannot hold "<" or begin with "{".
   SetTaskData(ltvTask->Items()->Count() - 1, converter::NewTaskRow(input, probe, FProfileExt));
 }
 
