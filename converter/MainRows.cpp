@@ -100,11 +100,10 @@ void TMainForm::AddFileToTaskList(const std::string& path) {
   for (int i = 0; i < ltvTask->Items()->Count(); ++i)
     captions.push_back(ltvTask->Items()->Item(i)->Caption());
   if (converter::HasInput(captions, input)) return;
-  converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
-  probe.Duration = converter::ListCellText(probe.Duration);
-  probe.Size = converter::ListCellText(probe.Size);
+  const converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
   ltvTask->Items()->Add();
-  // The caption needs no escaping: a full path cannot hold "<" or begin with "{".
+  // No cell of the row is drawn as mark-up: the probe gives only a time text and a frame size,
+  // and a full path cannot hold "<" or begin with "{".
   SetTaskData(ltvTask->Items()->Count() - 1, converter::NewTaskRow(input, probe, FProfileExt));
 }
 
@@ -215,11 +214,14 @@ void TMainForm::ltvTaskSelectItem(TObject* Sender, TListItem*, bool) { ltvTaskCl
 void TMainForm::ltvTaskMouseMove(TObject*, TShiftState, int X, int Y) {
   const TListItem* item = ltvTask->GetItemAt(X, Y);
   const int row = item ? item->Index() : -1;
-  if (row == FHintRow) return;
+  // Asked each time: a run, a move or a removal may have changed the row under the pointer.
+  const std::string hint =
+      row < 0 ? "" : converter::HintText(GetTaskData(row).SubItems[converter::siFailure]);
+  if (row == FHintRow && hint == ltvTask->Hint()) return;
   // The hint shown belongs to the row left behind; the next move starts the new row's.
   FHintRow = row;
   Application->CancelHint();
-  ltvTask->SetHint(row < 0 ? "" : converter::HintText(GetTaskData(row).SubItems[converter::siFailure]));
+  ltvTask->SetHint(hint);
 }
 
 void TMainForm::ppmTaskPopup(TObject*) {

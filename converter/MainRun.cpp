@@ -173,12 +173,17 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
 
   const int count = ltvTask->Items()->Count();
   double total = 0;
-  for (int i = 0; i < count; ++i) total += GetTaskData(i).Seconds(converter::siConvertLength);
+  // Every input, then each output as it is named: no row's output may replace one of them.
+  std::vector<std::string> kept;
+  for (int i = 0; i < count; ++i) {
+    const converter::ltvItemData row = GetTaskData(i);
+    total += row.Seconds(converter::siConvertLength);
+    kept.push_back(row.Caption);
+  }
   converter::RunProgress progress(total);
   const converter::TGeneralPreferences preferences = SettingForm->GeneralPreferences();
   const converter::OutputSettings naming{converter::AddBackslash(edtOutputdir->Text()), profileExt,
                                          preferences.Overwrite, FileExists, SameFile};
-  std::vector<std::string> outputs;  // of the rows before, which no later row may replace
 
   int failed = 0;
   std::string failureReason;  // of the last row that failed
@@ -187,8 +192,8 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
     const converter::ltvItemData row = GetTaskData(i);
     SetRowStatus(i, converter::kStatusConverting);
     labConvertingFile->SetCaption(converter::FileNameOf(row.Caption));
-    const std::string output = converter::OutputPath(row, i, naming, outputs);
-    outputs.push_back(output);
+    const std::string output = converter::OutputPath(row, i, naming, kept);
+    kept.push_back(output);
     const std::string thumbnail = converter::ThumbnailPath(output);
     const FileStamp outputBefore(output), thumbnailBefore(thumbnail);
     // A stop that came before a job starts leaves the row unconverted. The thumbnail job's
@@ -222,7 +227,6 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
     progress.FinishRow();
     const std::string reason = converted ? "" : converter::FailureReason(report);
     ltvTask->Items()->Item(i)->SubItems()->SetStrings(converter::siFailure, reason);
-    FHintRow = -1;  // the row under the mouse may have a new hint
     if (converted) {
       SetRowStatus(i, converter::kStatusComplete);
     } else {

@@ -7,17 +7,12 @@ third="$here/build/third_party"
 mkdir -p "$third"
 
 # Both cross compilers always; the 64-bit Wine runs every test on any machine, the 32-bit one
-# only where the machine runs 32-bit code (scripts/runs-32bit.sh).
+# only where the machine runs 32-bit code (below).
 # clang and its runtime libraries (libFuzzer among them) build the fuzz targets.
-packages=(cmake g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+packages=(cmake g++ binutils g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
   libjpeg62-turbo-dev wine wine64 xvfb xauth imagemagick xdotool dpkg-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good clang libclang-rt-14-dev)
-if bash "$here/scripts/runs-32bit.sh" >/dev/null; then
-  packages+=(wine32 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-  fi
-fi
+command -v npm >/dev/null || packages+=(npm)
 src_list=/etc/apt/sources.list.d/tessark-deb-src.sources
 if [ ! -f "$src_list" ]; then
   cat > "$src_list" <<'SRC'
@@ -29,12 +24,14 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
   rm -f "$third/.apt-updated"
 fi
-missing=()
-command -v npm >/dev/null || missing+=(npm)
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ] || [ ! -f "$third/.apt-updated" ]; then
+# Installs those of the packages that are missing; the package lists are brought up to date
+# first (always on the first run).
+install_missing() {
+  local missing=() p try
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -eq 0 ] && [ -f "$third/.apt-updated" ]; then return 0; fi
   export DEBIAN_FRONTEND=noninteractive
   # A mirror caught mid-sync fails one index now and then: try again, and go on with the
   # lists we have if it keeps failing, since the install below says whether they sufficed.
@@ -43,17 +40,25 @@ if [ ${#missing[@]} -gt 0 ] || [ ! -f "$third/.apt-updated" ]; then
     if [ "$try" -lt 4 ]; then sleep $((try * 15)); fi
   done
   touch "$third/.apt-updated"
-  if [ ${#missing[@]} -gt 0 ]; then
-    # When one architecture's security index is missing, its libraries and the other
-    # architecture's cannot be matched in version; the release's own versions always can.
-    for try in 1 2 3; do
-      if apt-get install -y -q -o Acquire::Retries=3 "${missing[@]}"; then break; fi
-      if apt-get install -y -q -o Acquire::Retries=3 -t bookworm "${missing[@]}"; then break; fi
-      if [ "$try" -eq 3 ]; then exit 1; fi
-      sleep $((try * 15))
-      apt-get update -q -o Acquire::Retries=3 || true
-    done
+  if [ ${#missing[@]} -eq 0 ]; then return 0; fi
+  # When one architecture's security index is missing, its libraries and the other
+  # architecture's cannot be matched in version; the release's own versions always can.
+  for try in 1 2 3; do
+    if apt-get install -y -q -o Acquire::Retries=3 "${missing[@]}"; then return 0; fi
+    if apt-get install -y -q -o Acquire::Retries=3 -t bookworm "${missing[@]}"; then return 0; fi
+    if [ "$try" -eq 3 ]; then exit 1; fi
+    sleep $((try * 15))
+    apt-get update -q -o Acquire::Retries=3 || true
+  done
+}
+install_missing "${packages[@]}"
+# 32-bit Wine only where this machine runs 32-bit code. The probe assembles its program with
+# the binutils installed above, which a fresh machine lacks before.
+if bash "$here/scripts/runs-32bit.sh" >/dev/null; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
   fi
+  install_missing wine32 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
 fi
 for arch in i686 x86_64; do
   update-alternatives --set $arch-w64-mingw32-g++ /usr/bin/$arch-w64-mingw32-g++-posix >/dev/null 2>&1 || true

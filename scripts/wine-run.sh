@@ -4,7 +4,9 @@ set -euo pipefail
 root=${WINE_TEST_ROOT:?WINE_TEST_ROOT names the folder of the test prefix}
 export WINEPREFIX="$root/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source "$(dirname "$0")/wine-loader.sh"
-export DISPLAY=$(cat "$root/display")
+# No display: the prefix was never started (scripts/wine-env.sh start).
+DISPLAY=$(cat "$root/display")
+export DISPLAY
 # The program writes to a file that is shown as it grows. The Wine server and desktop that
 # a program starts inherit its output and outlive it: on a pipe of the caller's they would
 # keep the caller waiting until the last program of the run had ended.

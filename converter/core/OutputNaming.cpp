@@ -7,12 +7,12 @@
 namespace converter {
 
 std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings,
-                       const std::vector<std::string>& earlierOutputs) {
+                       const std::vector<std::string>& kept) {
   const std::string base = AddBackslash(settings.Folder) + row.SubItems[siOutputName];
   const auto taken = [&](const std::string& path) {
     const auto samePath = [&](const std::string& other) { return settings.SameFile(path, other); };
     return samePath(row.Caption) ||
-           std::any_of(earlierOutputs.begin(), earlierOutputs.end(), samePath) ||
+           std::any_of(kept.begin(), kept.end(), samePath) ||
            (!settings.Overwrite && settings.Exists(path));
   };
   const std::string path = base + settings.ProfileExt;

@@ -22,12 +22,12 @@ struct OutputSettings {
 
 // The output path of row rowIndex (counted from 0): the folder, the row's output name and the
 // profile's extension. When that file exists and may not be overwritten, or when it is the input
-// itself or an output the run named for an earlier row (all compared with settings.SameFile),
-// the name gets "_" + the row number (counted from 1) and the row's own extension; the first
-// such name that is free is taken, counting the number up. The result is never the input path
-// and never one of earlierOutputs.
+// itself or one of the kept paths (a run keeps every input of its list and the outputs it named
+// for earlier rows; all compared with settings.SameFile), the name gets "_" + the row number
+// (counted from 1) and the row's own extension; the first such name that is free is taken,
+// counting the number up. The result is never the input path and never one of kept.
 std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings,
-                       const std::vector<std::string>& earlierOutputs = {});
+                       const std::vector<std::string>& kept = {});
 
 // The thumbnail beside an output: the output's file name without extension + ".THM", in the
 // output's folder (a dot in a folder name is never taken for the extension).

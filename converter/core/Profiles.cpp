@@ -25,8 +25,8 @@ struct TParameter {
 };
 
 // A "Sort" other than 1 to 3 keeps the editor of the parameter before; the first parameter
-// then goes to the video editor. A "Para" count beyond the names that "Main" holds ends at the
-// last of them, so a huge count costs no more than the file's own parameters.
+// then goes to the video editor. The parameters end at the first number that "Main" names no
+// parameter for, so a huge "Para" count costs no more than the file's own parameters.
 std::vector<TParameter> ReadParameters(const TNewInifile& ini) {
   std::vector<TParameter> parameters;
   const int count = ini.ReadInteger(kMain, "Para", 0);

@@ -120,6 +120,30 @@ TEST_F(ConverterFailures, AFailedConversionReadsFailedSaysWhyAndLeavesNothingToT
   }
 }
 
+// The old behaviour kept the hint of the row last under the pointer when another row moved
+// into its place, so the row showed the reason another file failed.
+TEST_F(ConverterFailures, TheHintFollowsTheRowThatMovesUnderThePointer) {
+  constexpr auto kDown = static_cast<e2e::ToolbarCommand>(7);
+  Script("[convert]\nsay {input}: Invalid data found when processing input\nexit 1\n");
+  WriteFile("a.avi");
+  WriteFile("b.avi");
+  CreateDirectoryA(Path("out").c_str(), nullptr);
+  WritePreferences(e2e::RunPreferences(Path("out") + "\\"));
+  ASSERT_TRUE(Start("a.avi b.avi"));
+  Converter().Press(e2e::kStart);
+  const HWND box = driver::WaitForMessageBox("Failed", kTimeoutMs, ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  const std::string reason = ": Invalid data found when processing input";
+  EXPECT_EQ(FirstRowHint(), Path("a.avi") + reason);
+  ClickFirstRow();
+  Converter().Press(kDown);
+  ASSERT_TRUE(driver::WaitUntil([&] { return Captions().at(0) == Path("b.avi"); }, kTimeoutMs));
+  driver::PointAt(Main(), POINT{5, 5});  // off the list, as to the toolbar's button and back
+  EXPECT_EQ(FirstRowHint(), Path("b.avi") + reason);
+  EXPECT_TRUE(Converter().Close());
+}
+
 // The old behaviour waited in a read of the pipe: no repaint, no clock, no Stop.
 TEST_F(ConverterFailures, ASilentEncoderLeavesTheClockTickingAndStopEndsItAtOnce) {
   ASSERT_TRUE(StartSilentRun());

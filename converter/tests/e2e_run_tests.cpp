@@ -222,19 +222,39 @@ TEST_F(ConverterRun, WithoutOverwriteAnExistingOutputGetsTheRowNumber) {
   EXPECT_TRUE(Converter().Close());
 }
 
-// The old behaviour compared with case and replaced an input whose name differed only in it.
+// The old behaviour compared with case and replaced an input whose name differed only in it,
+// and an earlier row's output replaced a later row's input of its name before it was converted.
 TEST_F(ConverterRun, AnInputInTheOutputFolderIsNeverOverwritten) {
-  const std::string out = MakeOutputFolder();
-  WriteFile("out\\Clip.MP4", "input");
-  WritePreferences(e2e::RunPreferences(out));
-  ASSERT_TRUE(Start("\"" + out + "Clip.MP4\""));
-  Converter().Press(e2e::kStart);
-  AnswerComplete(IDNO);
-  const auto conversions = Conversions();
-  ASSERT_EQ(conversions.size(), 1u);
-  EXPECT_NE(conversions[0].find(" \"" + out + "Clip_1.mp4\""), std::string::npos);
-  EXPECT_EQ(driver::ReadWholeFile(out + "Clip.MP4"), "input");
-  EXPECT_TRUE(Converter().Close());
+  struct Case {
+    std::vector<std::string> inputs;   // "out\\..." in the output folder, the others beside it
+    std::vector<std::string> outputs;  // in the output folder, one per row
+    const char* note;
+  };
+  const Case cases[] = {
+      {{"out\\Clip.MP4"}, {"Clip_1.mp4"}, "the row's own input, in another case"},
+      {{"video.avi", "out\\video.mp4"}, {"video_1.mp4", "video_2.mp4"}, "a later row's input"},
+  };
+  for (const Case& c : cases) {
+    const std::string out = MakeOutputFolder();
+    std::string arguments;
+    for (const std::string& input : c.inputs) {
+      WriteFile(input, "input " + input);
+      arguments += " \"" + Path(input) + "\"";
+    }
+    WritePreferences(e2e::RunPreferences(out));
+    ASSERT_TRUE(Start(arguments)) << c.note;
+    Converter().Press(e2e::kStart);
+    AnswerComplete(IDNO);
+    const auto conversions = Conversions();
+    ASSERT_EQ(conversions.size(), c.outputs.size()) << c.note;
+    for (size_t row = 0; row < c.outputs.size(); ++row)
+      EXPECT_NE(conversions[row].find(" \"" + out + c.outputs[row] + "\""), std::string::npos)
+          << c.note << ": " << conversions[row];
+    for (const std::string& input : c.inputs)
+      EXPECT_EQ(driver::ReadWholeFile(Path(input)), "input " + input) << c.note;
+    EXPECT_TRUE(Converter().Close()) << c.note;
+    DeleteFileA(Path("log.txt").c_str());  // the next case's jobs only
+  }
 }
 
 TEST_F(ConverterRun, YesStartsTheManagerWithTheOutputFolder) {

@@ -1,6 +1,6 @@
 #pragma once
-// The owner-drawn column header's rules: which notifications mean what, item formats, the
-// column a header item shows, and where each part of an item is drawn.
+// The owner-drawn column header's rules: which notifications mean what, item formats, and
+// where each part of an item is drawn.
 #include <string>
 
 #include "listview/core/Colors.h"

@@ -73,7 +73,7 @@ TEST_F(OutputPathTest, TheInputIsComparedAsTheFileSystemDoes) {
 TEST_F(OutputPathTest, NoTwoRowsOfARunShareAnOutput) {
   settings.Overwrite = true;
   struct Case {
-    std::vector<std::string> earlier;
+    std::vector<std::string> kept;
     std::string output;
     const char* note;
   };
@@ -85,7 +85,7 @@ TEST_F(OutputPathTest, NoTwoRowsOfARunShareAnOutput) {
            Case{{R"(C:\Out\other.mp4)"}, R"(C:\Out\clip.mp4)", "another name is no bar"},
        }) {
     const ltvItemData row = NewTaskRow(R"(D:\In\clip.avi)", {}, ".mp4");
-    EXPECT_EQ(OutputPath(row, 1, settings, c.earlier), c.output) << c.note;
+    EXPECT_EQ(OutputPath(row, 1, settings, c.kept), c.output) << c.note;
   }
 }
 
