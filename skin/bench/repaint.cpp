@@ -76,6 +76,17 @@ double Repaint(TForm* form, int times, UINT flags) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Times compare only when the form really is skinned, and then really is not.
+bool SetSkinned(TkivSkinEngine* engine, TForm* form, bool on) {
+  engine->SetActive(on);
+  PumpPending();
+  if ((SendMessageA(form->Handle(), KM_ISSKINNED, 0, 0) == 1) == on)
+    return true;
+  std::fprintf(stderr, "the form is %s skinned after the skin was switched %s\n", on ? "not" : "still",
+               on ? "on" : "off");
+  return false;
+}
+
 // Built as the programs build their main forms: the engine first, the controls while loading.
 class TBenchForm : public TForm {
 public:
@@ -101,9 +112,11 @@ int main(int argc, char** argv) {
   for (const auto& [what, flags] : {std::pair{"whole window", kWhole}, std::pair{"frame only", kFrameOnly}}) {
     double skinned = 1e9, plain = 1e9;
     for (int round = 0; round < 3; ++round) {
-      engine->SetActive(true);
+      if (!SetSkinned(engine, form, true))
+        return 1;
       skinned = std::min(skinned, Repaint(form, times, flags));
-      engine->SetActive(false);
+      if (!SetSkinned(engine, form, false))
+        return 1;
       plain = std::min(plain, Repaint(form, times, flags));
     }
     std::printf("%d repaints, %s: skinned %.3f s, unskinned %.3f s, ratio %.2f\n", times, what,
