@@ -415,10 +415,9 @@ void TkivSkinWindow::PaintBorders(HDC dc) {
   canvas.SetHandle(dc);
   SetStretchBltMode(dc, COLORONCOLOR);
   if (bw > 0) {
-    TBitmap left;
     const TRect leftRect(0, 0, bw, H), rightRect(W - bw, 0, W, H);
-    if (FEngine->GetSkinBitmap("FormLeftBorderImage", &left)) {
-      canvas.StretchDraw(TRect(0, title, bw, H - metrics.BottomBorderHeight), &left);
+    if (TBitmap* left = FEngine->DecodedSkinBitmap("FormLeftBorderImage")) {
+      canvas.StretchDraw(TRect(0, title, bw, H - metrics.BottomBorderHeight), left);
       canvas.StretchDraw(TRect(W - bw, title, W, H - metrics.BottomBorderHeight),
                          FEngine->RightBorderBitmap());
     } else {
@@ -426,9 +425,8 @@ void TkivSkinWindow::PaintBorders(HDC dc) {
       skin::FillRectColor(&canvas, rightRect, borderColor);
     }
   }
-  TBitmap bottom;
-  if (FEngine->GetSkinBitmap("FormBottomBorderImage", &bottom)) {
-    skin::DrawHorzThreePart(&bottom, &canvas, TRect(0, H - metrics.BottomBorderHeight, W, H), false);
+  if (TBitmap* bottom = FEngine->DecodedSkinBitmap("FormBottomBorderImage")) {
+    skin::DrawHorzThreePart(bottom, &canvas, TRect(0, H - metrics.BottomBorderHeight, W, H), false);
   } else if (bw > 0) {
     skin::FillRectColor(&canvas, TRect(0, H - bw, W, H), borderColor);
   }
