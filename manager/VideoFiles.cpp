@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "converter/core/NewInifiles.h"
 #include "framework/Jpeg.h"
 #include "framework/SysUtils.h"
 
@@ -102,6 +103,11 @@ bool TPlatformTransferFiles::Exists(const std::string& path) {
 bool TPlatformTransferFiles::Copy(const std::string& from, const std::string& to) {
   TCriticalErrorsQuiet quiet;
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+bool TPlatformTransferFiles::Replace(const std::string& temporary, const std::string& target) {
+  TCriticalErrorsQuiet quiet;
+  return converter::ReplaceFileWith(temporary, target);
 }
 
 bool TPlatformTransferFiles::Delete(const std::string& path) {

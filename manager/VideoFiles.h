@@ -37,6 +37,7 @@ class TPlatformTransferFiles : public TTransferFiles {
 public:
   bool Exists(const std::string& path) override;
   bool Copy(const std::string& from, const std::string& to) override;
+  bool Replace(const std::string& temporary, const std::string& target) override;
   bool Delete(const std::string& path) override;
   bool MakeFolder(const std::string& folder) override;
   bool SameFile(const std::string& a, const std::string& b) override;

@@ -26,7 +26,8 @@ public:
 
 private:
   // Where the video goes; empty when it cannot go anywhere (FOwnSource tells when that is
-  // because the destination is the video itself).
+  // because the destination is the video itself, FOverwrite when the user agreed to replace
+  // the video there).
   std::string Destination(const std::string& caption);
   bool Taken(const std::string& path) {
     return FFiles.Exists(path) || FFiles.Exists(ThumbnailOf(path));
@@ -34,6 +35,13 @@ private:
   // Thumbnail first, so that a listed video always has its own; a failed video copy takes
   // its new thumbnail away again.
   bool CopyVideo(const std::string& source, const std::string& destination);
+  // The video and its thumbnail written whole beside the old pair, which they replace only
+  // then, the video first: a failure up to that leaves the old pair as it was.
+  bool ReplaceVideo(const std::string& source, const std::string& thumbnail,
+                    const std::string& destination);
+  // A name beside the path that nothing has, for the path's new content while it is written:
+  // never a name the lists show.
+  std::string TemporaryFor(const std::string& path);
   void RefreshAfterVideo();
   void RefreshAtEnd();
 
@@ -41,6 +49,7 @@ private:
   TTransferFiles& FFiles;
   TTransferUser& FUser;
   bool FOwnSource = false;
+  bool FOverwrite = false;
   const std::string& FSourceFolder =
       ToConsole(FRequest.Kind) ? FRequest.PCFolder : FRequest.PSPFolder;
   const std::string& FDestinationFolder =
@@ -70,6 +79,7 @@ TTransferResult TTransfer::Run() {
     }
     const std::string source = FSourceFolder + row.Caption;
     FOwnSource = false;
+    FOverwrite = false;
     const std::string destination = folderReady ? Destination(row.Caption) : "";
     result.OwnSource += FOwnSource;
     const bool copied = !destination.empty() && CopyVideo(source, destination);
@@ -101,13 +111,10 @@ std::string TTransfer::Destination(const std::string& caption) {
     return "";
   }
   if (Taken(destination)) {
-    if (FUser.AskOverwrite()) {
-      FFiles.Delete(destination);
-      FFiles.Delete(ThumbnailOf(destination));
-    } else {
+    FOverwrite = FUser.AskOverwrite();
+    if (!FOverwrite)
       destination = FreeCopyPath(FDestinationFolder, caption,
                                  [&](const std::string& path) { return Taken(path); });
-    }
   }
   return destination;
 }
@@ -116,10 +123,37 @@ bool TTransfer::CopyVideo(const std::string& source, const std::string& destinat
   FUser.ShowStep(source, destination);
   const std::string ownThumbnail = ThumbnailOf(source);
   const std::string thumbnail = FFiles.Exists(ownThumbnail) ? ownThumbnail : FRequest.DefaultThumbnail;
+  if (FOverwrite) return ReplaceVideo(source, thumbnail, destination);
   const bool thumbnailCopied = FFiles.Copy(thumbnail, ThumbnailOf(destination));
   if (FFiles.Copy(source, destination)) return true;
   if (thumbnailCopied) FFiles.Delete(ThumbnailOf(destination));
   return false;
+}
+
+bool TTransfer::ReplaceVideo(const std::string& source, const std::string& thumbnail,
+                             const std::string& destination) {
+  const std::string newVideo = TemporaryFor(destination);
+  const std::string newThumbnail = TemporaryFor(ThumbnailOf(destination));
+  const bool thumbnailCopied = FFiles.Copy(thumbnail, newThumbnail);
+  if (!FFiles.Copy(source, newVideo) || !FFiles.Replace(newVideo, destination)) {
+    // Both names were free: whatever a copy that stopped part way left there is ours.
+    FFiles.Delete(newVideo);
+    FFiles.Delete(newThumbnail);
+    return false;
+  }
+  // The old thumbnail shows the old video: without a new one in its place it goes.
+  if (!thumbnailCopied || !FFiles.Replace(newThumbnail, ThumbnailOf(destination))) {
+    FFiles.Delete(newThumbnail);
+    FFiles.Delete(ThumbnailOf(destination));
+  }
+  return true;
+}
+
+std::string TTransfer::TemporaryFor(const std::string& path) {
+  std::string temporary = path + ".tmp";
+  for (int number = 2; FFiles.Exists(temporary); ++number)
+    temporary = path + "." + std::to_string(number) + ".tmp";
+  return temporary;
 }
 
 void TTransfer::RefreshAfterVideo() {

@@ -19,6 +19,9 @@ public:
   virtual bool Exists(const std::string& path) = 0;
   // Replaces a file that is there.
   virtual bool Copy(const std::string& from, const std::string& to) = 0;
+  // Puts the complete file temporary in target's place in one step, replacing target when it
+  // is there; false leaves both as they were.
+  virtual bool Replace(const std::string& temporary, const std::string& target) = 0;
   virtual bool Delete(const std::string& path) = 0;
   // Makes the folder and those above it that are missing; true when it is there.
   virtual bool MakeFolder(const std::string& folder) = 0;
@@ -68,8 +71,10 @@ struct TTransferResult {
 // Transfers the selected rows (every row when none is selected) in list order. Stop is looked
 // at before each video. A move deletes a source only after its copy worked; a video whose
 // destination is its source (by the file system, before anything is asked or deleted), or
-// whose destination folder cannot be made, is left alone and counts as failed. Both lists are
-// refreshed when the transfer is stopped.
+// whose destination folder cannot be made, is left alone and counts as failed. A video that
+// overwrites one of its name is written whole under a temporary name beside it first: until
+// then the old video and its thumbnail stay as they were, and they stay so when it fails.
+// Both lists are refreshed when the transfer is stopped.
 TTransferResult TransferVideos(const TTransferRequest& request, TTransferFiles& files,
                                TTransferUser& user);
 

@@ -1,9 +1,11 @@
 // Hollimer end to end: videos to the console under its names with their thumbnails, back to
-// the PC with the overwrite question, Stop, a failed copy, a PC folder that is the console's
-// video folder, and a drag between the lists.
+// the PC with the overwrite question, Stop, a failed copy and a failed overwrite, a PC folder
+// that is the console's video folder, and a drag between the lists.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "manager/tests/e2e_manager_window.h"
 #include "testing/driver/common_controls.h"
@@ -73,6 +75,19 @@ protected:
     return shown;
   }
   static std::string Bytes(const std::string& path) { return driver::ReadWholeFile(path); }
+  // The names in the folder, sorted.
+  static Names FilesIn(const std::string& folder) {
+    Names names;
+    WIN32_FIND_DATAA data;
+    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+      if (data.cFileName[0] != '.') names.push_back(data.cFileName);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+  }
   // Whether the screen shows the thumbnail of the list's row: some pixel of its picture
   // differs from the list's background just below the row.
   bool DrawsThumbnailOfRow(HWND list, int row) const {
@@ -181,6 +196,35 @@ TEST_F(ManagerTransfers, AVideoThatCannotBeReadStaysOnTheConsoleAndIsCounted) {
   EXPECT_FALSE(driver::FileExists(PC("M4V00001.THM")));
   EXPECT_EQ(Bytes(PC("M4V00002.MP4")), "M4V00002");
   EXPECT_FALSE(driver::FileExists(kVideos + "M4V00002.MP4"));
+}
+
+// Overwriting a PC video with one that cannot be read: the PC's video and thumbnail stay
+// (they were once deleted before the copy), no temporary file is left, and the box says so.
+TEST_F(ManagerTransfers, AFailedOverwriteKeepsThePCVideo) {
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "console video"));
+  ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + "M4V00001.THM").c_str(), FALSE));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("M4V00001.MP4"), "PC video"));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("M4V00001.THM"), Bytes(FDefault) + "PC"));
+  const std::string pcThumbnail = Bytes(PC("M4V00001.THM"));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
+  // Held open without sharing: no copy can read it.
+  const HANDLE held = CreateFileA((kVideos + "M4V00001.MP4").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("<-- M&ove to PC")));
+  const HWND question = FManager.WaitForBox("Overwrite");
+  ASSERT_NE(question, nullptr);
+  driver::PressDialogButton(question, "Yes");
+  const auto [caption, text] = FinalBox("hollimer-failed-overwrite.png");
+  CloseHandle(held);
+  EXPECT_EQ(caption, "Transfer Incomplete");
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.");
+  EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "PC video");
+  EXPECT_EQ(Bytes(PC("M4V00001.THM")), pcThumbnail);
+  EXPECT_EQ(FilesIn(FPC), (Names{"M4V00001.MP4", "M4V00001.THM"}));
+  EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "console video");
+  EXPECT_TRUE(driver::FileExists(kVideos + "M4V00001.THM"));
 }
 
 // The console's video folder typed as the PC folder in other spellings: each video would be

@@ -19,15 +19,29 @@ class TFakeFiles : public TTransferFiles {
 public:
   std::map<std::string, std::string> Content;
   std::set<std::string> Unreadable;  // copies from these fail
+  std::set<std::string> Full;        // folders where a copy stops part way, leaving what it wrote
+  std::set<std::string> InUse;       // these cannot be written, replaced or deleted
   std::set<std::string> Folders{"C:\\Videos\\", "P:\\MP_ROOT\\"};
 
   bool Exists(const std::string& path) override { return Content.count(Key(path)) > 0; }
   bool Copy(const std::string& from, const std::string& to) override {
-    if (!Exists(from) || Unreadable.count(Key(from))) return false;
+    if (!Exists(from) || Unreadable.count(Key(from)) || InUse.count(Key(to))) return false;
+    if (Full.count(Key(to.substr(0, to.rfind('\\') + 1)))) {
+      Content[Key(to)] = "part of " + Content[Key(from)];
+      return false;
+    }
     Content[Key(to)] = Content[Key(from)];
     return true;
   }
-  bool Delete(const std::string& path) override { return Content.erase(Key(path)) > 0; }
+  bool Replace(const std::string& temporary, const std::string& target) override {
+    if (!Exists(temporary) || InUse.count(Key(target))) return false;
+    Content[Key(target)] = Content[Key(temporary)];
+    Content.erase(Key(temporary));
+    return true;
+  }
+  bool Delete(const std::string& path) override {
+    return !InUse.count(Key(path)) && Content.erase(Key(path)) > 0;
+  }
   bool MakeFolder(const std::string& folder) override {
     Folders.insert(Key(folder));
     return true;
@@ -235,6 +249,58 @@ TEST_F(TransferPlanTest, AVideoThatDidNotArriveIsKept) {
     EXPECT_EQ(At(std::string(kPSP) + "M4V00001.MP4"), "video M4V00001.MP4") << c.note;
     EXPECT_EQ(At(std::string(kPSP) + "M4V00001.THM"), "thumbnail M4V00001.MP4") << c.note;
     EXPECT_EQ(At(std::string(kPC) + "M4V00001.THM"), "missing") << c.note;
+  }
+}
+
+// A video of the same name on the PC that the user agreed to overwrite: the new one is
+// written whole beside it first, so a failure leaves the old video and its thumbnail as they
+// were, and a move keeps its source.
+TEST_F(TransferPlanTest, AnOverwrittenVideoIsReplacedOnlyByAWholeNewOne) {
+  const std::string video = std::string(kPSP) + "M4V00001.MP4";
+  const std::string pcVideo = std::string(kPC) + "M4V00001.MP4";
+  struct Case {
+    const char* note;
+    TTransferKind kind;
+    std::string unreadable, full, inUse;
+    bool arrives;
+  };
+  for (const Case& c : {
+           Case{"copied", TTransferKind::CopyToPC, "", "", "", true},
+           Case{"moved", TTransferKind::MoveToPC, "", "", "", true},
+           Case{"the console video cannot be read", TTransferKind::MoveToPC, video, "", "", false},
+           Case{"the PC disk is full", TTransferKind::MoveToPC, "", kPC, "", false},
+           Case{"the PC's video is in use", TTransferKind::CopyToPC, "", "", pcVideo, false},
+       }) {
+    FFiles.Content.clear();
+    FFiles.Unreadable = {TFakeFiles::Key(c.unreadable)};
+    FFiles.Full = {TFakeFiles::Key(c.full)};
+    FFiles.InUse = {TFakeFiles::Key(c.inUse)};
+    AddVideo(kPSP, "M4V00001.MP4");
+    FFiles.Content[TFakeFiles::Key(pcVideo)] = "the PC's own";
+    FFiles.Content[TFakeFiles::Key(std::string(kPC) + "M4V00001.THM")] = "the PC's thumbnail";
+    // A leftover of an earlier transfer under the first temporary name is not touched.
+    FFiles.Content[TFakeFiles::Key(pcVideo + ".tmp")] = "someone's";
+    FUser.Reset({true});
+    const TTransferResult result = Run(c.kind, {{"M4V00001.MP4", true}});
+    EXPECT_EQ(result.Failed, c.arrives ? 0 : 1) << c.note;
+    EXPECT_EQ(CompletedCaption(result), c.arrives ? "Mission Accomplished" : "Transfer Incomplete")
+        << c.note;
+    EXPECT_EQ(At(pcVideo), c.arrives ? "video M4V00001.MP4" : "the PC's own") << c.note;
+    EXPECT_EQ(At(std::string(kPC) + "M4V00001.THM"),
+              c.arrives ? "thumbnail M4V00001.MP4" : "the PC's thumbnail")
+        << c.note;
+    const bool moved = c.arrives && c.kind == TTransferKind::MoveToPC;
+    EXPECT_EQ(At(video), moved ? "missing" : "video M4V00001.MP4") << c.note;
+    EXPECT_EQ(At(std::string(kPSP) + "M4V00001.THM"), moved ? "missing" : "thumbnail M4V00001.MP4")
+        << c.note;
+    // Nothing else is left on the PC: no temporary file.
+    const std::string pc = TFakeFiles::Key(kPC);
+    std::set<std::string> onPC;
+    for (const auto& [path, content] : FFiles.Content)
+      if (path.rfind(pc, 0) == 0) onPC.insert(path.substr(pc.size()));
+    EXPECT_EQ(onPC, (std::set<std::string>{"M4V00001.MP4", "M4V00001.MP4.TMP", "M4V00001.THM"}))
+        << c.note;
+    EXPECT_EQ(At(pcVideo + ".tmp"), "someone's") << c.note;
   }
 }
 
