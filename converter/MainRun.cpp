@@ -16,6 +16,7 @@
 #include "converter/core/Profiles.h"
 #include "converter/core/RunCompletion.h"
 #include "converter/core/RunProgress.h"
+#include "converter/core/StagedOutput.h"
 #include "converter/core/TimeText.h"
 
 using converter::JobEnd;
@@ -24,33 +25,6 @@ using converter::JobStart;
 namespace {
 
 void LetMessagesRun() { Application->ProcessMessages(); }
-
-// A file's size and last write time, to tell whether a job wrote it.
-struct FileStamp {
-  bool Exists = false;
-  long long Bytes = -1;
-  FILETIME Written{};
-
-  explicit FileStamp(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      return;
-    Exists = true;
-    Bytes = static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
-    Written = data.ftLastWriteTime;
-  }
-  bool operator==(const FileStamp& o) const {
-    return Exists == o.Exists && Bytes == o.Bytes && CompareFileTime(&Written, &o.Written) == 0;
-  }
-};
-
-// Removes what a failed row's jobs wrote; a file they left alone (an older output that the
-// encoder failed before replacing) stays.
-void RemoveIfWritten(const std::string& path, const FileStamp& before) {
-  const FileStamp now(path);
-  if (now.Exists && !(now == before)) DeleteFileA(path.c_str());
-}
 
 std::string PercentText(int percent) { return std::to_string(percent) + "%"; }
 
@@ -194,48 +168,54 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
     labConvertingFile->SetCaption(converter::FileNameOf(row.Caption));
     const std::string output = converter::OutputPath(row, i, naming, kept);
     kept.push_back(output);
-    const std::string thumbnail = converter::ThumbnailPath(output);
-    const FileStamp outputBefore(output), thumbnailBefore(thumbnail);
-    // A stop that came before a job starts leaves the row unconverted. The thumbnail job's
-    // report of the input tells whether the conversion must add a silent track.
-    const bool lacksSound = FRunState == 1 && MakeThumbnail(row.Caption, output);
-    bool converted = false;
+    bool converted = false, placed = false;
     std::string report;
-    if (FRunState == 1) {
-      progress.StartRow(row.Seconds(converter::siConvertLength));
-      const std::string inputs = lacksSound ? converter::SilentTrackInput() : "";
-      const JobEnd end = FEncoder->Run(
-          converter::ConversionCommandLine(
-              row.Caption, inputs + options + converter::TrimOptions(row), output),
-          [&](const std::string& chunk) {
-            report += chunk;
-            progress.ReadChunk(chunk);
-            ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
-          },
-          LetMessagesRun);
-      if (end.Start != JobStart::Started) {
-        ShowMessage(converter::JobStartMessage(end.Start));
-        EndRun();
-        return;
+    JobStart start = JobStart::Started;
+    {
+      // The jobs write beside the output, which only a complete conversion replaces; what was
+      // not put in place goes when this block ends, before any message about the row.
+      converter::TStagedOutput staged(output, converter::TemporaryOutputPath(output, naming, kept));
+      // A stop that came before a job starts leaves the row unconverted. The thumbnail job's
+      // report of the input tells whether the conversion must add a silent track.
+      const bool lacksSound = FRunState == 1 && MakeThumbnail(row.Caption, staged.Temporary());
+      if (FRunState == 1) {
+        progress.StartRow(row.Seconds(converter::siConvertLength));
+        const std::string inputs = lacksSound ? converter::SilentTrackInput() : "";
+        const JobEnd end = FEncoder->Run(
+            converter::ConversionCommandLine(
+                row.Caption, inputs + options + converter::TrimOptions(row), staged.Temporary()),
+            [&](const std::string& chunk) {
+              report += chunk;
+              progress.ReadChunk(chunk);
+              ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
+            },
+            LetMessagesRun);
+        start = end.Start;
+        converted = start == JobStart::Started &&
+                    converter::ConversionSucceeded(end.ExitCode, FileSizeOf(staged.Temporary()));
       }
-      converted = converter::ConversionSucceeded(end.ExitCode, FileStamp(output).Bytes);
+      placed = converted && FRunState == 1 && staged.PutInPlace();
+    }
+    if (start != JobStart::Started) {
+      ShowMessage(converter::JobStartMessage(start));
+      EndRun();
+      return;
     }
     if (FRunState == 2) {
       EndStoppedRun(i);
       return;
     }
     progress.FinishRow();
-    const std::string reason = converted ? "" : converter::FailureReason(report);
+    const std::string reason = !converted ? converter::FailureReason(report)
+                               : !placed  ? "The converted file could not be saved as " + output
+                                          : "";
     ltvTask->Items()->Item(i)->SubItems()->SetStrings(converter::siFailure, reason);
-    if (converted) {
+    if (placed) {
       SetRowStatus(i, converter::kStatusComplete);
     } else {
-      // No broken video may wait beside the good ones to be transferred.
       ++failed;
       failureReason = reason;
       SetRowStatus(i, converter::kStatusFailed);
-      RemoveIfWritten(output, outputBefore);
-      RemoveIfWritten(thumbnail, thumbnailBefore);
     }
     if (i != count - 1) ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
   }

@@ -1,5 +1,6 @@
 #include "converter/core/NewInifiles.h"
 
+#include "converter/core/ReplaceFile.h"
 #include "converter/core/TextCase.h"
 #include "converter/core/TextConversions.h"
 #include "converter/core/TextLines.h"

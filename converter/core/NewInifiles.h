@@ -87,9 +87,4 @@ private:
   mutable std::map<int, TKeyIndex> FKeys;  // of the lines below each header line
 };
 
-// Puts the complete file temporary in the place of target in one step, replacing target when
-// it exists; false leaves both as they were. The standard library's rename does this on POSIX
-// but refuses an existing target on Windows, so each platform links its own.
-bool ReplaceFileWith(const std::string& temporary, const std::string& target);
-
 }  // namespace converter

@@ -29,6 +29,15 @@ struct OutputSettings {
 std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings,
                        const std::vector<std::string>& kept = {});
 
+// Where the encoder writes an output before it takes the output's place: in the output's folder,
+// the output's name without extension + "~" + a number + ".tmp" + the output's extension, which
+// stays last because the encoder picks the format by it ("clip.mp4" -> "clip~1.tmp.mp4"). The
+// number counts up from 1 to the first name that is free together with its thumbnail
+// (ThumbnailPath): neither exists (settings.Exists) nor is one of kept (settings.SameFile), so
+// writing there replaces no file. The thumbnail is never the output's own.
+std::string TemporaryOutputPath(const std::string& outputPath, const OutputSettings& settings,
+                                const std::vector<std::string>& kept);
+
 // The thumbnail beside an output: the output's file name without extension + ".THM", in the
 // output's folder (a dot in a folder name is never taken for the extension).
 std::string ThumbnailPath(const std::string& outputPath);

@@ -85,7 +85,7 @@ TEST_F(ConverterRows, StartAndEndTrimTheRowAStartEqualToTheEndIsRejected) {
   ASSERT_TRUE(Type(1, "00:00:10"));
   ASSERT_TRUE(RunAll());
   const std::string line = Logged().back();
-  const std::string trimmed = " -ss 00:00:10 -t 52 \"" + Path("out") + "\\short.mp4\"";
+  const std::string trimmed = " -ss 00:00:10 -t 52 \"" + Path("out") + "\\short~1.tmp.mp4\"";
   ASSERT_GE(line.size(), trimmed.size());
   EXPECT_EQ(line.substr(line.size() - trimmed.size()), trimmed);
   EXPECT_TRUE(Converter().Close());
@@ -122,8 +122,9 @@ TEST_F(ConverterRows, AnEditAfterTheDownKeyChangesOnlyTheRowItSelected) {
   };
   const std::string a = conversionOf("a.avi"), b = conversionOf("b.avi");
   EXPECT_EQ(a.find(" -ss "), std::string::npos) << a;
-  EXPECT_NE(a.find("\\out\\a.mp4\""), std::string::npos) << a;
-  EXPECT_NE(b.find(" -ss 00:00:10 -t 40 \"" + Path("out") + "\\b.mp4\""), std::string::npos) << b;
+  EXPECT_NE(a.find("\\out\\a~1.tmp.mp4\""), std::string::npos) << a;
+  EXPECT_NE(b.find(" -ss 00:00:10 -t 40 \"" + Path("out") + "\\b~1.tmp.mp4\""), std::string::npos)
+      << b;
   EXPECT_TRUE(Converter().Close());
 }
 

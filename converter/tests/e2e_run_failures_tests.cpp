@@ -120,6 +120,57 @@ TEST_F(ConverterFailures, AFailedConversionReadsFailedSaysWhyAndLeavesNothingToT
   }
 }
 
+// The old behaviour let the encoder write into the earlier output of the name: a conversion that
+// failed took it and its thumbnail away, a stopped one left it cut short.
+TEST_F(ConverterFailures, AnEarlierOutputIsReplacedOnlyByACompleteConversion) {
+  struct Case {
+    const char* script;   // of the conversion, which writes into its file before it ends
+    bool stop;            // pressed once the conversion has written
+    const char* caption;  // of the closing box
+    const char* status;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {"[convert]\nwrite partial\nsay {input}: Invalid data found when processing input\nexit 1\n",
+       false, "Failed", "Failed", false},
+      {"[convert]\nwrite partial\nsay Input #0\nhang\n", true, "Cancel", "Stop", false},
+      {"", false, "Complete", "Complete", true},  // the stand-in's own conversion
+  };
+  WriteFile("clip.avi");
+  int k = 0;
+  for (const Case& c : cases) {
+    const std::string out = Path("out" + std::to_string(++k)) + "\\";
+    CreateDirectoryA(out.c_str(), nullptr);
+    ASSERT_TRUE(driver::WriteWholeFile(out + "clip.mp4", "older"));
+    ASSERT_TRUE(driver::WriteWholeFile(out + "clip.THM", "older picture"));
+    Script(c.script);
+    WritePreferences(e2e::RunPreferences(out));
+    ASSERT_TRUE(Start("clip.avi")) << c.caption;
+    Converter().Press(e2e::kStart);
+    if (c.stop) {
+      const auto written = [&] {
+        for (const std::string& name : driver::FileNames(out + "*"))
+          if (driver::ReadWholeFile(out + name) == "partial") return true;
+        return false;
+      };
+      ASSERT_TRUE(driver::WaitUntil(written, kTimeoutMs)) << "the conversion wrote nothing";
+      Converter().Press(e2e::kStop);
+    }
+    const HWND box = driver::WaitForMessageBox(c.caption, kTimeoutMs, ProcessId());
+    ASSERT_NE(box, nullptr) << c.caption;
+    EXPECT_EQ(Status(0), c.status) << c.caption;
+    EXPECT_EQ(driver::FileNames(out + "*"), (std::vector<std::string>{"clip.THM", "clip.mp4"}))
+        << c.caption;
+    EXPECT_EQ(driver::ReadWholeFile(out + "clip.mp4"),
+              c.replaced ? "stand-in output of " + Path("clip.avi") + "\n" : "older")
+        << c.caption;
+    EXPECT_EQ(driver::ReadWholeFile(out + "clip.THM") == "older picture", !c.replaced)
+        << c.caption;
+    EXPECT_TRUE(driver::PressDialogButton(box, c.replaced ? IDNO : IDOK)) << c.caption;
+    EXPECT_TRUE(Converter().Close()) << c.caption;
+  }
+}
+
 // The old behaviour kept the hint of the row last under the pointer when another row moved
 // into its place, so the row showed the reason another file failed.
 TEST_F(ConverterFailures, TheHintFollowsTheRowThatMovesUnderThePointer) {

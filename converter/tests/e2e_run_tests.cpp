@@ -84,8 +84,8 @@ TEST_F(ConverterRun, ThumbnailThenConversionOfEachRowThenTheQuestion) {
   EXPECT_EQ(Logged(), (std::vector<std::string>{
                           " -i " + in,
                           " -y -i " + in + " -f image2 -ss 0 -t 0.001 -s 160x120 \"" + out +
-                              "clip.THM\"",
-                          " -y -i " + in + ProfileOptions() + " \"" + out + "clip.mp4\""}));
+                              "clip~1.tmp.THM\"",
+                          " -y -i " + in + ProfileOptions() + " \"" + out + "clip~1.tmp.mp4\""}));
   EXPECT_EQ(Status(0), "Complete");
   EXPECT_TRUE(driver::FileExists(out + "clip.THM"));
   EXPECT_TRUE(driver::FileExists(out + "clip.mp4"));
@@ -215,8 +215,10 @@ TEST_F(ConverterRun, WithoutOverwriteAnExistingOutputGetsTheRowNumber) {
   const auto conversions = Conversions();
   ASSERT_EQ(conversions.size(), 3u);
   for (int row = 0; row < 3; ++row) {
-    const std::string output = "\"" + out + "clip_" + std::to_string(row + 1) + ".mp4\"";
-    EXPECT_EQ(conversions[row].substr(conversions[row].size() - output.size()), output);
+    const std::string output = out + "clip_" + std::to_string(row + 1);
+    const std::string temporary = "\"" + output + "~1.tmp.mp4\"";
+    EXPECT_EQ(conversions[row].substr(conversions[row].size() - temporary.size()), temporary);
+    EXPECT_TRUE(driver::FileExists(output + ".mp4")) << output;
   }
   EXPECT_EQ(driver::ReadWholeFile(out + "clip.mp4"), "kept");
   EXPECT_TRUE(Converter().Close());
@@ -227,12 +229,12 @@ TEST_F(ConverterRun, WithoutOverwriteAnExistingOutputGetsTheRowNumber) {
 TEST_F(ConverterRun, AnInputInTheOutputFolderIsNeverOverwritten) {
   struct Case {
     std::vector<std::string> inputs;   // "out\\..." in the output folder, the others beside it
-    std::vector<std::string> outputs;  // in the output folder, one per row
+    std::vector<std::string> outputs;  // in the output folder, one per row, without ".mp4"
     const char* note;
   };
   const Case cases[] = {
-      {{"out\\Clip.MP4"}, {"Clip_1.mp4"}, "the row's own input, in another case"},
-      {{"video.avi", "out\\video.mp4"}, {"video_1.mp4", "video_2.mp4"}, "a later row's input"},
+      {{"out\\Clip.MP4"}, {"Clip_1"}, "the row's own input, in another case"},
+      {{"video.avi", "out\\video.mp4"}, {"video_1", "video_2"}, "a later row's input"},
   };
   for (const Case& c : cases) {
     const std::string out = MakeOutputFolder();
@@ -247,9 +249,12 @@ TEST_F(ConverterRun, AnInputInTheOutputFolderIsNeverOverwritten) {
     AnswerComplete(IDNO);
     const auto conversions = Conversions();
     ASSERT_EQ(conversions.size(), c.outputs.size()) << c.note;
-    for (size_t row = 0; row < c.outputs.size(); ++row)
-      EXPECT_NE(conversions[row].find(" \"" + out + c.outputs[row] + "\""), std::string::npos)
+    for (size_t row = 0; row < c.outputs.size(); ++row) {
+      EXPECT_NE(conversions[row].find(" \"" + out + c.outputs[row] + "~1.tmp.mp4\""),
+                std::string::npos)
           << c.note << ": " << conversions[row];
+      EXPECT_TRUE(driver::FileExists(out + c.outputs[row] + ".mp4")) << c.note;
+    }
     for (const std::string& input : c.inputs)
       EXPECT_EQ(driver::ReadWholeFile(Path(input)), "input " + input) << c.note;
     EXPECT_TRUE(Converter().Close()) << c.note;

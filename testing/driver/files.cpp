@@ -1,5 +1,6 @@
 #include "testing/driver/files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -55,6 +56,19 @@ std::string MakeScratchFolder(const std::string& name) {
     if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
     if (GetLastError() != ERROR_ALREADY_EXISTS) return "";
   }
+}
+
+std::vector<std::string> FileNames(const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 bool CopyFolder(const std::string& from, const std::string& to,

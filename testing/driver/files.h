@@ -11,6 +11,8 @@ std::string ReadWholeFile(const std::string& path);  // "" when it cannot be rea
 bool WriteWholeFile(const std::string& path, const std::string& text);
 // The file's lines without their line ends.
 std::vector<std::string> FileLines(const std::string& path);
+// The names of the files (not folders) that the pattern ("C:\\out\\*.mp4") finds, sorted.
+std::vector<std::string> FileNames(const std::string& pattern);
 // Polls until the file has a line equal to the given one.
 bool WaitForFileLine(const std::string& path, const std::string& line, DWORD timeoutMs);
 

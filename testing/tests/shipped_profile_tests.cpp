@@ -3,8 +3,6 @@
 // console's player takes (its MP4 form, its codecs, its frame sizes, AAC sound).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "converter/core/EncoderCommands.h"
 #include "converter/core/Profiles.h"
 #include "testing/driver/clips.h"
@@ -31,15 +29,8 @@ const Shipped kShipped[] = {
 
 std::vector<std::string> ProfileNames(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((folder + "\\*.ovx").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string file = found.cFileName;
+  for (const std::string& file : FileNames(folder + "\\*.ovx"))
     names.push_back(file.substr(0, file.size() - 4));
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
   return names;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <sstream>
 
 static const char* SectionHeader(JobKind kind) {
@@ -70,6 +71,8 @@ int RunScript(const std::vector<std::string>& lines, const Job& job) {
       Sleep(std::stoul(argument));
     } else if (command == "gate") {
       while (GetFileAttributesA(argument.c_str()) == INVALID_FILE_ATTRIBUTES) Sleep(20);
+    } else if (command == "write") {
+      std::ofstream(job.output, std::ios::binary) << argument;
     } else if (command == "exit") {
       return std::stoi(argument);
     } else if (command == "hang") {

@@ -13,8 +13,10 @@
 //   pause MS    writes what was said in one piece, then sleeps MS milliseconds, so that a
 //               reader of the pipe gets it as a chunk of its own
 //   gate PATH   writes what was said, then waits until the file PATH exists
+//   write TEXT  writes what was said, then TEXT into the job's file, replacing what it held, as
+//               the encoder does once it has started on its output
 //   exit CODE   writes what was said and ends with CODE; the script's end is "exit 0". Only a
-//               job that ends with 0 writes its file
+//               job that ends with 0 writes its file whole
 //   hang        writes what was said, then waits for ever, printing nothing
 // "{input}" and "{output}" in any command stand for the job's paths.
 

@@ -100,6 +100,36 @@ TEST_F(OutputPathTest, TheRenamedFileIsNeverTheInputEither) {
   EXPECT_EQ(OutputPath(row, 0, settings), R"(C:\Out\clip_1.mp4)");
 }
 
+// The encoder writes there before the output is replaced: nothing may be overwritten on the way.
+TEST_F(OutputPathTest, TheTemporaryOutputIsAFreeNameWithTheOutputsExtensionLast) {
+  struct Case {
+    std::string output;
+    std::set<std::string> files;
+    std::vector<std::string> kept;
+    std::string temporary;
+    const char* note;
+  };
+  for (const Case& c : {
+           Case{R"(C:\Out\clip.mp4)", {R"(C:\Out\clip.mp4)"}, {}, R"(C:\Out\clip~1.tmp.mp4)",
+                "the output itself may exist"},
+           Case{R"(C:\Out\my.clip.MP4)", {}, {}, R"(C:\Out\my.clip~1.tmp.MP4)",
+                "only the last extension moves"},
+           Case{R"(C:\Out\clip.mp4)", {R"(C:\Out\clip~1.tmp.mp4)"}, {}, R"(C:\Out\clip~2.tmp.mp4)",
+                "a file of the name, left by someone"},
+           Case{R"(C:\Out\clip.mp4)", {R"(C:\Out\clip~1.tmp.THM)"}, {}, R"(C:\Out\clip~2.tmp.mp4)",
+                "a file of its thumbnail's name"},
+           Case{R"(C:\Out\clip.mp4)", {}, {R"(c:\out\CLIP~1.TMP.mp4)", R"(C:\Out\clip~2.tmp.THM)"},
+                R"(C:\Out\clip~3.tmp.mp4)", "inputs of the run, not written yet"},
+           Case{R"(C:\Out\clip)", {}, {}, R"(C:\Out\clip~1.tmp)",
+                "no extension: the thumbnail is still not the output's"},
+       }) {
+    files = c.files;
+    const std::string temporary = TemporaryOutputPath(c.output, settings, c.kept);
+    EXPECT_EQ(temporary, c.temporary) << c.note;
+    EXPECT_NE(ThumbnailPath(temporary), ThumbnailPath(c.output)) << c.note;
+  }
+}
+
 TEST(ThumbnailPathTest, ReplacesTheExtensionOfTheFileNameOnly) {
   EXPECT_EQ(ThumbnailPath(R"(C:\Out\clip.mp4)"), R"(C:\Out\clip.THM)");
   EXPECT_EQ(ThumbnailPath(R"(C:\Out\my.clip.mp4)"), R"(C:\Out\my.clip.THM)");

@@ -2,7 +2,7 @@
 // replaces it in one step (and returns only once the move is on the disk).
 #include <windows.h>
 
-#include "converter/core/NewInifiles.h"
+#include "converter/core/ReplaceFile.h"
 
 namespace converter {
 

@@ -1,7 +1,7 @@
 // Replacing a file on POSIX systems, where rename puts the new file in place in one step.
 #include <cstdio>
 
-#include "converter/core/NewInifiles.h"
+#include "converter/core/ReplaceFile.h"
 
 namespace converter {
 

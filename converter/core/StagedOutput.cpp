@@ -1,0 +1,23 @@
+#include "converter/core/StagedOutput.h"
+
+#include <cstdio>
+
+#include "converter/core/OutputNaming.h"
+#include "converter/core/ReplaceFile.h"
+
+namespace converter {
+
+TStagedOutput::~TStagedOutput() {
+  std::remove(FTemporary.c_str());
+  std::remove(ThumbnailPath(FTemporary).c_str());
+}
+
+bool TStagedOutput::PutInPlace() {
+  if (!ReplaceFileWith(FTemporary, FOutput)) return false;
+  // A thumbnail that cannot take its place is only a picture: the video is in place, and the
+  // temporary one goes with the object.
+  ReplaceFileWith(ThumbnailPath(FTemporary), ThumbnailPath(FOutput));
+  return true;
+}
+
+}  // namespace converter
