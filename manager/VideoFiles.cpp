@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "converter/core/NewInifiles.h"
+#include "converter/core/ReplaceFile.h"
 #include "framework/Jpeg.h"
 #include "framework/SysUtils.h"
 
