@@ -12,6 +12,7 @@
 #include "converter/ShellFileList.h"
 #include "converter/ShellOpen.h"
 #include "converter/core/FileTypes.h"
+#include "common/core/FileNames.h"
 #include "converter/core/Paths.h"
 #include "converter/core/Preferences.h"
 #include "converter/core/Profiles.h"
@@ -349,7 +350,7 @@ void TMainForm::BuildPreviewPane() {
 }
 
 void TMainForm::FormCreate(TObject*) {
-  FProgramFolder = converter::AddBackslash(ExtractFileDir(Application->ExeName()));
+  FProgramFolder = common::AddBackslash(ExtractFileDir(Application->ExeName()));
   edtOutputdir->SetText(FProgramFolder);
   FEncoderPath = FProgramFolder + "vodivi.dll";
   ltvTask->SetHeaderColor(0x00EFEFEF);
@@ -432,7 +433,7 @@ void TMainForm::tbtnHelpClick(TObject*) {
 void TMainForm::bbtnBrowserClick(TObject*) {
   std::string folder;
   if (converter::BrowseForFolder(Handle(), "Select the output directory.", folder))
-    edtOutputdir->SetText(converter::AddBackslash(folder));
+    edtOutputdir->SetText(common::AddBackslash(folder));
 }
 
 void TMainForm::bbtnOpenClick(TObject*) {

@@ -16,11 +16,11 @@
 #include "converter/ShellFileList.h"
 #include "converter/core/CommandLineInputs.h"
 #include "converter/core/FileTypes.h"
-#include "converter/core/Paths.h"
+#include "common/core/FileNames.h"
 #include "converter/core/RowMoves.h"
 #include "converter/core/ShownText.h"
 #include "converter/core/TaskColumns.h"
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 using converter::ltvItemData;
 
@@ -38,7 +38,7 @@ std::vector<std::string> FolderInputs(const std::string& folder) {
     const std::vector<std::string> found = converter::ListFilesWithExtension(folder, extension);
     names.insert(names.end(), found.begin(), found.end());
   }
-  std::sort(names.begin(), names.end(), converter::LessText);
+  std::sort(names.begin(), names.end(), common::LessText);
   return names;
 }
 
@@ -110,7 +110,7 @@ void TMainForm::AddFileToTaskList(const std::string& path) {
 void TMainForm::AddFolderToTaskList(const std::string& folder) {
   for (const std::string& name : FolderInputs(folder)) {
     Application->ProcessMessages();
-    AddFileToTaskList(converter::AddBackslash(folder) + name);
+    AddFileToTaskList(common::AddBackslash(folder) + name);
   }
 }
 

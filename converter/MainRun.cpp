@@ -12,7 +12,7 @@
 #include "converter/core/EncoderCommands.h"
 #include "converter/core/JobReport.h"
 #include "converter/core/OutputNaming.h"
-#include "converter/core/Paths.h"
+#include "common/core/FileNames.h"
 #include "converter/core/Profiles.h"
 #include "converter/core/RunCompletion.h"
 #include "converter/core/RunProgress.h"
@@ -156,7 +156,7 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
   }
   converter::RunProgress progress(total);
   const converter::TGeneralPreferences preferences = SettingForm->GeneralPreferences();
-  const converter::OutputSettings naming{converter::AddBackslash(edtOutputdir->Text()), profileExt,
+  const converter::OutputSettings naming{common::AddBackslash(edtOutputdir->Text()), profileExt,
                                          preferences.Overwrite, FileExists, SameFile};
 
   int failed = 0;
@@ -165,7 +165,7 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
     LetMessagesRun();
     const converter::ltvItemData row = GetTaskData(i);
     SetRowStatus(i, converter::kStatusConverting);
-    labConvertingFile->SetCaption(converter::FileNameOf(row.Caption));
+    labConvertingFile->SetCaption(common::FileNameOf(row.Caption));
     const std::string output = converter::OutputPath(row, i, naming, kept);
     kept.push_back(output);
     bool converted = false, placed = false;

@@ -4,7 +4,7 @@
 #include "converter/FormBuilding.h"
 #include "converter/MainForm.h"
 #include "converter/ShellBrowseForFolder.h"
-#include "converter/core/Paths.h"
+#include "common/core/FileNames.h"
 #include "converter/core/Profiles.h"
 
 TSettingForm* SettingForm = nullptr;
@@ -183,5 +183,5 @@ void TSettingForm::btnDefaultClick(TObject*) {
 void TSettingForm::sbtnBrowseClick(TObject*) {
   std::string folder;
   if (converter::BrowseForFolder(Handle(), "Select the output directory.", folder))
-    edtOutputDir->SetText(converter::AddBackslash(folder));
+    edtOutputDir->SetText(common::AddBackslash(folder));
 }

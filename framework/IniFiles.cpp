@@ -1,5 +1,7 @@
 #include "framework/IniFiles.h"
 
+#include "common/core/ReplaceFile.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -118,8 +120,7 @@ bool WriteWhole(const std::string& path, const std::string& text) {
                  WriteFile(file, text.data(), (DWORD)text.size(), &wrote, nullptr) && wrote == text.size() &&
                  FlushFileBuffers(file);
   if (file != INVALID_HANDLE_VALUE) written = CloseHandle(file) && written;
-  if (written && MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
+  if (written && common::ReplaceFileWith(temporary, path)) return true;
   DeleteFileA(temporary);
   return false;
 }

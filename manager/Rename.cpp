@@ -4,7 +4,7 @@
 
 #include "converter/DialogConvention.h"
 #include "converter/FormBuilding.h"
-#include "converter/core/Paths.h"
+#include "common/core/FileNames.h"
 #include "manager/MainForm.h"
 #include "manager/core/ConsoleNames.h"
 
@@ -36,7 +36,7 @@ TRenameForm::TRenameForm(TComponent* AOwner) : TForm(AOwner) {
 void TRenameForm::StartRename(manager::TVideoSide side, const std::string& path) {
   FRenameSide = side;
   FRenamePath = path;
-  edtNewname->SetText(converter::FileNameOf(path));
+  edtNewname->SetText(common::FileNameOf(path));
   Show();
 }
 
@@ -48,7 +48,7 @@ void TRenameForm::btnOKClick(TObject*) {
   const std::string typed = edtNewname->Text();
   if (FRenameSide == manager::TVideoSide::PSP) {
     if (const std::optional<std::string> error =
-            manager::ConsoleRenameError(converter::FileNameOf(FRenamePath), typed)) {
+            manager::ConsoleRenameError(common::FileNameOf(FRenamePath), typed)) {
       Application->MessageBox(*error, kRefusedCaption, MB_ICONINFORMATION);
       return;
     }
@@ -63,7 +63,7 @@ void TRenameForm::btnOKClick(TObject*) {
   }
   edtNewname->SetText(manager::WithVideoExtension(typed));
   const std::string folder =
-      FRenamePath.substr(0, FRenamePath.size() - converter::FileNameOf(FRenamePath).size());
+      FRenamePath.substr(0, FRenamePath.size() - common::FileNameOf(FRenamePath).size());
   const std::string renamed = folder + edtNewname->Text();
   // The thumbnail follows only a video that was renamed; a failure shows in the refreshed list.
   if (MoveFileA(FRenamePath.c_str(), renamed.c_str()))

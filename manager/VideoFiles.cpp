@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "converter/core/ReplaceFile.h"
+#include "common/core/ReplaceFile.h"
 #include "framework/Jpeg.h"
 #include "framework/SysUtils.h"
 
@@ -107,7 +107,7 @@ bool TPlatformTransferFiles::Copy(const std::string& from, const std::string& to
 
 bool TPlatformTransferFiles::Replace(const std::string& temporary, const std::string& target) {
   TCriticalErrorsQuiet quiet;
-  return converter::ReplaceFileWith(temporary, target);
+  return common::ReplaceFileWith(temporary, target);
 }
 
 bool TPlatformTransferFiles::Delete(const std::string& path) {

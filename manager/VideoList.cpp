@@ -1,6 +1,6 @@
 #include "manager/VideoList.h"
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ constexpr DWORD kShowRowsEveryMs = 100;
 
 TVideoList::TFill::TFill(TVideoList& videos, const std::string& folder)
     : FVideos(videos), FNumber(++videos.FFills) {
-  if (!converter::SameText(folder, FVideos.FFolder)) {
+  if (!common::SameText(folder, FVideos.FFolder)) {
     FVideos.FList->Items()->Clear();
     FVideos.FImages->Clear();
     FVideos.FRows.Clear();

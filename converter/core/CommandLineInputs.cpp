@@ -1,8 +1,11 @@
 #include "converter/core/CommandLineInputs.h"
 
-#include "converter/core/Paths.h"
-#include "converter/core/TextCase.h"
+#include "common/core/FileNames.h"
+#include "common/core/TextCase.h"
 #include "converter/core/TextLines.h"
+
+using common::ExtractFileExt;
+using common::LowerCase;
 
 namespace converter {
 

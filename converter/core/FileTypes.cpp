@@ -1,9 +1,13 @@
 #include "converter/core/FileTypes.h"
 
-#include "converter/core/Paths.h"
-#include "converter/core/TextCase.h"
+#include "common/core/FileNames.h"
+#include "common/core/TextCase.h"
 
 #include <algorithm>
+
+using common::ExtractFileExt;
+using common::LowerCase;
+using common::UpperCase;
 
 namespace converter {
 const std::vector<std::string>& InputExtensions() {

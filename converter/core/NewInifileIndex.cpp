@@ -1,8 +1,10 @@
 #include "converter/core/NewInifileIndex.h"
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 #include <algorithm>
+
+using common::LowerCase;
 
 namespace converter {
 namespace {

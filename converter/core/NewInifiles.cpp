@@ -1,13 +1,16 @@
 #include "converter/core/NewInifiles.h"
 
-#include "converter/core/ReplaceFile.h"
-#include "converter/core/TextCase.h"
+#include "common/core/ReplaceFile.h"
+#include "common/core/TextCase.h"
 #include "converter/core/TextConversions.h"
 #include "converter/core/TextLines.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <random>
+
+using common::LowerCase;
+using common::ReplaceFileWith;
 
 namespace converter {
 namespace {

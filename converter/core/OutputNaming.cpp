@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
-#include "converter/core/Paths.h"
+#include "common/core/FileNames.h"
+
+using common::AddBackslash;
+using common::ExtractFileExt;
+using common::FileNameOf;
+using common::StripExtension;
 
 namespace converter {
 namespace {

@@ -1,10 +1,12 @@
 #include "converter/core/Profiles.h"
 
 #include "converter/core/NewInifiles.h"
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 #include <fstream>
 #include <iterator>
+
+using common::SameText;
 
 namespace converter {
 namespace {

@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "converter/core/OutputNaming.h"
-#include "converter/core/ReplaceFile.h"
+#include "common/core/ReplaceFile.h"
+
+using common::ReplaceFileWith;
 
 namespace converter {
 

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
-#include "converter/core/Paths.h"
+#include "common/core/FileNames.h"
 #include "converter/core/TimeText.h"
+
+using common::ExtractFileExt;
+using common::FileNameOf;
+using common::StripExtension;
 
 namespace converter {
 

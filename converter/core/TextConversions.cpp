@@ -1,10 +1,12 @@
 #include "converter/core/TextConversions.h"
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+using common::SameText;
 
 namespace converter {
 namespace {

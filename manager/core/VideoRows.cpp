@@ -1,6 +1,6 @@
 #include "manager/core/VideoRows.h"
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 namespace manager {
 
@@ -21,7 +21,7 @@ TRowChange TVideoRows::Place(int index, const std::string& name, const TVideoLoo
       change.Removed += !change.Kept;
       break;
     }
-    if (converter::LessText(name, row->Caption)) break;
+    if (common::LessText(name, row->Caption)) break;
   }
   at = FRows.erase(at, at + change.Removed);
   if (!change.Kept) FRows.insert(at, {name, look});

@@ -1,12 +1,15 @@
 #include "converter/core/NewInifiles.h"
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 #include "converter/core/tests/ScratchFolder.h"
 
 #include <signal.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+using common::LowerCase;
+using common::SameText;
 
 namespace converter {
 namespace {

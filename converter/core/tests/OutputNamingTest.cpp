@@ -5,7 +5,9 @@
 #include <set>
 #include <vector>
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
+
+using common::SameText;
 
 namespace converter {
 namespace {

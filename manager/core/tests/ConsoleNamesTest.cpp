@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 namespace manager {
 namespace {
@@ -32,7 +32,7 @@ TEST(ConsoleNamesTest, NextFreeNameSkipsListedAndStoredNames) {
        }) {
     const std::optional<std::string> name =
         NextFreePSPName(c.type, c.listed, [&](const std::string& candidate) {
-          return c.onDisk.count(converter::UpperCase(candidate)) > 0;
+          return c.onDisk.count(common::UpperCase(candidate)) > 0;
         });
     EXPECT_EQ(name.value_or("none"), c.expected) << c.note;
   }

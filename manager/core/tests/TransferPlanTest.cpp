@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
 namespace manager {
 namespace {
@@ -57,7 +57,7 @@ public:
     }
     std::string key;
     for (const std::string& name : names) key += name + "\\";
-    return converter::UpperCase(key + path.substr(start));
+    return common::UpperCase(key + path.substr(start));
   }
 };
 

@@ -1,6 +1,6 @@
-#include "converter/core/TextCase.h"
+#include "common/core/TextCase.h"
 
-namespace converter {
+namespace common {
 
 std::string LowerCase(std::string text) {
   for (char& c : text)
@@ -23,4 +23,4 @@ bool LessText(const std::string& a, const std::string& b) {
   return la != lb ? la < lb : a < b;
 }
 
-}  // namespace converter
+}  // namespace common

@@ -1,12 +1,12 @@
 // Replacing a file on POSIX systems, where rename puts the new file in place in one step.
 #include <cstdio>
 
-#include "converter/core/ReplaceFile.h"
+#include "common/core/ReplaceFile.h"
 
-namespace converter {
+namespace common {
 
 bool ReplaceFileWith(const std::string& temporary, const std::string& target) {
   return std::rename(temporary.c_str(), target.c_str()) == 0;
 }
 
-}  // namespace converter
+}  // namespace common

@@ -2,13 +2,13 @@
 // replaces it in one step (and returns only once the move is on the disk).
 #include <windows.h>
 
-#include "converter/core/ReplaceFile.h"
+#include "common/core/ReplaceFile.h"
 
-namespace converter {
+namespace common {
 
 bool ReplaceFileWith(const std::string& temporary, const std::string& target) {
   return MoveFileExA(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-}  // namespace converter
+}  // namespace common
