@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "converter/ShellOpen.h"
+#include "framework/SysUtils.h"
 #include "manager/MainForm.h"
 #include "manager/Rename.h"
 #include "manager/core/ConsoleNames.h"
@@ -57,8 +58,14 @@ const std::string& TMainForm::ConsoleFolder() {
   return FPSPFolder = manager::AddBackslash(FPSPRoot + FPSPSubFolder);
 }
 
+// Without a whole folder (no drive chosen, no PC folder listed) the rows name no file.
 void TMainForm::PlaySelected(TListView* list, const std::string& folder) {
+  if (!manager::IsAbsolutePath(folder)) return;
   if (TListItem* row = list->Selected()) converter::OpenWithShell(folder + row->Caption());
+}
+
+void TMainForm::OpenFolder(const std::string& folder) {
+  if (manager::IsAbsolutePath(folder)) converter::OpenWithShell(folder);
 }
 
 void TMainForm::Play1Click(TObject*) {
@@ -75,9 +82,9 @@ void TMainForm::ltvPCDblClick(TObject*) { Play1->Click(); }
 
 void TMainForm::ltvPSPDblClick(TObject*) { Play2->Click(); }
 
-void TMainForm::Openthedirectory1Click(TObject*) { converter::OpenWithShell(FPCFolder); }
+void TMainForm::Openthedirectory1Click(TObject*) { OpenFolder(FPCFolder); }
 
-void TMainForm::Openthedirectory2Click(TObject*) { converter::OpenWithShell(ConsoleFolder()); }
+void TMainForm::Openthedirectory2Click(TObject*) { OpenFolder(ConsoleFolder()); }
 
 void TMainForm::StartRename(TListView* list, TVideoSide side, const std::string& folder) {
   if (!manager::IsAbsolutePath(folder)) return;  // no drive chosen: the rows name no file
@@ -94,30 +101,42 @@ void TMainForm::btnRenameClick(TObject*) {
 
 void TMainForm::Rename2Click(TObject*) { btnRename->Click(); }
 
-// Each selected video with its thumbnail, without a question; what cannot be deleted stays
-// and the refreshed list shows it.
-void TMainForm::DeleteSelected(TListView* list, const std::string& folder) {
-  if (!manager::IsAbsolutePath(folder)) return;  // no drive chosen: the rows name no file
+// Each selected video with its thumbnail, without a question. A video that cannot be deleted
+// keeps its thumbnail; the refreshed list shows it, and a box then tells why.
+std::vector<std::string> TMainForm::DeleteSelected(TListView* list, const std::string& folder) {
+  std::vector<std::string> problems;
+  if (!manager::IsAbsolutePath(folder)) return problems;  // no drive chosen: the rows name no file
   for (int i = 0; i < list->Items()->Count(); ++i) {
     TListItem* row = list->Items()->Item(i);
     if (!row->Selected()) continue;
     const std::string video = folder + row->Caption();
-    DeleteFileA(video.c_str());
-    DeleteFileA(manager::ThumbnailOf(video).c_str());
+    if (DeleteFileA(video.c_str()))
+      DeleteFileA(manager::ThumbnailOf(video).c_str());
+    else
+      problems.push_back(row->Caption() + ": " + SysErrorMessage(GetLastError()));
   }
+  return problems;
+}
+
+void TMainForm::ShowDeleteProblems(const std::vector<std::string>& problems) {
+  if (!problems.empty())
+    Application->MessageBox("Not every video could be deleted." + manager::ProblemLines(problems),
+                            "Delete", MB_ICONWARNING);
 }
 
 void TMainForm::Delete1Click(TObject*) {
   FPCFolder = manager::AddBackslash(FPCFolder);
-  DeleteSelected(ltvPC, FPCFolder);
+  const std::vector<std::string> problems = DeleteSelected(ltvPC, FPCFolder);
   btnRefreshPC->Click();
   StatusBar1->Panels()->Items(0)->SetText("");
+  ShowDeleteProblems(problems);
 }
 
 void TMainForm::btnDeleteClick(TObject*) {
-  DeleteSelected(ltvPSP, ConsoleFolder());
+  const std::vector<std::string> problems = DeleteSelected(ltvPSP, ConsoleFolder());
   btnRefreshPSP->Click();
   StatusBar1->Panels()->Items(2)->SetText("");
+  ShowDeleteProblems(problems);
 }
 
 void TMainForm::Delete2Click(TObject*) { btnDelete->Click(); }

@@ -122,8 +122,11 @@ public:
   // Whether the chosen drive is a console; when it is not, asks the user to connect one and
   // offers detection.
   bool CheckPSPConnection();
-  // Fills the console list from the chosen drive's video folder of the chosen type.
+  // Fills the console list from the chosen drive's video folder of the chosen type; empty when
+  // the drive is no console or the folder is not on it.
   void RefreshPSPList();
+  // Fills the PC list again from the folder it lists.
+  void RefreshPCFolder();
   // Fills the list with the videos of the folder and their thumbnails. A folder that is not
   // there (or no folder) leaves the list as it is. A newer fill of the same list stops this one.
   void FillVideoList(const std::string& folder, TListView* list, TImageList* images);
@@ -149,12 +152,20 @@ private:
   // Starts a transfer once the chosen drive is a console.
   void StartTransfer(manager::TTransferKind kind);
   void PlaySelected(TListView* list, const std::string& folder);
+  void OpenFolder(const std::string& folder);
   void StartRename(TListView* list, manager::TVideoSide side, const std::string& folder);
-  void DeleteSelected(TListView* list, const std::string& folder);
+  // Why each video that stayed could not be deleted.
+  std::vector<std::string> DeleteSelected(TListView* list, const std::string& folder);
+  void ShowDeleteProblems(const std::vector<std::string>& problems);
   std::string PreferencesFile() const { return FProgramFolder + "Preferences.ini"; }
   // The first of the thumbnails that decodes (else a blank picture), at the lists' size.
   TBitmap* VideoPicture(const std::vector<std::string>& thumbnails);
   void ShowSelectionSummary(TListView* list, int panel);
+  // Refresh of the Path: a text that names no folder is said to be none (once the window
+  // shows) and leaves the list as it was.
+  void RefreshPCList();
+  // Whether the Path names the folder the PC list lists, as the file system decides.
+  bool PathShowsPCList();
   TVideoList& VideosOf(TListView* list, TImageList* images);
 
   std::string FPCFolder;

@@ -42,8 +42,15 @@ bool TMainForm::CheckPSPConnection() {
 void TMainForm::RefreshPSPList() {
   FPSPSubFolder = manager::ConsoleVideoFolder(cmbType->ItemIndex());
   FPSPRoot = manager::DriveRootOf(cmbPSP->SelectedPath());
-  // Without a drive the folder is relative, which the fill leaves alone.
-  FillVideoList(FPSPRoot + FPSPSubFolder, ltvPSP, imlPSP);
+  const std::string folder = FPSPRoot + FPSPSubFolder;
+  manager::TPlatformDriveProbe drives;
+  if (manager::IsConsoleRoot(FPSPRoot, drives) && drives.FolderExists(folder)) {
+    FillVideoList(folder, ltvPSP, imlPSP);
+    return;
+  }
+  // No rows of another folder or drive stay: they would name files that are not there.
+  TVideoList::TFill(VideosOf(ltvPSP, imlPSP), "").Finish();
+  labPSPNum->SetCaption("0");
 }
 
 void TMainForm::FillVideoList(const std::string& folder, TListView* list, TImageList* images) {
@@ -88,12 +95,29 @@ TBitmap* TMainForm::VideoPicture(const std::vector<std::string>& thumbnails) {
   return imgPreview->Picture()->Bitmap();
 }
 
-void TMainForm::btnRefreshPCClick(TObject*) { FillVideoList(edtPath->Text(), ltvPC, imlPC); }
+void TMainForm::RefreshPCList() {
+  const std::string folder = edtPath->Text();
+  manager::TPlatformDriveProbe drives;
+  // At start-up a saved Path that is gone leaves the list empty without a word.
+  if ((!manager::IsAbsolutePath(folder) || !drives.FolderExists(folder)) && Showing())
+    Application->MessageBox("The Path \"" + folder + "\" is not a folder.", "Refresh",
+                            MB_ICONINFORMATION);
+  FillVideoList(folder, ltvPC, imlPC);
+}
+
+void TMainForm::RefreshPCFolder() { FillVideoList(FPCFolder, ltvPC, imlPC); }
+
+bool TMainForm::PathShowsPCList() {
+  return manager::IsAbsolutePath(FPCFolder) &&
+         SameFile(manager::AddBackslash(edtPath->Text()), manager::AddBackslash(FPCFolder));
+}
+
+void TMainForm::btnRefreshPCClick(TObject*) { RefreshPCList(); }
 
 void TMainForm::edtPathKeyPress(TObject*, char& Key) {
   if (Key != '\r') return;
   Key = 0;  // no beep: Enter has done its work
-  FillVideoList(edtPath->Text(), ltvPC, imlPC);
+  RefreshPCList();
 }
 
 void TMainForm::btnBrowseClick(TObject*) {

@@ -78,15 +78,17 @@ public:
                                      "Overwrite", MB_YESNO | MB_ICONQUESTION) == IDYES;
     });
   }
+  // The lists of the folders the transfer works on, without the Refresh buttons' questions:
+  // a console that went away is asked about once, in ConsoleConnected.
   void Refresh(TVideoSide side) override {
-    (side == TVideoSide::PC ? FForm->btnRefreshPC : FForm->btnRefreshPSP)->Click();
+    if (side == TVideoSide::PC)
+      FForm->RefreshPCFolder();
+    else
+      FForm->RefreshPSPList();
     FLists.ShowIfDue();
   }
-  std::vector<std::string> ConsoleNames() override {
-    std::vector<std::string> names;
-    for (int i = 0; i < FForm->ltvPSP->Items()->Count(); ++i)
-      names.push_back(FForm->ltvPSP->Items()->Item(i)->Caption());
-    return names;
+  bool ConsoleConnected() override {
+    return FLists.ShownWhile([this] { return FForm->CheckPSPConnection(); });
   }
   void Progress(int percent) override { TransferForm->pgb1->SetPosition(percent); }
 
@@ -152,6 +154,14 @@ void TMainForm::TransferVideos(TTransferKind kind) {
 }
 
 void TMainForm::StartTransfer(TTransferKind kind) {
+  // Videos come to the PC only into the folder that the Path shows and the list lists.
+  if (!FromPC(kind) && !PathShowsPCList()) {
+    Application->MessageBox("The Path \"" + edtPath->Text() +
+                                "\" is not the folder whose videos are listed.\r\n"
+                                "Press Refresh to list it, then start again.",
+                            "Path", MB_ICONINFORMATION);
+    return;
+  }
   if (CheckPSPConnection()) TransferVideos(kind);
 }
 

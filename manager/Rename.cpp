@@ -5,7 +5,9 @@
 #include "converter/DialogConvention.h"
 #include "converter/FormBuilding.h"
 #include "common/core/FileNames.h"
+#include "framework/SysUtils.h"
 #include "manager/MainForm.h"
+#include "manager/VideoFiles.h"
 #include "manager/core/ConsoleNames.h"
 
 TRenameForm* RenameForm = nullptr;
@@ -53,21 +55,24 @@ void TRenameForm::btnOKClick(TObject*) {
       return;
     }
   }
-  // The new name stays in the video's folder.
-  if (!manager::IsSafeFileName(typed)) {
-    Application->MessageBox(
-        "The new filename must not be empty, nor hold any of these characters:\r\n"
-        "\\ / : * ? \" < > |",
-        kRefusedCaption, MB_ICONINFORMATION);
+  // The new name stays in the video's folder and names a file.
+  if (const std::optional<std::string> error = manager::FileNameError(typed)) {
+    Application->MessageBox(*error, kRefusedCaption, MB_ICONINFORMATION);
     return;
   }
   edtNewname->SetText(manager::WithVideoExtension(typed));
   const std::string folder =
       FRenamePath.substr(0, FRenamePath.size() - common::FileNameOf(FRenamePath).size());
   const std::string renamed = folder + edtNewname->Text();
-  // The thumbnail follows only a video that was renamed; a failure shows in the refreshed list.
-  if (MoveFileA(FRenamePath.c_str(), renamed.c_str()))
-    MoveFileA(manager::ThumbnailOf(FRenamePath).c_str(), manager::ThumbnailOf(renamed).c_str());
+  // The dialog stays for another name when the video keeps its own; the thumbnail follows
+  // only a video that was renamed.
+  if (const std::optional<std::string> reason = manager::RenameFile(FRenamePath, renamed)) {
+    Application->MessageBox(common::FileNameOf(FRenamePath) + " could not be renamed: " + *reason,
+                            "Rename", MB_ICONWARNING);
+    return;
+  }
+  if (FileExists(manager::ThumbnailOf(FRenamePath)))
+    manager::RenameFile(manager::ThumbnailOf(FRenamePath), manager::ThumbnailOf(renamed));
   (FRenameSide == manager::TVideoSide::PC ? MainForm->btnRefreshPC : MainForm->btnRefreshPSP)
       ->Click();
   Close();

@@ -26,7 +26,13 @@ TTransferForm::TTransferForm(TComponent* AOwner) : TForm(AOwner) {
   OnClose = Handler(this, &TTransferForm::FormClose);
 }
 
-void TTransferForm::FormShow(TObject*) { EnableMainWindow(false); }
+// Nothing of an earlier transfer shows while the next one starts.
+void TTransferForm::FormShow(TObject*) {
+  labSource->SetCaption("");
+  labDestination->SetCaption("");
+  pgb1->SetPosition(0);
+  EnableMainWindow(false);
+}
 
 // Closing the dialog stops the transfer; the main window comes back when the transfer has
 // ended, so that no second one starts meanwhile.

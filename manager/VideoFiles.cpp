@@ -36,7 +36,9 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t li
 
 }  // namespace
 
-std::vector<TFolderEntry> ListFolder(const std::string& folder) {
+std::vector<TFolderEntry> ListFolder(const std::string& folder,
+                                     const std::function<bool()>& stopRequested) {
+  constexpr std::size_t kEntriesBetweenStopLooks = 256;
   std::vector<TFolderEntry> entries;
   TCriticalErrorsQuiet quiet;
   WIN32_FIND_DATAA data;
@@ -46,6 +48,7 @@ std::vector<TFolderEntry> ListFolder(const std::string& folder) {
     const std::string name = data.cFileName;
     if (name != "." && name != "..")
       entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    if (stopRequested && entries.size() % kEntriesBetweenStopLooks == 0 && stopRequested()) break;
   } while (FindNextFileA(find, &data));
   FindClose(find);
   return entries;
@@ -84,6 +87,26 @@ bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, 
   return false;
 }
 
+std::optional<std::string> RenameFile(const std::string& path, const std::string& newPath) {
+  TCriticalErrorsQuiet quiet;
+  if (path == newPath) return std::nullopt;
+  const auto moved = [](const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+  };
+  if (!::SameFile(path, newPath)) {
+    if (moved(path, newPath)) return std::nullopt;
+    return SysErrorMessage(GetLastError());
+  }
+  std::string temporary = path + ".tmp";
+  for (int number = 2; GetFileAttributesA(temporary.c_str()) != INVALID_FILE_ATTRIBUTES; ++number)
+    temporary = path + "." + std::to_string(number) + ".tmp";
+  if (!moved(path, temporary)) return SysErrorMessage(GetLastError());
+  if (moved(temporary, newPath)) return std::nullopt;
+  const std::string reason = SysErrorMessage(GetLastError());
+  moved(temporary, path);
+  return reason;
+}
+
 bool TPlatformDriveProbe::IsRemovable(const std::string& root) {
   TCriticalErrorsQuiet quiet;
   return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
@@ -100,28 +123,46 @@ bool TPlatformTransferFiles::Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool TPlatformTransferFiles::IsFile(const std::string& path) {
+  TCriticalErrorsQuiet quiet;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::vector<std::string> TPlatformTransferFiles::Names(
+    const std::string& folder, const std::function<bool()>& stopRequested) {
+  std::vector<std::string> names;
+  for (const TFolderEntry& entry : ListFolder(folder, stopRequested)) names.push_back(entry.Name);
+  return names;
+}
+
 bool TPlatformTransferFiles::Copy(const std::string& from, const std::string& to) {
   TCriticalErrorsQuiet quiet;
-  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0 || Failed();
 }
 
 bool TPlatformTransferFiles::Replace(const std::string& temporary, const std::string& target) {
   TCriticalErrorsQuiet quiet;
-  return common::ReplaceFileWith(temporary, target);
+  return common::ReplaceFileWith(temporary, target) || Failed();
+}
+
+bool TPlatformTransferFiles::Rename(const std::string& from, const std::string& target) {
+  TCriticalErrorsQuiet quiet;
+  return MoveFileA(from.c_str(), target.c_str()) != 0 || Failed();
 }
 
 bool TPlatformTransferFiles::Delete(const std::string& path) {
   TCriticalErrorsQuiet quiet;
-  return DeleteFileA(path.c_str()) != 0;
+  return DeleteFileA(path.c_str()) != 0 || Failed();
 }
 
 bool TPlatformTransferFiles::MakeFolder(const std::string& folder) {
   TCriticalErrorsQuiet quiet;
   // Each level below the root in turn, the folder (which ends with "\") last; those
-  // already there refuse quietly.
+  // already there refuse quietly. The last refusal tells why a missing folder is missing.
   for (std::size_t end = folder.find('\\', 3); end != std::string::npos;
        end = folder.find('\\', end + 1))
-    CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+    if (!CreateDirectoryA(folder.substr(0, end).c_str(), nullptr)) FLastError = GetLastError();
   TPlatformDriveProbe drives;
   return drives.FolderExists(folder);
 }
@@ -129,6 +170,13 @@ bool TPlatformTransferFiles::MakeFolder(const std::string& folder) {
 bool TPlatformTransferFiles::SameFile(const std::string& a, const std::string& b) {
   TCriticalErrorsQuiet quiet;
   return ::SameFile(a, b);
+}
+
+std::string TPlatformTransferFiles::LastError() { return SysErrorMessage(FLastError); }
+
+bool TPlatformTransferFiles::Failed() {
+  FLastError = GetLastError();
+  return false;
 }
 
 }  // namespace manager

@@ -33,6 +33,8 @@ start)
   ;;
 stop)
   wineserver -k 2>/dev/null || true
+  # The drives the hooks mounted under the root (drives that fill up) go with the run.
+  awk -v root="$root/" 'index($2, root) == 1 { print $2 }' /proc/mounts | xargs -r -n1 umount || true
   if [ -f "$root/xvfb.pid" ]; then
     kill "$(cat "$root/xvfb.pid")" 2>/dev/null || true
     rm -f "$root/xvfb.pid"

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <unordered_set>
 
 #include "common/core/FileNames.h"
 #include "common/core/TextCase.h"
@@ -27,16 +26,29 @@ std::string ThumbnailOf(const std::string& videoPath) {
   return common::StripExtension(videoPath) + ".THM";
 }
 
-std::optional<std::string> NextFreePSPName(int typeIndex, const std::vector<std::string>& listed,
-                                           const std::function<bool(const std::string&)>& isTaken) {
-  std::unordered_set<std::string> shown;
-  for (const std::string& name : listed) shown.insert(common::UpperCase(name));
-  const std::string prefix = ConsoleNamePrefix(typeIndex);
-  for (int number = 1; number <= kLastConsoleNumber; ++number) {
-    const std::string candidate = ConsoleName(prefix, number);
-    if (!shown.count(candidate) && !isTaken(candidate)) return candidate;
+TFreePSPNames::TFreePSPNames(int typeIndex, const std::vector<std::string>& folderEntries)
+    : FPrefix(ConsoleNamePrefix(typeIndex)), FTaken(kLastConsoleNumber + 1, false) {
+  for (const std::string& entry : folderEntries) {
+    const std::string name = common::UpperCase(entry);
+    // prefix, five digits, ".MP4" or ".THM"
+    if (name.size() != 12 || name.compare(0, 3, FPrefix) != 0) continue;
+    const std::string extension = name.substr(8);
+    if (extension != ".MP4" && extension != ".THM") continue;
+    int number = 0;
+    for (std::size_t i = 3; i < 8 && number >= 0; ++i)
+      number = std::isdigit(static_cast<unsigned char>(name[i])) ? number * 10 + (name[i] - '0') : -1;
+    if (number > 0) FTaken[number] = true;
   }
-  return std::nullopt;
+}
+
+std::optional<std::string> TFreePSPNames::NextFreePSPName() {
+  while (FNext <= kLastConsoleNumber && FTaken[FNext]) ++FNext;
+  if (FNext > kLastConsoleNumber) return std::nullopt;
+  return ConsoleName(FPrefix, FNext);
+}
+
+void TFreePSPNames::TakeLast() {
+  if (FNext <= kLastConsoleNumber) FTaken[FNext] = true;
 }
 
 std::string FreeCopyPath(const std::string& folder, const std::string& name,
@@ -66,8 +78,18 @@ std::string WithVideoExtension(const std::string& name) {
   return common::UpperCase(common::ExtractFileExt(name)) == ".MP4" ? name : name + ".MP4";
 }
 
-bool IsSafeFileName(const std::string& name) {
-  return !name.empty() && name.find_first_of("\\/:*?\"<>|") == std::string::npos;
+std::optional<std::string> FileNameError(const std::string& name) {
+  if (name.empty() || name.find_first_of("\\/:*?\"<>|") != std::string::npos)
+    return std::string(
+        "The new filename must not be empty, nor hold any of these characters:\r\n"
+        "\\ / : * ? \" < > |");
+  const std::string device = common::UpperCase(name.substr(0, name.find('.')));
+  const bool numbered = device.size() == 4 && (device.compare(0, 3, "COM") == 0 ||
+                                               device.compare(0, 3, "LPT") == 0) &&
+                        device[3] >= '1' && device[3] <= '9';
+  if (numbered || device == "CON" || device == "PRN" || device == "AUX" || device == "NUL")
+    return "\"" + name + "\" is the name of a device of the system, not of a file.";
+  return std::nullopt;
 }
 
 }  // namespace manager

@@ -15,11 +15,24 @@ std::string ConsoleNamePrefix(int typeIndex);
 // The video's thumbnail: the path without its extension, then ".THM".
 std::string ThumbnailOf(const std::string& videoPath);
 
-// The first of prefix + 00001 ... 99999 + ".MP4" that is free: no listed name equals it
-// without regard to case, and isTaken (asked only for names the list does not show) says
-// that neither the video nor its thumbnail lies in the folder. Nothing when all are taken.
-std::optional<std::string> NextFreePSPName(int typeIndex, const std::vector<std::string>& listed,
-                                           const std::function<bool(const std::string&)>& isTaken);
+// The free console names of one folder, from its entries read once: each name is prefix +
+// 00001 ... 99999 + ".MP4" of the type, and it is free when the folder holds neither it nor
+// its ".THM" (any letter case, file or folder) and it was not taken since. Names are given in
+// order, and the search goes on from the last one, so a whole transfer costs one pass over
+// the numbers however full the folder is.
+class TFreePSPNames {
+public:
+  TFreePSPNames(int typeIndex, const std::vector<std::string>& folderEntries);
+  // The first free name; nothing when all are taken.
+  std::optional<std::string> NextFreePSPName();
+  // The name NextFreePSPName gave last is taken now (its video arrived).
+  void TakeLast();
+
+private:
+  std::string FPrefix;
+  std::vector<bool> FTaken;  // by number
+  int FNext = 1;             // every number before it is taken
+};
 
 // Where a copy goes instead of the taken name in the folder (ending with "\"): the name
 // without its extension + "_New" + its extension, else "_New2", "_New3" ... the first for
@@ -37,8 +50,10 @@ std::optional<std::string> ConsoleRenameError(const std::string& oldName,
 // with ".MP4" appended ("clip.avi" gives "clip.avi.MP4").
 std::string WithVideoExtension(const std::string& name);
 
-// Whether the typed name names a file in the same folder: not empty and none of
-// \ / : * ? " < > | in it.
-bool IsSafeFileName(const std::string& name);
+// Why the typed name cannot be a video's new name in its folder: the box text when it is
+// empty, holds any of \ / : * ? " < > |, or is one of the system's device names (CON, PRN,
+// AUX, NUL, COM1 ... COM9, LPT1 ... LPT9, with or without an extension, in any letter
+// case), which name no file; nothing when it can.
+std::optional<std::string> FileNameError(const std::string& name);
 
 }  // namespace manager

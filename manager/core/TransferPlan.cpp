@@ -1,6 +1,7 @@
 #include "manager/core/TransferPlan.h"
 
 #include <cmath>
+#include <optional>
 
 #include "manager/core/ConsoleNames.h"
 #include "manager/core/ConsolePaths.h"
@@ -32,28 +33,35 @@ private:
   bool Taken(const std::string& path) {
     return FFiles.Exists(path) || FFiles.Exists(ThumbnailOf(path));
   }
-  // Thumbnail first, so that a listed video always has its own; a failed video copy takes
-  // its new thumbnail away again.
-  bool CopyVideo(const std::string& source, const std::string& destination);
-  // The video and its thumbnail written whole beside the old pair, which they replace only
-  // then, the video first: a failure up to that leaves the old pair as it was.
-  bool ReplaceVideo(const std::string& source, const std::string& thumbnail,
-                    const std::string& destination);
+  // The video and its thumbnail written whole beside the destination, which they take only
+  // then, the video first: a failure up to that leaves whatever was there as it was. A video
+  // without a thumbnail file of its own gets the default one.
+  bool CopyVideo(const std::string& caption, const std::string& source,
+                 const std::string& destination);
+  bool PutInPlace(const std::string& temporary, const std::string& target) {
+    return FOverwrite ? FFiles.Replace(temporary, target) : FFiles.Rename(temporary, target);
+  }
   // A name beside the path that nothing has, for the path's new content while it is written:
   // never a name the lists show.
   std::string TemporaryFor(const std::string& path);
+  // Whether a move's source went; a source that stays is a problem.
+  bool DeleteSource(const std::string& caption, const std::string& source);
+  // The transfer ends before the videos not yet done, which count as failed.
+  void EndEarly(const std::string& why, int notDone);
   void RefreshAfterVideo();
   void RefreshAtEnd();
+  bool Canceled();
 
   const TTransferRequest& FRequest;
   TTransferFiles& FFiles;
   TTransferUser& FUser;
+  TTransferResult FResult;
+  std::optional<TFreePSPNames> FConsoleNames;
   bool FOwnSource = false;
   bool FOverwrite = false;
-  const std::string& FSourceFolder =
-      ToConsole(FRequest.Kind) ? FRequest.PCFolder : FRequest.PSPFolder;
-  const std::string& FDestinationFolder =
-      ToConsole(FRequest.Kind) ? FRequest.PSPFolder : FRequest.PCFolder;
+  const bool FToConsole = ToConsole(FRequest.Kind);
+  const std::string& FSourceFolder = FToConsole ? FRequest.PCFolder : FRequest.PSPFolder;
+  const std::string& FDestinationFolder = FToConsole ? FRequest.PSPFolder : FRequest.PCFolder;
 };
 
 TTransferResult TTransfer::Run() {
@@ -64,42 +72,62 @@ TTransferResult TTransfer::Run() {
   for (const TSourceRow& row : FRequest.Rows) count += !anySelected || row.Selected;
 
   // A relative folder would be read against the current directory.
-  const bool folderReady =
-      IsAbsolutePath(FSourceFolder) && IsAbsolutePath(FDestinationFolder) &&
-      FFiles.MakeFolder(FDestinationFolder);
-  TTransferResult result;
+  if (!IsAbsolutePath(FSourceFolder) || !IsAbsolutePath(FDestinationFolder)) {
+    EndEarly("No folder is chosen on the PC.", count);
+    return FResult;
+  }
+  if (!FFiles.MakeFolder(FDestinationFolder)) {
+    EndEarly("The folder " + FDestinationFolder + " could not be made: " + FFiles.LastError(),
+             count);
+    return FResult;
+  }
+  if (FToConsole) {
+    FConsoleNames.emplace(FRequest.TypeIndex,
+                          FFiles.Names(FDestinationFolder, [&] { return FUser.StopRequested(); }));
+  }
   int done = 0;
   for (const TSourceRow& row : FRequest.Rows) {
     if (anySelected && !row.Selected) continue;
-    if (FUser.StopRequested()) {
-      result.Canceled = true;
-      FUser.Refresh(TVideoSide::PC);
-      FUser.Refresh(TVideoSide::PSP);
-      return result;
-    }
+    if (Canceled()) return FResult;
     const std::string source = FSourceFolder + row.Caption;
     FOwnSource = false;
     FOverwrite = false;
-    const std::string destination = folderReady ? Destination(row.Caption) : "";
-    result.OwnSource += FOwnSource;
-    const bool copied = !destination.empty() && CopyVideo(source, destination);
-    RefreshAfterVideo();
-    if (copied && IsMove(FRequest.Kind)) {
-      FFiles.Delete(source);
-      FFiles.Delete(ThumbnailOf(source));
+    const std::string destination = Destination(row.Caption);
+    if (destination.empty() && FToConsole) {
+      EndEarly("Every name from " + ConsoleNamePrefix(FRequest.TypeIndex) + "00001.MP4 to " +
+                   ConsoleNamePrefix(FRequest.TypeIndex) +
+                   "99999.MP4 is taken in the console's video folder.",
+               count - done);
+      break;
     }
-    result.Failed += !copied;
+    bool arrived = !destination.empty() && CopyVideo(row.Caption, source, destination);
+    if (arrived && FToConsole) FConsoleNames->TakeLast();
+    RefreshAfterVideo();
+    if (arrived && IsMove(FRequest.Kind)) arrived = DeleteSource(row.Caption, source);
+    FResult.Failed += !arrived;
+    FResult.OwnSource += FOwnSource;
     FUser.Progress(static_cast<int>(std::lround(++done * 100.0 / count)));
+    if (!arrived && !FOwnSource && !FUser.ConsoleConnected()) {
+      EndEarly("The PSP is not connected.", count - done);
+      FUser.Refresh(TVideoSide::PSP);  // its rows name files that are gone
+      break;
+    }
   }
   RefreshAtEnd();
-  return result;
+  return FResult;
+}
+
+bool TTransfer::Canceled() {
+  if (!FUser.StopRequested()) return false;
+  FResult.Canceled = true;
+  FUser.Refresh(TVideoSide::PC);
+  FUser.Refresh(TVideoSide::PSP);
+  return true;
 }
 
 std::string TTransfer::Destination(const std::string& caption) {
-  if (ToConsole(FRequest.Kind)) {
-    const std::optional<std::string> name = NextFreePSPName(
-        FRequest.TypeIndex, FUser.ConsoleNames(),
-        [&](const std::string& candidate) { return Taken(FDestinationFolder + candidate); });
+  if (FToConsole) {
+    const std::optional<std::string> name = FConsoleNames->NextFreePSPName();
     return name ? FDestinationFolder + *name : "";
   }
   const std::string source = FSourceFolder + caption;
@@ -119,32 +147,26 @@ std::string TTransfer::Destination(const std::string& caption) {
   return destination;
 }
 
-bool TTransfer::CopyVideo(const std::string& source, const std::string& destination) {
+bool TTransfer::CopyVideo(const std::string& caption, const std::string& source,
+                          const std::string& destination) {
   FUser.ShowStep(source, destination);
   const std::string ownThumbnail = ThumbnailOf(source);
-  const std::string thumbnail = FFiles.Exists(ownThumbnail) ? ownThumbnail : FRequest.DefaultThumbnail;
-  if (FOverwrite) return ReplaceVideo(source, thumbnail, destination);
-  const bool thumbnailCopied = FFiles.Copy(thumbnail, ThumbnailOf(destination));
-  if (FFiles.Copy(source, destination)) return true;
-  if (thumbnailCopied) FFiles.Delete(ThumbnailOf(destination));
-  return false;
-}
-
-bool TTransfer::ReplaceVideo(const std::string& source, const std::string& thumbnail,
-                             const std::string& destination) {
+  const std::string thumbnail =
+      FFiles.IsFile(ownThumbnail) ? ownThumbnail : FRequest.DefaultThumbnail;
   const std::string newVideo = TemporaryFor(destination);
   const std::string newThumbnail = TemporaryFor(ThumbnailOf(destination));
   const bool thumbnailCopied = FFiles.Copy(thumbnail, newThumbnail);
-  if (!FFiles.Copy(source, newVideo) || !FFiles.Replace(newVideo, destination)) {
+  if (!FFiles.Copy(source, newVideo) || !PutInPlace(newVideo, destination)) {
+    FResult.Problems.push_back(caption + " could not be copied: " + FFiles.LastError());
     // Both names were free: whatever a copy that stopped part way left there is ours.
     FFiles.Delete(newVideo);
     FFiles.Delete(newThumbnail);
     return false;
   }
-  // The old thumbnail shows the old video: without a new one in its place it goes.
-  if (!thumbnailCopied || !FFiles.Replace(newThumbnail, ThumbnailOf(destination))) {
+  // An old thumbnail shows the old video: without a new one in its place it goes.
+  if (!thumbnailCopied || !PutInPlace(newThumbnail, ThumbnailOf(destination))) {
     FFiles.Delete(newThumbnail);
-    FFiles.Delete(ThumbnailOf(destination));
+    if (FOverwrite) FFiles.Delete(ThumbnailOf(destination));
   }
   return true;
 }
@@ -156,11 +178,26 @@ std::string TTransfer::TemporaryFor(const std::string& path) {
   return temporary;
 }
 
+bool TTransfer::DeleteSource(const std::string& caption, const std::string& source) {
+  if (!FFiles.Delete(source)) {
+    FResult.Problems.push_back(caption + " was copied, but could not be deleted: " +
+                               FFiles.LastError());
+    return false;
+  }
+  FFiles.Delete(ThumbnailOf(source));
+  return true;
+}
+
+void TTransfer::EndEarly(const std::string& why, int notDone) {
+  FResult.Failed += notDone;
+  FResult.Problems.push_back(why);
+}
+
 void TTransfer::RefreshAfterVideo() {
   switch (FRequest.Kind) {
     case TTransferKind::MoveToPSP:
     case TTransferKind::CopyToPSP:
-      // The next video's console name is chosen against what is on the console now.
+      // The console list shows each video as it arrives.
       FUser.Refresh(TVideoSide::PSP);
       break;
     case TTransferKind::MoveToPC:
@@ -189,13 +226,21 @@ std::string Videos(int count) { return std::to_string(count) + (count == 1 ? " v
 
 std::string CompletedMessage(const TTransferResult& result) {
   std::string message = "The transfer is completed.";
-  if (result.Failed == 0) return message;
-  message += "\r\n" + Videos(result.Failed) + " could not be transferred.";
+  if (result.Failed > 0) message += "\r\n" + Videos(result.Failed) + " could not be transferred.";
   if (result.OwnSource > 0)
     message += "\r\n" + Videos(result.OwnSource) +
                " would have been copied onto " + (result.OwnSource == 1 ? "itself" : "themselves") +
                ": the PC folder is the console's video folder.";
-  return message;
+  return message + ProblemLines(result.Problems);
+}
+
+std::string ProblemLines(const std::vector<std::string>& problems) {
+  std::string lines;
+  for (std::size_t i = 0; i < problems.size() && i < kShownProblems; ++i)
+    lines += "\r\n" + problems[i];
+  if (problems.size() > kShownProblems)
+    lines += "\r\n... and " + std::to_string(problems.size() - kShownProblems) + " more.";
+  return lines;
 }
 
 std::string CompletedCaption(const TTransferResult& result) {

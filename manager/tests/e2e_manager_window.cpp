@@ -34,6 +34,16 @@ bool Screenshot(HWND window, const std::string& name) {
   return driver::TakeScreenshot(picture);
 }
 
+std::string SystemReason(DWORD code) {
+  char text[512] = "";
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                 sizeof text, nullptr);
+  std::string reason = text;
+  while (!reason.empty() && std::string("\r\n .").find(reason.back()) != std::string::npos)
+    reason.pop_back();
+  return reason;
+}
+
 void RemoveFolderTree(const std::string& folder) {
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);

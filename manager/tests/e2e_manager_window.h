@@ -33,6 +33,10 @@ class ConsoleDrive {
 // look. True when taken.
 bool Screenshot(HWND window, const std::string& name);
 
+// The system's words for an error code as the manager shows them: without the final full
+// stop and line break.
+std::string SystemReason(DWORD code);
+
 // Removes the folder with everything in it.
 void RemoveFolderTree(const std::string& folder);
 // A file of the size, its bytes all "x"; true when written.

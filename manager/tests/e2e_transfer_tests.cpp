@@ -1,11 +1,13 @@
 // Hollimer end to end: videos to the console under its names with their thumbnails, back to
 // the PC with the overwrite question, Stop, a failed copy and a failed overwrite, a PC folder
-// that is the console's video folder, and a drag between the lists.
+// that is the console's video folder, a drag between the lists, a move whose source stays, a
+// card taken out, a Path that is no folder, and drives that fill up.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "manager/tests/e2e_manager_window.h"
 #include "testing/driver/common_controls.h"
@@ -189,7 +191,8 @@ TEST_F(ManagerTransfers, AVideoThatCannotBeReadStaysOnTheConsoleAndIsCounted) {
   const auto [caption, text] = Transfer("<-- M&ove to PC");
   CloseHandle(held);
   EXPECT_EQ(caption, "Transfer Incomplete");
-  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.");
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+                  "M4V00001.MP4 could not be copied: " + SystemReason(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "M4V00001");
   EXPECT_TRUE(driver::FileExists(kVideos + "M4V00001.THM"));
   EXPECT_FALSE(driver::FileExists(PC("M4V00001.MP4")));
@@ -219,7 +222,8 @@ TEST_F(ManagerTransfers, AFailedOverwriteKeepsThePCVideo) {
   const auto [caption, text] = FinalBox("hollimer-failed-overwrite.png");
   CloseHandle(held);
   EXPECT_EQ(caption, "Transfer Incomplete");
-  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.");
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+                  "M4V00001.MP4 could not be copied: " + SystemReason(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "PC video");
   EXPECT_EQ(Bytes(PC("M4V00001.THM")), pcThumbnail);
   EXPECT_EQ(FilesIn(FPC), (Names{"M4V00001.MP4", "M4V00001.THM"}));
@@ -319,6 +323,196 @@ TEST_F(ManagerTransfers, ADragFromThePCListOntoTheConsoleListCopies) {
   EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "video b");
   EXPECT_FALSE(driver::FileExists(kVideos + "M4V00002.MP4"));
   EXPECT_TRUE(driver::FileExists(PC("b.mp4")));  // a drop copies
+}
+
+// A read-only card: the videos arrive on the PC once, stay on the card, and the box says why.
+TEST_F(ManagerTransfers, AMoveFromAReadOnlyCardEndsIncompleteWithTheReason) {
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "console video"));
+  ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + "M4V00001.THM").c_str(), FALSE));
+  for (const char* name : {"M4V00001.MP4", "M4V00001.THM"})
+    ASSERT_TRUE(SetFileAttributesA((kVideos + name).c_str(), FILE_ATTRIBUTE_READONLY));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
+  const auto [caption, text] = Transfer("<-- M&ove to PC", {}, "hollimer-read-only-move.png");
+  for (const char* name : {"M4V00001.MP4", "M4V00001.THM"})
+    SetFileAttributesA((kVideos + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(caption, "Transfer Incomplete");
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+                  "M4V00001.MP4 was copied, but could not be deleted: " +
+                      SystemReason(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(FilesIn(FPC), (Names{"M4V00001.MP4", "M4V00001.THM"}));
+  EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "console video");
+  EXPECT_EQ(Bytes(kVideos + "M4V00001.MP4"), "console video");
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00001.MP4"}));
+}
+
+// The card taken out while the transfer waits on a question: the next video fails, the
+// connection question comes once, and "No" ends the transfer with the count.
+TEST_F(ManagerTransfers, ACardTakenOutIsAskedAboutOnce) {
+  for (const char* name : {"M4V00001", "M4V00002", "M4V00003"}) {
+    ASSERT_TRUE(driver::WriteWholeFile(kVideos + name + ".MP4", name));
+    ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + name + ".THM").c_str(), FALSE));
+  }
+  ASSERT_TRUE(driver::WriteWholeFile(PC("M4V00001.MP4"), "PC video"));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 3).size(), 3u);
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("<-- Co&py to PC")));
+  const HWND question = FManager.WaitForBox("Overwrite");
+  ASSERT_NE(question, nullptr);
+  const std::string root = ConsoleDrive::PathOf("MP_ROOT");
+  ASSERT_TRUE(MoveFileA(root.c_str(), (root + "-out").c_str()));
+  driver::PressDialogButton(question, "No");
+  const HWND connect = FManager.WaitForBox("PSP Connection");
+  const bool asked = connect != nullptr;
+  if (asked) driver::PressDialogButton(connect, "No");
+  const auto [caption, text] = FinalBox("hollimer-card-out.png");
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {}));
+  MoveFileA((root + "-out").c_str(), root.c_str());
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(caption, "Transfer Incomplete");
+  EXPECT_EQ(text, "The transfer is completed.\r\n3 videos could not be transferred.\r\n"
+                  "M4V00001.MP4 could not be copied: " + SystemReason(ERROR_PATH_NOT_FOUND) +
+                      "\r\nThe PSP is not connected.");
+  driver::WindowQuery boxes;
+  boxes.className = "#32770";
+  boxes.processId = FManager.ProcessId();
+  for (const HWND box : driver::FindTopWindows(boxes))
+    EXPECT_FALSE(IsWindowVisible(box)) << "a box after the final one: " << driver::WindowText(box);
+  EXPECT_EQ(FilesIn(FPC), (Names{"M4V00001.MP4"}));
+}
+
+// A Path that names no folder is said to be none, and the copies to the PC do not go to the
+// folder listed before: only to the one the Path shows once Refresh has listed it.
+TEST_F(ManagerTransfers, APathThatIsNoFolderIsSaidSoAndTakesNoCopies) {
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "console video"));
+  ASSERT_TRUE(CopyFileA(FDefault.c_str(), (kVideos + "M4V00001.THM").c_str(), FALSE));
+  ASSERT_TRUE(driver::WriteWholeFile(PC("a.mp4"), "video a"));
+  const std::string other = driver::MakeScratchFolder("pc-other");
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 1).size(), 1u);
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
+  const auto typePath = [&](const std::string& path) {
+    SendMessageA(FManager.PathEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  };
+  for (const std::string& path : {FPC + "\\missing", PC("a.mp4")}) {
+    typePath(path);
+    ASSERT_TRUE(driver::ClickButton(FManager.Button("Refr&esh"))) << path;
+    const HWND box = FManager.WaitForBox("Refresh");
+    ASSERT_NE(box, nullptr) << path;
+    EXPECT_EQ(driver::MessageBoxText(box), "The Path \"" + path + "\" is not a folder.");
+    if (path == PC("a.mp4")) EXPECT_TRUE(Screenshot(box, "hollimer-path-no-folder.png"));
+    driver::PressDialogButton(box, IDOK);
+
+    ASSERT_TRUE(driver::ClickButton(FManager.Button("<-- Co&py to PC"))) << path;
+    const HWND refused = FManager.WaitForBox("Path");
+    ASSERT_NE(refused, nullptr) << path;
+    EXPECT_EQ(driver::MessageBoxText(refused),
+              "The Path \"" + path + "\" is not the folder whose videos are listed.\r\n"
+              "Press Refresh to list it, then start again.");
+    driver::PressDialogButton(refused, IDOK);
+  }
+  // Another folder typed but not listed yet: not there either, until Refresh lists it.
+  typePath(other);
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("<-- Co&py to PC")));
+  const HWND refused = FManager.WaitForBox("Path");
+  ASSERT_NE(refused, nullptr);
+  driver::PressDialogButton(refused, IDOK);
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("Refr&esh")));
+  EXPECT_TRUE(FManager.Shows(FManager.PCList(), {}));
+  EXPECT_EQ(Transfer("<-- Co&py to PC").first, "Mission Accomplished");
+  EXPECT_EQ(FilesIn(FPC), (Names{"a.mp4"}));
+  EXPECT_EQ(FilesIn(other), (Names{"M4V00001.MP4", "M4V00001.THM"}));
+}
+
+TEST_F(ManagerTransfers, ATypeWhoseFolderIsNotOnTheCardListsNothing) {
+  ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "console video"));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 1).size(), 1u);
+  FManager.PickType(1);
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {}));
+  FManager.PickType(0);
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00001.MP4"}));
+}
+
+// Drives of 1 MiB that really fill up (scripts/wine-env.d/full-drives.sh): Q: is a card, R: a
+// PC disk. Four videos of 300,000 bytes, three of which fit with their thumbnails.
+class ManagerFullDrives : public ManagerTransfers {
+protected:
+  static constexpr size_t kVideoSize = 300000;
+  static constexpr const char* kCard = "Q:\\";
+  static constexpr const char* kDisk = "R:\\";
+
+  void SetUp() override {
+    ManagerTransfers::SetUp();
+    for (const char* drive : {kCard, kDisk}) {
+      ULARGE_INTEGER total{};
+      ASSERT_TRUE(GetDiskFreeSpaceExA(drive, nullptr, &total, nullptr)) << drive;
+      ASSERT_LE(total.QuadPart, 2u << 20)
+          << drive << " is not a small drive: could full-drives.sh not mount a tmpfs?";
+    }
+    // Every video its own bytes.
+    for (char name = 'a'; name <= 'd'; ++name)
+      FVideos[std::string(1, name)] = std::string(kVideoSize, name);
+  }
+  void TearDown() override {
+    RemoveFolderTree(std::string(kCard) + "MP_ROOT");
+    RemoveFolderTree(std::string(kDisk) + "pc");
+  }
+  // Every file of the folder is one of the videos whole or a thumbnail, and no more than
+  // count videos are there; what the folder holds, for the failure message.
+  ::testing::AssertionResult HoldsWholeVideos(const std::string& folder, size_t count) {
+    size_t videos = 0;
+    for (const std::string& name : FilesIn(folder)) {
+      const std::string extension = name.substr(name.rfind('.'));
+      if (extension == ".THM" && Bytes(folder + "\\" + name) == Bytes(FDefault)) continue;
+      bool whole = false;
+      for (const auto& [key, content] : FVideos) whole = whole || Bytes(folder + "\\" + name) == content;
+      if (!whole || extension != ".MP4")
+        return ::testing::AssertionFailure() << name << " is no whole video";
+      ++videos;
+    }
+    if (videos != count) return ::testing::AssertionFailure() << videos << " videos";
+    return ::testing::AssertionSuccess();
+  }
+  std::map<std::string, std::string> FVideos;
+};
+
+TEST_F(ManagerFullDrives, ACardThatFillsUpKeepsOnlyWholeVideos) {
+  RemoveFolderTree(ConsoleDrive::PathOf("MP_ROOT"));  // the card is the console
+  ASSERT_TRUE(CreateDirectoryA((std::string(kCard) + "MP_ROOT").c_str(), nullptr));
+  for (const auto& [name, content] : FVideos)
+    ASSERT_TRUE(driver::WriteWholeFile(PC(name + ".mp4"), content));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 4).size(), 4u);
+  const auto [caption, text] = Transfer("&Copy to PSP -->", {}, "hollimer-full-card.png");
+  EXPECT_EQ(caption, "Transfer Incomplete");
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+                  "d.mp4 could not be copied: " + SystemReason(ERROR_DISK_FULL));
+  const std::string card = std::string(kCard) + "MP_ROOT\\100MNV01";
+  EXPECT_TRUE(HoldsWholeVideos(card, 3));
+  EXPECT_EQ(FilesIn(card), (Names{"M4V00001.MP4", "M4V00001.THM", "M4V00002.MP4", "M4V00002.THM",
+                                  "M4V00003.MP4", "M4V00003.THM"}));
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00001.MP4", "M4V00002.MP4", "M4V00003.MP4"}));
+}
+
+TEST_F(ManagerFullDrives, APCFolderThatFillsUpKeepsOnlyWholeVideos) {
+  const std::string pc = std::string(kDisk) + "pc";
+  ASSERT_TRUE(CreateDirectoryA(pc.c_str(), nullptr));
+  int number = 1;
+  for (const auto& [name, content] : FVideos)
+    ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V0000" + std::to_string(number++) + ".MP4", content));
+  Start();
+  ASSERT_EQ(FManager.WaitForRows(FManager.PSPList(), 4).size(), 4u);
+  SendMessageA(FManager.PathEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pc.c_str()));
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("Refr&esh")));
+  EXPECT_TRUE(FManager.Shows(FManager.PCList(), {}));
+  const auto [caption, text] = Transfer("<-- Co&py to PC");
+  EXPECT_EQ(caption, "Transfer Incomplete");
+  EXPECT_EQ(text, "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+                  "M4V00004.MP4 could not be copied: " + SystemReason(ERROR_DISK_FULL));
+  EXPECT_TRUE(HoldsWholeVideos(pc, 3));
+  EXPECT_EQ(FilesIn(pc), (Names{"M4V00001.MP4", "M4V00001.THM", "M4V00002.MP4", "M4V00002.THM",
+                                "M4V00003.MP4", "M4V00003.THM"}));
 }
 
 }  // namespace

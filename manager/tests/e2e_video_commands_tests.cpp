@@ -1,4 +1,5 @@
-// Hollimer end to end: renaming on either side, deleting, playing and opening the folder.
+// Hollimer end to end: renaming on either side, deleting, playing and opening the folder, and
+// what the user is told when a rename or a delete cannot be done.
 #include <gtest/gtest.h>
 
 #include <gmock/gmock.h>
@@ -62,6 +63,15 @@ protected:
     ASSERT_EQ(FManager.WaitForRows(FManager.PCList(), 1).size(), 1u);
   }
   std::string PC(const std::string& name) const { return FPC + "\\" + name; }
+  // Starts the manager and opens the rename dialog for the first console video.
+  HWND RenameFirstConsoleVideo() {
+    Start();
+    if (::testing::Test::HasFatalFailure() ||
+        !driver::ClickListViewRow(FManager.PSPList(), 0) ||
+        !driver::ClickButton(FManager.Button("&Rename (PSP Video)")))
+      return nullptr;
+    return FManager.WaitForForm("TRenameForm");
+  }
   // Types the name into the rename dialog and presses OK.
   void RenameTo(HWND dialog, const std::string& name) const {
     driver::WindowQuery edit;
@@ -80,10 +90,7 @@ protected:
 };
 
 TEST_F(ManagerVideoCommands, ConsoleNamesKeepTheirFormAndPCNamesGetTheExtension) {
-  Start();
-  ASSERT_TRUE(driver::ClickListViewRow(FManager.PSPList(), 0));
-  ASSERT_TRUE(driver::ClickButton(FManager.Button("&Rename (PSP Video)")));
-  const HWND dialog = FManager.WaitForForm("TRenameForm");
+  const HWND dialog = RenameFirstConsoleVideo();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(driver::WindowText(dialog), "Rename");
   EXPECT_FALSE(IsWindowEnabled(FManager.Main()));
@@ -182,6 +189,68 @@ TEST_F(ManagerVideoCommands, PlayAndOpenTheDirectoryGoThroughTheShell) {
         kWindowTimeoutMs))
         << s.note << ": " << driver::ReadWholeFile(log);
   }
+}
+
+// A rename that cannot be done says why and leaves the dialog for another name; one that
+// changes only the letter case is done, and a device name is refused.
+TEST_F(ManagerVideoCommands, ARenameThatCannotBeDoneSaysWhy) {
+  const HWND dialog = RenameFirstConsoleVideo();
+  ASSERT_NE(dialog, nullptr);
+  RenameTo(dialog, "M4V00008.MP4");  // taken
+  const HWND failed = FManager.WaitForBox("Rename");
+  ASSERT_NE(failed, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(failed),
+            "M4V00007.MP4 could not be renamed: " + SystemReason(ERROR_ALREADY_EXISTS));
+  EXPECT_TRUE(Screenshot(failed, "hollimer-rename-taken.png"));
+  driver::PressDialogButton(failed, IDOK);
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_EQ(driver::ReadWholeFile(kVideos + "M4V00007.MP4"), "M4V00007");
+  EXPECT_EQ(driver::ReadWholeFile(kVideos + "M4V00008.MP4"), "M4V00008");
+
+  RenameTo(dialog, "M4V00007.mp4");  // the extension's letter case only
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00007.mp4", "M4V00008.MP4", "M4V00009.MP4"}));
+  WIN32_FIND_DATAA data{};
+  const HANDLE found = FindFirstFileA((kVideos + "M4V00007.MP4").c_str(), &data);
+  ASSERT_NE(found, INVALID_HANDLE_VALUE);
+  FindClose(found);
+  EXPECT_STREQ(data.cFileName, "M4V00007.mp4");
+  EXPECT_EQ(driver::ReadWholeFile(kVideos + "M4V00007.mp4"), "M4V00007");
+  EXPECT_TRUE(driver::FileExists(kVideos + "M4V00007.THM"));
+
+  ASSERT_TRUE(driver::ClickListViewRow(FManager.PCList(), 0));
+  ASSERT_TRUE(FManager.ChooseFromPopup(FManager.PCList(), 5));
+  ASSERT_EQ(FManager.WaitForForm("TRenameForm"), dialog);
+  RenameTo(dialog, "CON");
+  const HWND device = FManager.WaitForBox("Not a proper format");
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(device),
+            "\"CON\" is the name of a device of the system, not of a file.");
+  driver::PressDialogButton(device, IDOK);
+  RenameTo(dialog, "Clip.MP4");
+  EXPECT_TRUE(FManager.Shows(FManager.PCList(), {"Clip.MP4"}));
+  EXPECT_EQ(driver::ReadWholeFile(PC("Clip.MP4")), "clip");
+}
+
+// A video that cannot be deleted stays with its thumbnail, and the box after the refresh says
+// why; the others go.
+TEST_F(ManagerVideoCommands, ADeleteThatFailsSaysWhy) {
+  const std::string kept = kVideos + "M4V00008.MP4";
+  ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+  Start();
+  for (int row = 0; row < 3; ++row)
+    ASSERT_TRUE(driver::ClickListViewRow(FManager.PSPList(), row, row > 0));
+  ASSERT_EQ(FManager.WaitForStatusText(2, "3 Selected.  0.00MB Total.")[2],
+            "3 Selected.  0.00MB Total.");
+  ASSERT_TRUE(driver::ClickButton(FManager.Button("&Delete (PSP Video)")));
+  const HWND box = FManager.WaitForBox("Delete");
+  SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box), "Not every video could be deleted.\r\nM4V00008.MP4: " +
+                                             SystemReason(ERROR_ACCESS_DENIED));
+  driver::PressDialogButton(box, IDOK);
+  EXPECT_TRUE(FManager.Shows(FManager.PSPList(), {"M4V00008.MP4"}));
+  EXPECT_TRUE(driver::FileExists(kVideos + "M4V00008.THM"));
+  EXPECT_FALSE(driver::FileExists(kVideos + "M4V00007.MP4"));
 }
 
 }  // namespace

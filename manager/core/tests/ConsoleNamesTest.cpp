@@ -15,36 +15,52 @@ std::string Numbered(const char* prefix, int number) {
   return name;
 }
 
-TEST(ConsoleNamesTest, NextFreeNameSkipsListedAndStoredNames) {
+TEST(ConsoleNamesTest, NextFreeNameSkipsWhatTheFolderHolds) {
   struct Case {
     const char* note;
     int type;
-    std::vector<std::string> listed;
-    std::set<std::string> onDisk;  // upper case
+    std::vector<std::string> entries;
     const char* expected;
   };
   for (const Case& c : {
-           Case{"empty folder", 0, {}, {}, "M4V00001.MP4"},
-           Case{"a gap", 0, {"M4V00001.MP4", "M4V00003.MP4"}, {}, "M4V00002.MP4"},
-           Case{"listed in lower case", 0, {"M4V00001.MP4", "m4v00002.mp4"}, {}, "M4V00003.MP4"},
-           Case{"the other type's rows", 1, {"M4V00001.MP4", "M4V00002.MP4"}, {}, "MAQ00001.MP4"},
-           Case{"a video only on disk", 0, {"M4V00001.MP4"}, {"M4V00002.MP4"}, "M4V00003.MP4"},
+           Case{"empty folder", 0, {}, "M4V00001.MP4"},
+           Case{"a gap", 0, {"M4V00001.MP4", "M4V00003.MP4"}, "M4V00002.MP4"},
+           Case{"lower case", 0, {"M4V00001.MP4", "m4v00002.mp4"}, "M4V00003.MP4"},
+           Case{"the other type's names", 1, {"M4V00001.MP4", "M4V00002.MP4"}, "MAQ00001.MP4"},
+           Case{"a thumbnail without its video", 0, {"M4V00001.THM"}, "M4V00002.MP4"},
+           Case{"a folder of that name", 0, {"M4V00001.MP4", "M4V00002.Mp4"}, "M4V00003.MP4"},
+           Case{"names of no console form",
+                0,
+                {"M4V0001.MP4", "M4V00001.MP4.tmp", "M4V00000.MP4", "M4V0000X.MP4", "M4V00001.AVI",
+                 "XM4V0001.MP4"},
+                "M4V00001.MP4"},
        }) {
-    const std::optional<std::string> name =
-        NextFreePSPName(c.type, c.listed, [&](const std::string& candidate) {
-          return c.onDisk.count(common::UpperCase(candidate)) > 0;
-        });
-    EXPECT_EQ(name.value_or("none"), c.expected) << c.note;
+    TFreePSPNames names(c.type, c.entries);
+    EXPECT_EQ(names.NextFreePSPName().value_or("none"), c.expected) << c.note;
   }
 }
 
-TEST(ConsoleNamesTest, NoFreeNameWhenAllAreTaken) {
-  std::vector<std::string> listed;
-  for (int n = 1; n <= 99998; ++n) listed.push_back(Numbered("MAQ", n));
-  const auto onlyLast = [](const std::string& candidate) { return candidate != "MAQ99999.MP4"; };
-  EXPECT_EQ(NextFreePSPName(1, listed, onlyLast).value_or("none"), "MAQ99999.MP4");
-  listed.push_back(Numbered("MAQ", 99999));
-  EXPECT_FALSE(NextFreePSPName(1, listed, onlyLast).has_value());
+TEST(ConsoleNamesTest, ANameIsGivenAgainUntilItIsTaken) {
+  TFreePSPNames names(0, {"M4V00002.MP4"});
+  EXPECT_EQ(names.NextFreePSPName().value_or("none"), "M4V00001.MP4");
+  EXPECT_EQ(names.NextFreePSPName().value_or("none"), "M4V00001.MP4");  // its copy failed
+  names.TakeLast();
+  EXPECT_EQ(names.NextFreePSPName().value_or("none"), "M4V00003.MP4");
+  names.TakeLast();
+  EXPECT_EQ(names.NextFreePSPName().value_or("none"), "M4V00004.MP4");
+}
+
+// A folder with every name taken answers at once, however often it is asked: the search goes
+// on from where it stopped instead of starting over.
+TEST(ConsoleNamesTest, AFullFolderAnswersAtOnce) {
+  std::vector<std::string> entries;
+  for (int n = 1; n <= 99999; ++n)
+    if (n != 77777) entries.push_back(Numbered("MAQ", n));
+  TFreePSPNames names(1, entries);
+  EXPECT_EQ(names.NextFreePSPName().value_or("none"), "MAQ77777.MP4");
+  names.TakeLast();
+  for (int asked = 0; asked < 100000; ++asked)
+    ASSERT_FALSE(names.NextFreePSPName().has_value()) << asked;
 }
 
 TEST(ConsoleNamesTest, CopyBesideATakenNameCountsOnFromTwo) {
@@ -83,25 +99,34 @@ TEST(ConsoleNamesTest, ConsoleRenameKeepsTheConsoleForm) {
             "\"xxxxx\" indicates a 5 digites number.");
 }
 
-TEST(ConsoleNamesTest, TypedNamesGetTheVideoExtensionAndStayInTheFolder) {
+TEST(ConsoleNamesTest, TypedNamesGetTheVideoExtensionAndNameAFileInTheFolder) {
   struct Case {
     const char* typed;
     const char* renamed;
-    bool safe;
+    bool accepted;
   };
   for (const Case& c : {
            Case{"clip.mp4", "clip.mp4", true},
            Case{"clip.avi", "clip.avi.MP4", true},
            Case{"clip", "clip.MP4", true},
+           Case{"console.mp4", "console.mp4", true},
+           Case{"COM10.mp4", "COM10.mp4", true},
            Case{"..\\x.mp4", "..\\x.mp4", false},
            Case{"C:x.mp4", "C:x.mp4", false},
            Case{"a/b.MP4", "a/b.MP4", false},
            Case{"what?.mp4", "what?.mp4", false},
            Case{"", ".MP4", false},
+           Case{"CON", "CON.MP4", false},  // the system's device names name no file
+           Case{"con.mp4", "con.mp4", false},
+           Case{"Nul.avi", "Nul.avi.MP4", false},
+           Case{"com1.MP4", "com1.MP4", false},
+           Case{"LPT9", "LPT9.MP4", false},
        }) {
     EXPECT_EQ(WithVideoExtension(c.typed), c.renamed) << c.typed;
-    EXPECT_EQ(IsSafeFileName(c.typed), c.safe) << c.typed;
+    EXPECT_EQ(!FileNameError(c.typed).has_value(), c.accepted) << c.typed;
   }
+  EXPECT_EQ(FileNameError("CON").value_or(""),
+            "\"CON\" is the name of a device of the system, not of a file.");
 }
 
 }  // namespace

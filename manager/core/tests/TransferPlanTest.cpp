@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -21,32 +22,63 @@ public:
   std::set<std::string> Unreadable;  // copies from these fail
   std::set<std::string> Full;        // folders where a copy stops part way, leaving what it wrote
   std::set<std::string> InUse;       // these cannot be written, replaced or deleted
-  std::set<std::string> Folders{"C:\\Videos\\", "P:\\MP_ROOT\\"};
+  std::set<std::string> Folders{"C:\\VIDEOS\\", "P:\\MP_ROOT\\"};
+  int NamesRead = 0;            // readings of a folder's names
+  bool StopWhileReading = false;  // whether a reading asked about Stop
 
-  bool Exists(const std::string& path) override { return Content.count(Key(path)) > 0; }
+  bool Exists(const std::string& path) override {
+    return IsFile(path) || Folders.count(Key(path) + "\\") > 0;
+  }
+  bool IsFile(const std::string& path) override { return Content.count(Key(path)) > 0; }
+  std::vector<std::string> Names(const std::string& folder,
+                                 const std::function<bool()>& stopRequested) override {
+    ++NamesRead;
+    if (stopRequested()) {
+      StopWhileReading = true;
+      return {};
+    }
+    std::vector<std::string> names;
+    const std::string key = Key(folder);
+    for (const std::set<std::string>& paths : {Keys(), Folders})
+      for (const std::string& path : paths)
+        if (path.size() > key.size() && path.rfind(key, 0) == 0) {
+          const std::string name = path.substr(key.size());
+          if (name.find('\\') >= name.size() - 1) names.push_back(name.substr(0, name.find('\\')));
+        }
+    return names;
+  }
   bool Copy(const std::string& from, const std::string& to) override {
-    if (!Exists(from) || Unreadable.count(Key(from)) || InUse.count(Key(to))) return false;
+    if (!IsFile(from) || Unreadable.count(Key(from))) return Fail("cannot be read");
+    if (InUse.count(Key(to))) return Fail("in use");
     if (Full.count(Key(to.substr(0, to.rfind('\\') + 1)))) {
       Content[Key(to)] = "part of " + Content[Key(from)];
-      return false;
+      return Fail("disk full");
     }
     Content[Key(to)] = Content[Key(from)];
     return true;
   }
   bool Replace(const std::string& temporary, const std::string& target) override {
-    if (!Exists(temporary) || InUse.count(Key(target))) return false;
+    if (!IsFile(temporary)) return Fail("no such file");
+    if (InUse.count(Key(target))) return Fail("in use");
     Content[Key(target)] = Content[Key(temporary)];
     Content.erase(Key(temporary));
     return true;
   }
+  bool Rename(const std::string& from, const std::string& target) override {
+    if (Exists(target)) return Fail("exists");
+    return Replace(from, target);
+  }
   bool Delete(const std::string& path) override {
-    return !InUse.count(Key(path)) && Content.erase(Key(path)) > 0;
+    if (InUse.count(Key(path))) return Fail("in use");
+    return Content.erase(Key(path)) > 0 || Fail("no such file");
   }
   bool MakeFolder(const std::string& folder) override {
     Folders.insert(Key(folder));
     return true;
   }
   bool SameFile(const std::string& a, const std::string& b) override { return Key(a) == Key(b); }
+  std::string LastError() override { return FLastError; }
+
   static std::string Key(const std::string& path) {
     std::vector<std::string> names;
     std::size_t start = 0;
@@ -59,25 +91,37 @@ public:
     for (const std::string& name : names) key += name + "\\";
     return common::UpperCase(key + path.substr(start));
   }
+
+private:
+  bool Fail(const std::string& why) {
+    FLastError = why;
+    return false;
+  }
+  std::set<std::string> Keys() const {
+    std::set<std::string> keys;
+    for (const auto& [path, content] : Content) keys.insert(path);
+    return keys;
+  }
+  std::string FLastError;
 };
 
 // Records what the transfer asked of the window, in order.
 class TFakeUser : public TTransferUser {
 public:
-  explicit TFakeUser(TFakeFiles& files) : FFiles(files) {}
   // A new transfer with these answers to the overwrite questions.
   void Reset(std::vector<bool> answers = {}) {
     Log.clear();
     Answers = std::move(answers);
-    FVideo = 0;
+    FDone = 0;
     FAnswer = 0;
   }
   std::vector<std::string> Log;
   std::vector<bool> Answers;   // to the overwrite questions, in turn
-  int StopBeforeVideo = 0;     // 1-based; 0 never
+  int StopAfterVideo = -1;     // Stop is pressed once this many videos are done; -1 never
+  bool Connected = true;       // the answer when asked whether the console is there
 
   void SelectAll() override { Log.push_back("select all"); }
-  bool StopRequested() override { return ++FVideo == StopBeforeVideo; }
+  bool StopRequested() override { return StopAfterVideo >= 0 && FDone >= StopAfterVideo; }
   void ShowStep(const std::string& source, const std::string& destination) override {
     Log.push_back(source + " -> " + destination);
   }
@@ -86,19 +130,17 @@ public:
     return Answers.at(FAnswer++);
   }
   void Refresh(TVideoSide side) override { Log.push_back(side == TVideoSide::PC ? "PC" : "PSP"); }
-  // The console list shows the console folder's videos as a refresh left them.
-  std::vector<std::string> ConsoleNames() override {
-    std::vector<std::string> names;
-    for (const auto& [path, content] : FFiles.Content)
-      if (path.rfind(kPSP, 0) == 0 && path.size() > 4 && path.substr(path.size() - 4) == ".MP4")
-        names.push_back(path.substr(std::string(kPSP).size()));
-    return names;
+  bool ConsoleConnected() override {
+    Log.push_back("connected?");
+    return Connected;
   }
-  void Progress(int percent) override { Log.push_back(std::to_string(percent) + "%"); }
+  void Progress(int percent) override {
+    ++FDone;
+    Log.push_back(std::to_string(percent) + "%");
+  }
 
 private:
-  TFakeFiles& FFiles;
-  int FVideo = 0;
+  int FDone = 0;
   std::size_t FAnswer = 0;
 };
 
@@ -111,6 +153,14 @@ protected:
     if (withThumbnail)
       FFiles.Content[TFakeFiles::Key(folder + name.substr(0, name.rfind('.')) + ".THM")] =
           "thumbnail " + name;
+  }
+  // The names in the folder, upper case.
+  std::set<std::string> FilesIn(const std::string& folder) {
+    std::set<std::string> names;
+    const std::string key = TFakeFiles::Key(folder);
+    for (const auto& [path, content] : FFiles.Content)
+      if (path.rfind(key, 0) == 0) names.insert(path.substr(key.size()));
+    return names;
   }
   std::string At(const std::string& path) {
     const auto found = FFiles.Content.find(TFakeFiles::Key(path));
@@ -127,7 +177,7 @@ protected:
   }
 
   TFakeFiles FFiles;
-  TFakeUser FUser{FFiles};
+  TFakeUser FUser;
 };
 
 TEST_F(TransferPlanTest, NothingSelectedCopiesEveryRowUnderFreeConsoleNames) {
@@ -192,7 +242,7 @@ TEST_F(TransferPlanTest, ProgressCountsTheSelectedRowsOnly) {
 
 TEST_F(TransferPlanTest, StopBeforeTheSecondOfThreeRefreshesBothLists) {
   for (const char* name : {"a.mp4", "b.mp4", "c.mp4"}) AddVideo(kPC, name);
-  FUser.StopBeforeVideo = 2;
+  FUser.StopAfterVideo = 1;
   const TTransferResult result = Run(TTransferKind::MoveToPSP, {{"a.mp4"}, {"b.mp4"}, {"c.mp4"}});
   EXPECT_TRUE(result.Canceled);
   EXPECT_EQ(std::vector<std::string>(FUser.Log.end() - 3, FUser.Log.end()),
@@ -366,6 +416,159 @@ TEST_F(TransferPlanTest, TheFinalBoxTellsHowManyFailedAndWhy) {
     EXPECT_EQ(CompletedMessage(result), c.message);
     EXPECT_EQ(CompletedCaption(result), c.caption) << c.failed;
   }
+}
+
+// A destination that fills up: nothing of the video that did not fit stays, neither under its
+// name nor under a temporary one, a move keeps its source, and the box says why.
+TEST_F(TransferPlanTest, ACopyThatFailsPartWayLeavesNothingBehind) {
+  struct Case {
+    const char* note;
+    TTransferKind kind;
+    const char* from;
+    const char* to;
+  };
+  for (const Case& c : {
+           Case{"copy to the console", TTransferKind::CopyToPSP, kPC, kPSP},
+           Case{"move to the console", TTransferKind::MoveToPSP, kPC, kPSP},
+           Case{"copy to the PC", TTransferKind::CopyToPC, kPSP, kPC},
+           Case{"move to the PC", TTransferKind::MoveToPC, kPSP, kPC},
+       }) {
+    FFiles.Content.clear();
+    SetUp();
+    FFiles.Full = {TFakeFiles::Key(c.to)};
+    FUser.Reset();
+    AddVideo(c.from, "M4V00001.MP4");
+    const TTransferResult result = Run(c.kind, {{"M4V00001.MP4", true}});
+    EXPECT_EQ(CompletedCaption(result), "Transfer Incomplete") << c.note;
+    EXPECT_EQ(CompletedMessage(result),
+              "The transfer is completed.\r\n1 video could not be transferred.\r\n"
+              "M4V00001.MP4 could not be copied: disk full")
+        << c.note;
+    EXPECT_EQ(FilesIn(c.to), std::set<std::string>{}) << c.note;
+    EXPECT_EQ(FilesIn(c.from), (std::set<std::string>{"M4V00001.MP4", "M4V00001.THM"})) << c.note;
+  }
+}
+
+// A source that cannot be deleted (a read-only card or folder): the video arrived, but the
+// move did not happen, and the box says so with the reason.
+TEST_F(TransferPlanTest, AMoveWhoseSourceStaysCountsAsFailed) {
+  struct Case {
+    TTransferKind kind;
+    const char* from;
+    const char* to;
+    const char* caption;
+    const char* arrived;
+  };
+  for (const Case& c : {
+           Case{TTransferKind::MoveToPC, kPSP, kPC, "M4V00001.MP4", "M4V00001.MP4"},
+           Case{TTransferKind::MoveToPSP, kPC, kPSP, "clip.mp4", "M4V00001.MP4"},
+       }) {
+    FFiles.Content.clear();
+    SetUp();
+    FUser.Reset();
+    AddVideo(c.from, c.caption);
+    FFiles.InUse = {TFakeFiles::Key(c.from + std::string(c.caption))};
+    const TTransferResult result = Run(c.kind, {{c.caption, true}});
+    EXPECT_EQ(result.Failed, 1) << c.caption;
+    EXPECT_EQ(CompletedCaption(result), "Transfer Incomplete") << c.caption;
+    EXPECT_EQ(result.Problems,
+              std::vector<std::string>{std::string(c.caption) +
+                                       " was copied, but could not be deleted: in use"});
+    EXPECT_EQ(At(c.to + std::string(c.arrived)), "video " + std::string(c.caption));
+    EXPECT_EQ(At(c.from + std::string(c.caption)), "video " + std::string(c.caption));
+    EXPECT_NE(At(c.from + common::UpperCase(c.caption).substr(0, std::string(c.caption).rfind('.')) + ".THM"),
+              "missing")
+        << "the source's thumbnail stays with it";
+  }
+}
+
+// The console folder is read once for the whole transfer, and what the list does not show
+// counts too: a thumbnail alone, a folder, a name in another letter case.
+TEST_F(TransferPlanTest, ConsoleNamesComeFromOneReadingOfTheFolder) {
+  for (const char* name : {"a.mp4", "b.mp4", "c.mp4"}) AddVideo(kPC, name);
+  FFiles.Content[TFakeFiles::Key(std::string(kPSP) + "M4V00001.THM")] = "a thumbnail alone";
+  FFiles.Folders.insert(TFakeFiles::Key(std::string(kPSP) + "m4v00002.mp4\\"));
+  FFiles.Content[TFakeFiles::Key(std::string(kPSP) + "M4V00003.MP4.tmp")] = "left by someone";
+  EXPECT_EQ(Run(TTransferKind::CopyToPSP, {{"a.mp4"}, {"b.mp4"}, {"c.mp4"}}).Failed, 0);
+  EXPECT_EQ(FFiles.NamesRead, 1);
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00003.MP4"), "video a.mp4");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00004.MP4"), "video b.mp4");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00005.MP4"), "video c.mp4");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00001.THM"), "a thumbnail alone");
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00003.MP4.tmp"), "left by someone");
+}
+
+TEST_F(TransferPlanTest, AFullConsoleFolderEndsTheTransferAtOnce) {
+  for (int n = 1; n <= 99999; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "M4V%05d.MP4", n);
+    FFiles.Content[TFakeFiles::Key(kPSP + std::string(name))] = "taken";
+  }
+  AddVideo(kPC, "a.mp4");
+  AddVideo(kPC, "b.mp4");
+  const TTransferResult result = Run(TTransferKind::MoveToPSP, {{"a.mp4"}, {"b.mp4"}});
+  EXPECT_EQ(result.Failed, 2);
+  EXPECT_EQ(result.Problems, std::vector<std::string>{"Every name from M4V00001.MP4 to "
+                                                      "M4V99999.MP4 is taken in the console's "
+                                                      "video folder."});
+  EXPECT_EQ(FUser.Log, (std::vector<std::string>{"select all", "PC"}));
+  EXPECT_EQ(At(std::string(kPC) + "a.mp4"), "video a.mp4");
+}
+
+// The card taken out: the first video that fails asks once whether the console is there;
+// "No" ends the transfer and the rest count as failed. A failure with the console there asks
+// and goes on.
+TEST_F(TransferPlanTest, AConsoleThatIsGoneIsAskedAboutOnce) {
+  for (const bool connected : {false, true}) {
+    FFiles.Content.clear();
+    SetUp();
+    FUser.Reset();
+    FUser.Connected = connected;
+    for (const char* name : {"M4V00001.MP4", "M4V00002.MP4", "M4V00003.MP4"}) AddVideo(kPSP, name);
+    FFiles.Unreadable = {TFakeFiles::Key(std::string(kPSP) + "M4V00001.MP4"),
+                         TFakeFiles::Key(std::string(kPSP) + "M4V00002.MP4")};
+    const TTransferResult result =
+        Run(TTransferKind::CopyToPC, {{"M4V00001.MP4"}, {"M4V00002.MP4"}, {"M4V00003.MP4"}});
+    int asked = 0, steps = 0;
+    for (const std::string& entry : FUser.Log) {
+      asked += entry == "connected?";
+      steps += entry.find(" -> ") != std::string::npos;
+    }
+    EXPECT_EQ(asked, connected ? 2 : 1) << connected;
+    EXPECT_EQ(steps, connected ? 3 : 1) << connected;
+    EXPECT_EQ(result.Failed, connected ? 2 : 3) << connected;
+    EXPECT_EQ(result.Problems.back(), connected ? "M4V00002.MP4 could not be copied: cannot be read"
+                                                : "The PSP is not connected.");
+    EXPECT_EQ(At(std::string(kPC) + "M4V00003.MP4") == "missing", !connected);
+    if (!connected)
+      EXPECT_EQ(std::vector<std::string>(FUser.Log.end() - 2, FUser.Log.end()),
+                (std::vector<std::string>{"PSP", "PC"}))
+          << "both lists show what is left";
+  }
+}
+
+TEST_F(TransferPlanTest, AThumbnailThatIsNoFileGetsTheDefaultOne) {
+  AddVideo(kPC, "a.mp4", false);
+  FFiles.Folders.insert(TFakeFiles::Key(std::string(kPC) + "a.THM\\"));
+  EXPECT_EQ(Run(TTransferKind::CopyToPSP, {{"a.mp4", true}}).Failed, 0);
+  EXPECT_EQ(At(std::string(kPSP) + "M4V00001.THM"), "default thumbnail");
+}
+
+TEST_F(TransferPlanTest, StopIsLookedAtWhileTheConsoleFolderIsRead) {
+  AddVideo(kPC, "a.mp4");
+  FUser.StopAfterVideo = 0;
+  EXPECT_TRUE(Run(TTransferKind::CopyToPSP, {{"a.mp4", true}}).Canceled);
+  EXPECT_TRUE(FFiles.StopWhileReading);
+  EXPECT_EQ(FilesIn(kPSP), std::set<std::string>{});
+}
+
+TEST_F(TransferPlanTest, TheBoxShowsTheFirstProblemsAndCountsTheRest) {
+  TTransferResult result;
+  result.Failed = 10;
+  for (int i = 1; i <= 10; ++i) result.Problems.push_back("problem " + std::to_string(i));
+  const std::string message = CompletedMessage(result);
+  EXPECT_NE(message.find("\r\nproblem 8\r\n... and 2 more."), std::string::npos) << message;
+  EXPECT_EQ(message.find("problem 9"), std::string::npos) << message;
 }
 
 }  // namespace
