@@ -149,7 +149,7 @@ void TMainForm::TransferVideos(TTransferKind kind) {
   else
     Application->MessageBox(manager::CompletedMessage(result),
                             manager::CompletedCaption(result),
-                            result.Failed == 0 ? MB_ICONINFORMATION : MB_ICONWARNING);
+                            result.Accomplished() ? MB_ICONINFORMATION : MB_ICONWARNING);
   TransferForm->pgb1->SetPosition(0);
 }
 

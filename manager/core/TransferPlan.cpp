@@ -244,7 +244,7 @@ std::string ProblemLines(const std::vector<std::string>& problems) {
 }
 
 std::string CompletedCaption(const TTransferResult& result) {
-  return result.Failed == 0 ? "Mission Accomplished" : "Transfer Incomplete";
+  return result.Accomplished() ? "Mission Accomplished" : "Transfer Incomplete";
 }
 
 }  // namespace manager

@@ -80,6 +80,9 @@ struct TTransferResult {
   int Failed = 0;      // selected videos that did not arrive, or whose moved source stayed
   int OwnSource = 0;   // of those, videos whose destination is the video itself
   std::vector<std::string> Problems;  // what went wrong, in the system's words where it has some
+
+  // Every selected video arrived, and nothing went wrong.
+  bool Accomplished() const { return Failed == 0 && Problems.empty(); }
 };
 
 // Transfers the selected rows (every row when none is selected) in list order. Stop is looked
@@ -96,14 +99,14 @@ struct TTransferResult {
 TTransferResult TransferVideos(const TTransferRequest& request, TTransferFiles& files,
                                TTransferUser& user);
 
-// The final box's text: exactly "The transfer is completed." when nothing failed, else a line
-// more that tells how many videos did not arrive, one that tells why for those whose
-// destination is their source, and the problems, the first kShownProblems of them.
+// The final box's text: exactly "The transfer is completed." when accomplished; else a line
+// more that tells how many videos did not arrive (when any did not), one that tells why for
+// those whose destination is their source, and the problems (ProblemLines).
 std::string CompletedMessage(const TTransferResult& result);
 // The problems, each after a line break: the first kShownProblems of them, then how many more.
 std::string ProblemLines(const std::vector<std::string>& problems);
 constexpr std::size_t kShownProblems = 8;
-// The final box's caption: "Mission Accomplished" only when every video arrived.
+// The final box's caption: "Mission Accomplished" only when the transfer was accomplished.
 std::string CompletedCaption(const TTransferResult& result);
 
 }  // namespace manager

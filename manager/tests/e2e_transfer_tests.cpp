@@ -118,7 +118,8 @@ TEST_F(ManagerTransfers, CopyToTheConsoleNamesEveryVideoWithItsThumbnail) {
   ASSERT_TRUE(driver::WriteWholeFile(PC("a.mp4"), "video a"));
   ASSERT_TRUE(CopyFileA(FDefault.c_str(), PC("a.THM").c_str(), FALSE));
   ASSERT_TRUE(driver::WriteWholeFile(PC("a.THM"), Bytes(PC("a.THM")) + "own"));
-  ASSERT_TRUE(driver::WriteWholeFile(PC("b.mp4"), "video b"));  // no thumbnail
+  ASSERT_TRUE(driver::WriteWholeFile(PC("b.mp4"), "video b"));
+  ASSERT_TRUE(CreateDirectoryA(PC("b.THM").c_str(), nullptr));  // a folder is no thumbnail
   ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00001.MP4", "on the console"));
   // A thumbnail without its video: the list does not show it, and it is kept.
   ASSERT_TRUE(driver::WriteWholeFile(kVideos + "M4V00002.THM", "a thumbnail left alone"));
@@ -165,7 +166,9 @@ TEST_F(ManagerTransfers, ATakenNameOnThePCIsAskedAboutAndMoveBringsTheVideoBack)
   EXPECT_EQ(Bytes(PC("M4V00001.MP4")), "PC video");
   EXPECT_EQ(Bytes(PC("M4V00001_New.MP4")), "console video");
   EXPECT_EQ(Bytes(PC("M4V00001_New.THM")), Bytes(FDefault));
-  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}).second, "The transfer is completed.");
+  // The dialog shows nothing of the transfer before while the question is asked.
+  EXPECT_EQ(Transfer("<-- Co&py to PC", {"No"}, "hollimer-second-transfer.png").second,
+            "The transfer is completed.");
   EXPECT_EQ(Bytes(PC("M4V00001_New2.MP4")), "console video");  // "_New" is taken now
 
   EXPECT_EQ(Transfer("<-- M&ove to PC", {"Yes"}).second, "The transfer is completed.");

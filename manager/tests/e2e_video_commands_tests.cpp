@@ -83,6 +83,17 @@ protected:
     ASSERT_TRUE(driver::ClickButton(driver::FindChild(dialog, ok))) << name;
   }
 
+  // Types the name into the rename dialog, presses OK and closes the refusal that comes; the
+  // refusal's text, empty when none came.
+  std::string Refusal(HWND dialog, const std::string& name) const {
+    RenameTo(dialog, name);
+    const HWND box = FManager.WaitForBox("Not a proper format");
+    if (!box) return "";
+    const std::string text = driver::MessageBoxText(box);
+    driver::PressDialogButton(box, IDOK);
+    return text;
+  }
+
   ConsoleDrive FConsole{{"MP_ROOT\\100MNV01"}};
   std::string FPC = driver::MakeScratchFolder("pc-commands");
   ManagerWindow FManager{"commands", "[Main]\r\nOutput Path=" + FPC + "\r\n"};
@@ -119,10 +130,7 @@ TEST_F(ManagerVideoCommands, ConsoleNamesKeepTheirFormAndPCNamesGetTheExtension)
   ASSERT_TRUE(driver::ClickListViewRow(FManager.PCList(), 0));
   ASSERT_TRUE(FManager.ChooseFromPopup(FManager.PCList(), 5));
   ASSERT_EQ(FManager.WaitForForm("TRenameForm"), dialog);
-  RenameTo(dialog, "..\\away.mp4");
-  const HWND unsafe = FManager.WaitForBox("Not a proper format");
-  ASSERT_NE(unsafe, nullptr);
-  driver::PressDialogButton(unsafe, IDOK);
+  EXPECT_NE(Refusal(dialog, "..\\away.mp4"), "");
   RenameTo(dialog, "holiday.avi");
   EXPECT_TRUE(FManager.Shows(FManager.PCList(), {"holiday.avi.MP4"}));
   EXPECT_EQ(driver::ReadWholeFile(PC("holiday.avi.MP4")), "clip");
@@ -220,12 +228,7 @@ TEST_F(ManagerVideoCommands, ARenameThatCannotBeDoneSaysWhy) {
   ASSERT_TRUE(driver::ClickListViewRow(FManager.PCList(), 0));
   ASSERT_TRUE(FManager.ChooseFromPopup(FManager.PCList(), 5));
   ASSERT_EQ(FManager.WaitForForm("TRenameForm"), dialog);
-  RenameTo(dialog, "CON");
-  const HWND device = FManager.WaitForBox("Not a proper format");
-  ASSERT_NE(device, nullptr);
-  EXPECT_EQ(driver::MessageBoxText(device),
-            "\"CON\" is the name of a device of the system, not of a file.");
-  driver::PressDialogButton(device, IDOK);
+  EXPECT_EQ(Refusal(dialog, "CON"), "\"CON\" is the name of a device of the system, not of a file.");
   RenameTo(dialog, "Clip.MP4");
   EXPECT_TRUE(FManager.Shows(FManager.PCList(), {"Clip.MP4"}));
   EXPECT_EQ(driver::ReadWholeFile(PC("Clip.MP4")), "clip");

@@ -562,6 +562,16 @@ TEST_F(TransferPlanTest, StopIsLookedAtWhileTheConsoleFolderIsRead) {
   EXPECT_EQ(FilesIn(kPSP), std::set<std::string>{});
 }
 
+// Nothing to copy from a PC folder that is not chosen is no accomplished transfer either.
+TEST_F(TransferPlanTest, NoPCFolderIsAProblemEvenWithoutVideos) {
+  TTransferRequest request;
+  request.Kind = TTransferKind::MoveToPSP;
+  request.PSPFolder = kPSP;
+  const TTransferResult result = TransferVideos(request, FFiles, FUser);
+  EXPECT_EQ(CompletedCaption(result), "Transfer Incomplete");
+  EXPECT_EQ(CompletedMessage(result), "The transfer is completed.\r\nNo folder is chosen on the PC.");
+}
+
 TEST_F(TransferPlanTest, TheBoxShowsTheFirstProblemsAndCountsTheRest) {
   TTransferResult result;
   result.Failed = 10;
