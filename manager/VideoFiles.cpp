@@ -7,6 +7,7 @@
 #include "common/core/ReplaceFile.h"
 #include "framework/Jpeg.h"
 #include "framework/SysUtils.h"
+#include "manager/core/ConsoleNames.h"
 
 namespace manager {
 
@@ -97,9 +98,9 @@ std::optional<std::string> RenameFile(const std::string& path, const std::string
     if (moved(path, newPath)) return std::nullopt;
     return SysErrorMessage(GetLastError());
   }
-  std::string temporary = path + ".tmp";
-  for (int number = 2; GetFileAttributesA(temporary.c_str()) != INVALID_FILE_ATTRIBUTES; ++number)
-    temporary = path + "." + std::to_string(number) + ".tmp";
+  const std::string temporary = TemporaryPath(path, [](const std::string& name) {
+    return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+  });
   if (!moved(path, temporary)) return SysErrorMessage(GetLastError());
   if (moved(temporary, newPath)) return std::nullopt;
   const std::string reason = SysErrorMessage(GetLastError());

@@ -60,6 +60,14 @@ std::string FreeCopyPath(const std::string& folder, const std::string& name,
   return path;
 }
 
+std::string TemporaryPath(const std::string& path,
+                          const std::function<bool(const std::string&)>& isTaken) {
+  std::string temporary = path + ".tmp";
+  for (int number = 2; isTaken(temporary); ++number)
+    temporary = path + "." + std::to_string(number) + ".tmp";
+  return temporary;
+}
+
 std::optional<std::string> ConsoleRenameError(const std::string& oldName,
                                               const std::string& newName) {
   const std::string prefix = oldName.substr(0, 3);

@@ -40,6 +40,11 @@ private:
 std::string FreeCopyPath(const std::string& folder, const std::string& name,
                          const std::function<bool(const std::string&)>& isTaken);
 
+// A name beside the path for its new content while that is written: the path + ".tmp", else
+// + ".2.tmp", ".3.tmp" ... the first for which isTaken is false. Never a name the lists show.
+std::string TemporaryPath(const std::string& path,
+                          const std::function<bool(const std::string&)>& isTaken);
+
 // Why a console video named oldName may not be renamed to newName: the box text when the new
 // name does not keep the console's form (the old name's first three characters, letter case
 // counting, five digits, ".MP4" in any case); nothing when it does.

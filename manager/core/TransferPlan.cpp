@@ -41,9 +41,9 @@ private:
   bool PutInPlace(const std::string& temporary, const std::string& target) {
     return FOverwrite ? FFiles.Replace(temporary, target) : FFiles.Rename(temporary, target);
   }
-  // A name beside the path that nothing has, for the path's new content while it is written:
-  // never a name the lists show.
-  std::string TemporaryFor(const std::string& path);
+  std::string TemporaryFor(const std::string& path) {
+    return TemporaryPath(path, [this](const std::string& name) { return FFiles.Exists(name); });
+  }
   // Whether a move's source went; a source that stays is a problem.
   bool DeleteSource(const std::string& caption, const std::string& source);
   // The transfer ends before the videos not yet done, which count as failed.
@@ -169,13 +169,6 @@ bool TTransfer::CopyVideo(const std::string& caption, const std::string& source,
     if (FOverwrite) FFiles.Delete(ThumbnailOf(destination));
   }
   return true;
-}
-
-std::string TTransfer::TemporaryFor(const std::string& path) {
-  std::string temporary = path + ".tmp";
-  for (int number = 2; FFiles.Exists(temporary); ++number)
-    temporary = path + "." + std::to_string(number) + ".tmp";
-  return temporary;
 }
 
 bool TTransfer::DeleteSource(const std::string& caption, const std::string& source) {

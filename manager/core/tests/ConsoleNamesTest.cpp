@@ -63,6 +63,13 @@ TEST(ConsoleNamesTest, AFullFolderAnswersAtOnce) {
     ASSERT_FALSE(names.NextFreePSPName().has_value()) << asked;
 }
 
+TEST(ConsoleNamesTest, TemporaryNamesCountOnFromTwo) {
+  std::set<std::string> taken{"C:\\V\\a.MP4.tmp", "C:\\V\\a.MP4.2.tmp"};
+  const auto isTaken = [&](const std::string& path) { return taken.count(path) > 0; };
+  EXPECT_EQ(TemporaryPath("C:\\V\\a.MP4", isTaken), "C:\\V\\a.MP4.3.tmp");
+  EXPECT_EQ(TemporaryPath("C:\\V\\b.MP4", isTaken), "C:\\V\\b.MP4.tmp");
+}
+
 TEST(ConsoleNamesTest, CopyBesideATakenNameCountsOnFromTwo) {
   std::set<std::string> taken{"C:\\V\\clip_New.mp4", "C:\\V\\clip_New2.mp4"};
   const auto isTaken = [&](const std::string& path) { return taken.count(path) > 0; };
