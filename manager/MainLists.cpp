@@ -98,11 +98,11 @@ TBitmap* TMainForm::VideoPicture(const std::vector<std::string>& thumbnails) {
 void TMainForm::RefreshPCList() {
   const std::string folder = edtPath->Text();
   manager::TPlatformDriveProbe drives;
-  // At start-up a saved Path that is gone leaves the list empty without a word.
-  if ((!manager::IsAbsolutePath(folder) || !drives.FolderExists(folder)) && Showing())
+  if (manager::IsAbsolutePath(folder) && drives.FolderExists(folder))
+    FillVideoList(folder, ltvPC, imlPC);
+  else if (Showing())  // at start-up a saved Path that is gone leaves the list empty quietly
     Application->MessageBox("The Path \"" + folder + "\" is not a folder.", "Refresh",
                             MB_ICONINFORMATION);
-  FillVideoList(folder, ltvPC, imlPC);
 }
 
 void TMainForm::RefreshPCFolder() { FillVideoList(FPCFolder, ltvPC, imlPC); }
