@@ -71,6 +71,7 @@ TEST(ProgramFaults, AnErrorOfAHandlerIsShownAndTheProgramGoesOn) {
            Case{"Raise", "The click failed."},
            Case{"Raise later", "The timer failed."},       // a timer's handler, a standard exception
            Case{"Raise in a dialog", "The dialog failed."},  // out of a modal form's showing
+           Case{"Raise in a sort", "The sort failed."},      // through the platform's sort
            Case{"Raise", "The click failed."},              // and again
        }) {
     ASSERT_TRUE(program.Click(c.button)) << c.button;
@@ -97,6 +98,16 @@ TEST(ProgramFaults, AnErrorOfTheStartIsShownBeforeTheProgramEnds) {
     ASSERT_TRUE(program.Process().WaitForExit(kTimeoutMs)) << c.step;
     EXPECT_EQ(program.Process().ExitCode(), 1u) << c.step;
   }
+}
+
+TEST(ProgramFaults, AnErrorNothingCatchesIsShownBeforeTheProgramEnds) {
+  FaultyProgram program("");
+  ASSERT_TRUE(program.Started());
+  ASSERT_NE(program.WaitForMain(), nullptr);
+  ASSERT_TRUE(program.Click("Raise in a thread"));
+  EXPECT_EQ(program.AnswerErrorBox(), "The thread failed.");
+  ASSERT_TRUE(program.Process().WaitForExit(kTimeoutMs));
+  EXPECT_EQ(program.Process().ExitCode(), 1u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/ComCtrls.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 #include "framework/Timer.h"
@@ -30,13 +31,27 @@ public:
     const std::string step = StartUpStep();
     if (step == "construct") throw EOutOfResources("The form could not be made");
     SetCaption("Faults 0");
-    SetBounds(100, 100, 400, 200);
+    SetBounds(100, 100, 400, 290);
     AddButton("Raise", 10, [](TObject*) { throw Exception("The click failed"); });
     AddButton("Raise later", 50, [this](TObject*) { FTimer->SetEnabled(true); });
     AddButton("Raise in a dialog", 90, [this](TObject*) {
       New<TFaultyDialog>(this)->ShowModal();
     });
+    AddButton("Raise in a sort", 170, [this](TObject*) { FList->AlphaSort(); });
+    // Nothing catches it there: it ends the program.
+    AddButton("Raise in a thread", 210, [](TObject*) {
+      CloseHandle(CreateThread(nullptr, 0, [](void*) -> DWORD { throw Exception("The thread failed"); },
+                               nullptr, 0, nullptr));
+    });
     AddButton("Count", 130, [this](TObject*) { SetCaption("Faults " + std::to_string(++FCount)); });
+    // Its comparison raises inside the platform's sort.
+    FList = new TListView(this);
+    FList->SetParent(this);
+    FList->SetBounds(220, 10, 160, 150);
+    for (const char* caption : {"b", "c", "a"}) FList->Items()->Add()->SetCaption(caption);
+    FList->OnCompare = [](TObject*, TListItem*, TListItem*, int, int&) {
+      throw Exception("The sort failed");
+    };
     FTimer = new TTimer(this);
     FTimer->SetEnabled(false);
     FTimer->SetInterval(10);
@@ -57,6 +72,7 @@ private:
     button->OnClick = std::move(click);
   }
 
+  TListView* FList = nullptr;
   TTimer* FTimer = nullptr;
   int FCount = 0;
 };
