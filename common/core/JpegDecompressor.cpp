@@ -2,6 +2,8 @@
 // step that called libjpeg, which throws.
 #include "common/core/JpegDecompressor.h"
 
+#include <cstdio>
+
 #include <jerror.h>
 
 namespace common {
@@ -14,6 +16,8 @@ TJpegDecompressor::TJpegDecompressor(const void* data, std::size_t size) {
   try {
     Guarded([&] {
       jpeg_create_decompress(&FInfo);
+      FProgress.progress_monitor = LimitScans;
+      FInfo.progress = &FProgress;
       jpeg_mem_src(&FInfo, static_cast<const unsigned char*>(data),
                    static_cast<unsigned long>(size));
       jpeg_read_header(&FInfo, TRUE);
@@ -35,6 +39,13 @@ void TJpegDecompressor::ErrorExit(j_common_ptr common) {
 // libjpeg only warns about a truncated file and pads the picture grey; we refuse it.
 void TJpegDecompressor::EmitMessage(j_common_ptr common, int level) {
   if (level < 0 && common->err->msg_code == JWRN_JPEG_EOF) ErrorExit(common);
+}
+
+void TJpegDecompressor::LimitScans(j_common_ptr common) {
+  auto* self = static_cast<TJpegDecompressor*>(common->client_data);
+  if (self->FInfo.input_scan_number <= kMaxScans) return;
+  std::snprintf(self->FMessage, sizeof self->FMessage, "More than %d scans", kMaxScans);
+  std::longjmp(self->FJump, 1);
 }
 
 template <class Step> void TJpegDecompressor::Guarded(Step step) {

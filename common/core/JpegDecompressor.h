@@ -20,6 +20,10 @@ public:
 
 class TJpegDecompressor {
 public:
+  // Progressive pictures come in a few scans (ten from a common encoder); each scan is a pass
+  // over the whole picture, so a small file of thousands of them would decode for minutes.
+  static constexpr int kMaxScans = 100;
+
   // Reads the header of the data, which must outlive this; raises EJpegData.
   TJpegDecompressor(const void* data, std::size_t size);
   ~TJpegDecompressor();
@@ -42,11 +46,13 @@ public:
 private:
   static void ErrorExit(j_common_ptr common);
   static void EmitMessage(j_common_ptr common, int level);
+  static void LimitScans(j_common_ptr common);
   // Runs one libjpeg step; no object with a destructor lives between here and libjpeg.
   template <class Step> void Guarded(Step step);
 
   jpeg_decompress_struct FInfo = {};
   jpeg_error_mgr FErrors = {};
+  jpeg_progress_mgr FProgress = {};
   std::jmp_buf FJump;
   char FMessage[JMSG_LENGTH_MAX] = {};
   std::vector<JSAMPLE> FRow;

@@ -39,8 +39,13 @@ TEST(JpegDecompressorTest, ColourAndGreyComeOutAsBlueGreenRed) {
   EXPECT_EQ(orange.size(), 24u * 16 * 3);
   EXPECT_TRUE(AllNear(orange, 10, 120, 240));
   EXPECT_TRUE(AllNear(DecodeAll(jpeg_testing::Encode(8, 8, {77}), 0), 77, 77, 77));
-  EXPECT_TRUE(AllNear(DecodeAll(jpeg_testing::Encode(40, 30, {0, 200, 90}, true), 1), 90, 200, 0))
+  EXPECT_TRUE(AllNear(DecodeAll(jpeg_testing::Encode(40, 30, {0, 200, 90}, jpeg_testing::Scans::kProgressive), 1), 90, 200, 0))
       << "progressive";
+}
+
+TEST(JpegDecompressorTest, AGreyPictureInAScanForEachCoefficientIsNotTooMany) {
+  EXPECT_TRUE(AllNear(DecodeAll(jpeg_testing::Encode(16, 16, {40}, jpeg_testing::Scans::kEachCoefficient), 0),
+                      40, 40, 40));  // 64 scans
 }
 
 TEST(JpegDecompressorTest, EachHalvingRoundsUp) {
@@ -77,6 +82,7 @@ TEST(JpegDecompressorTest, DamagedDataIsRefusedAtTheStepThatMeetsIt) {
            Case{"cut in the picture", whole.substr(0, whole.size() / 2)},
            Case{"no end marker", whole.substr(0, whole.size() - 2)},
            Case{"colours for print", jpeg_testing::Encode(8, 8, {0, 50, 100, 0})},
+           Case{"190 scans", jpeg_testing::Encode(16, 16, {1, 2, 3}, jpeg_testing::Scans::kEachCoefficient)},
        })
     EXPECT_THROW(DecodeAll(c.data, 0), EJpegData) << c.note;
 }

@@ -9,10 +9,14 @@
 
 namespace jpeg_testing {
 
+// How the picture is stored: whole in one scan, in a few progressive scans, or in a scan for
+// each coefficient of each colour (190 of them for colour).
+enum class Scans { kOne, kProgressive, kEachCoefficient };
+
 // A picture whose every line is the row: width pixels of 1 (grey), 3 (red, green and blue) or
 // 4 (CMYK) bytes each.
 inline std::string EncodeLines(unsigned width, unsigned height,
-                               const std::vector<unsigned char>& row, bool progressive = false) {
+                               const std::vector<unsigned char>& row, Scans scans = Scans::kOne) {
   jpeg_compress_struct info = {};
   jpeg_error_mgr errors = {};
   info.err = jpeg_std_error(&errors);
@@ -28,7 +32,15 @@ inline std::string EncodeLines(unsigned width, unsigned height,
                                                      : JCS_CMYK;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 90, TRUE);
-  if (progressive) jpeg_simple_progression(&info);
+  if (scans == Scans::kProgressive) jpeg_simple_progression(&info);
+  std::vector<jpeg_scan_info> script;
+  if (scans == Scans::kEachCoefficient) {
+    script.push_back({info.num_components, {0, 1, 2, 3}, 0, 0, 0, 0});
+    for (int component = 0; component < info.num_components; ++component)
+      for (int k = 1; k < DCTSIZE2; ++k) script.push_back({1, {component}, k, k, 0, 0});
+    info.scan_info = script.data();
+    info.num_scans = static_cast<int>(script.size());
+  }
   jpeg_start_compress(&info, TRUE);
   JSAMPROW rows[] = {const_cast<unsigned char*>(row.data())};
   while (info.next_scanline < height) jpeg_write_scanlines(&info, rows, 1);
@@ -41,10 +53,10 @@ inline std::string EncodeLines(unsigned width, unsigned height,
 
 // A picture whose pixels are all of the one colour.
 inline std::string Encode(unsigned width, unsigned height, const std::vector<unsigned char>& pixel,
-                          bool progressive = false) {
+                          Scans scans = Scans::kOne) {
   std::vector<unsigned char> row;
   for (unsigned x = 0; x < width; ++x) row.insert(row.end(), pixel.begin(), pixel.end());
-  return EncodeLines(width, height, row, progressive);
+  return EncodeLines(width, height, row, scans);
 }
 
 // The picture with the size its frame header claims changed (nothing else); unchanged when

@@ -51,7 +51,7 @@ TEST(ThumbnailScaleTest, SizesOutOfReasonAreRefused) {
 TEST(ThumbnailScaleTest, ReadFromTheHeaderOfTheData) {
   const std::string thumbnail = jpeg_testing::Encode(160, 120, {200, 100, 0});
   EXPECT_EQ(ThumbnailHalvings(thumbnail.data(), thumbnail.size(), kWidth, kHeight), 1);
-  const std::string grey = jpeg_testing::Encode(640, 480, {128}, true);
+  const std::string grey = jpeg_testing::Encode(640, 480, {128}, jpeg_testing::Scans::kProgressive);
   EXPECT_EQ(ThumbnailHalvings(grey.data(), grey.size(), kWidth, kHeight), 3);
 
   struct Case {
