@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "common/core/tests/JpegTesting.h"
@@ -148,6 +149,16 @@ std::vector<COLORREF> RowPictureColours(HWND list, int row, const std::string& p
   return colours;
 }
 
+std::string Described(int row, const std::vector<COLORREF>& colours) {
+  std::string text = "row " + std::to_string(row) + ":";
+  char colour[8];
+  for (COLORREF c : colours) {
+    std::snprintf(colour, sizeof colour, " %06lx", static_cast<unsigned long>(c));
+    text += colour;
+  }
+  return text + "\n";
+}
+
 bool Near(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
   if (a.empty() || a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -204,14 +215,21 @@ TEST(ManagerStartup, ThumbnailsThatAreNoPictureLeaveEveryVideoListed) {
   // Each damaged one shows the default picture, as the video without a thumbnail does.
   const std::string ppm = path("screen.ppm");
   const auto picturesAre = [&](const std::vector<int>& rows, int sameAs) {
-    return driver::WaitUntil(
+    std::string seen;
+    const bool same = driver::WaitUntil(
         [&] {
           const std::vector<COLORREF> expected = RowPictureColours(manager.PCList(), sameAs, ppm);
-          for (int row : rows)
-            if (!Near(RowPictureColours(manager.PCList(), row, ppm), expected)) return false;
-          return !expected.empty();
+          seen = Described(sameAs, expected);
+          bool all = !expected.empty();
+          for (int row : rows) {
+            const std::vector<COLORREF> colours = RowPictureColours(manager.PCList(), row, ppm);
+            seen += Described(row, colours);
+            all = all && Near(colours, expected);
+          }
+          return all;
         },
         kWindowTimeoutMs);
+    return same ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << seen;
   };
   EXPECT_TRUE(picturesAre({1, 2, 3, 4, 5, 6}, 7));
   EXPECT_FALSE(Near(RowPictureColours(manager.PCList(), 0, ppm),

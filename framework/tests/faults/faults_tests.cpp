@@ -47,10 +47,11 @@ public:
     driver::PressDialogButton(box, IDOK);
     return text;
   }
-  // Whether the caption comes to show this count of clicks on "Count".
-  bool Counts(int clicks) const {
-    const std::string caption = "Faults " + std::to_string(clicks);
-    return driver::WaitUntil([&] { return driver::WindowText(FMain) == caption; }, kTimeoutMs);
+  // The caption once it shows the text, or as it is at the time limit.
+  std::string WaitForCaption(const std::string& text) const {
+    std::string caption;
+    driver::WaitUntil([&] { return (caption = driver::WindowText(FMain)) == text; }, kTimeoutMs);
+    return caption;
   }
 
 private:
@@ -77,7 +78,8 @@ TEST(ProgramFaults, AnErrorOfAHandlerIsShownAndTheProgramGoesOn) {
     ASSERT_TRUE(program.Click(c.button)) << c.button;
     EXPECT_EQ(program.AnswerErrorBox(), c.text) << c.button;
     ASSERT_TRUE(program.Click("Count")) << c.button;
-    EXPECT_TRUE(program.Counts(++clicks)) << c.button;
+    const std::string counted = "Faults " + std::to_string(++clicks);
+    EXPECT_EQ(program.WaitForCaption(counted), counted) << c.button;
   }
   EXPECT_TRUE(program.Process().Running());
 }
