@@ -356,6 +356,8 @@ void TMainForm::FormCreate(TObject*) {
   ltvTask->SetHeaderColor(0x00EFEFEF);
   FVersion = converter::ReadVersion(converter::PreferencesPath(FProgramFolder));
   Application->SetTitle(kTitle);
+  Application->SetHelpFile(FProgramFolder + "Tessark.chm");
+  SetHelpFile(Application->HelpFile());
   SetCaption(std::string(kTitle) + " V" + FVersion);
 
   for (const std::string& extension : converter::InputExtensions()) FInputExts->Add(extension);
@@ -427,7 +429,7 @@ void TMainForm::bbtnSettingClick(TObject*) {
 }
 
 void TMainForm::tbtnHelpClick(TObject*) {
-  converter::OpenWithShell(FProgramFolder + "Tessark.chm");
+  converter::OpenWithShell(HelpFile());
 }
 
 void TMainForm::bbtnBrowserClick(TObject*) {

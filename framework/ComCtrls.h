@@ -591,7 +591,8 @@ public:
   TListItem* TopItem() const;
   int VisibleRowCount() const;
   void Scroll(int dx, int dy);
-  // Sorts the rows with a platform compare function; it gets the two TListItem* and data.
+  // Sorts the rows with a platform compare function; it gets the two TListItem* and data. An
+  // exception it raises ends the sort and is raised again here.
   bool CustomSort(PFNLVCOMPARE compare, LPARAM data);
   // Sorts the rows once by OnCompare; false without it or without a window.
   bool AlphaSort();

@@ -3,6 +3,8 @@
 #include <objbase.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <exception>
 
 #include "framework/Menus.h"
 
@@ -10,10 +12,18 @@ TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
 
 namespace {
+// An exception that nothing caught (one raised in a hook, another thread or a destructor) is
+// shown before the program ends, never just written to an error output no one sees.
+[[noreturn]] void EndWithUncaughtError() {
+  if (Application) Application->EndWithError();
+  std::abort();
+}
+
 // The globals live from start-up to the end of the program; the forms the application owns
 // are freed (OnDestroy and all) when it ends.
 struct Globals {
   Globals() {
+    std::set_terminate(EndWithUncaughtError);
     // COM objects (the media graph's above all) are made on this, the GUI thread, in its
     // single-threaded apartment; without it their creation fails with CO_E_NOTINITIALIZED.
     FComInitialized = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
@@ -30,6 +40,20 @@ struct Globals {
 
 void HandleExceptionOfApplication(TObject* sender) {
   if (Application) Application->HandleException(sender);
+}
+
+// The exception being handled as the framework's kind: its own, a standard one's message, or
+// "Unknown error".
+Exception CurrentError() {
+  try {
+    if (std::exception_ptr error = std::current_exception()) std::rethrow_exception(error);
+  } catch (const Exception& e) {
+    return e;
+  } catch (const std::exception& e) {
+    return Exception(e.what());
+  } catch (...) {
+  }
+  return Exception("Unknown error");
 }
 }  // namespace
 
@@ -462,7 +486,11 @@ HWND TApplication::Handle() const {
 }
 
 void TApplication::Run() {
-  if (FMainForm && FShowMainForm) FMainForm->Show();
+  try {
+    if (FMainForm && FShowMainForm) FMainForm->Show();
+  } catch (...) {
+    EndWithError();
+  }
   while (!FTerminated) HandleMessage();
 }
 
@@ -546,18 +574,17 @@ void TApplication::HandleException(TObject* Sender) {
     std::rethrow_exception(error);
   } catch (const EAbort&) {
     return;
-  } catch (const Exception& e) {
-    if (OnException) OnException(Sender, e);
-    else ShowException(e);
-  } catch (const std::exception& e) {
-    Exception wrapped(e.what());
-    if (OnException) OnException(Sender, wrapped);
-    else ShowException(wrapped);
   } catch (...) {
-    Exception wrapped("Unknown error");
-    if (OnException) OnException(Sender, wrapped);
-    else ShowException(wrapped);
   }
+  const Exception e = CurrentError();
+  if (OnException) OnException(Sender, e);
+  else ShowException(e);
+}
+
+void TApplication::EndWithError() {
+  ShowException(CurrentError());
+  TerminateProcess(GetCurrentProcess(), 1);
+  ExitProcess(1);  // not reached: the process ends in TerminateProcess
 }
 
 void TApplication::ShowException(const Exception& E) {

@@ -67,6 +67,9 @@ public:
   TIcon* Icon() const { return FIcon.get(); }
   TMainMenu* Menu() const { return FMenu; }
   void SetMenu(TMainMenu* menu);
+  // The help file of the form; nothing here opens it.
+  const std::string& HelpFile() const { return FHelpFile; }
+  void SetHelpFile(const std::string& file) { FHelpFile = file; }
 
   // The control that has (or gets, when the form is activated) the focus.
   TWinControl* ActiveControl() const { return FActiveControl; }
@@ -147,6 +150,7 @@ private:
   TFormStyle FFormStyle = fsNormal;
   std::unique_ptr<TIcon> FIcon;
   TMainMenu* FMenu = nullptr;
+  std::string FHelpFile;
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;
   bool FPlaced = false;
@@ -169,18 +173,25 @@ public:
   explicit TApplication(TComponent* AOwner);
   ~TApplication() override;
 
-  // Creates a form owned by the application; the first one becomes the main form.
+  // Creates a form owned by the application; the first one becomes the main form. A form
+  // that cannot be made (its constructor or OnCreate raised) ends the program once its error
+  // is shown.
   template <class T> void CreateForm(T*& reference) {
-    T* form = new T(this);
-    reference = form;
-    form->AfterConstruction();
-    if (!FMainForm) FMainForm = form;
+    try {
+      T* form = new T(this);
+      reference = form;
+      form->AfterConstruction();
+      if (!FMainForm) FMainForm = form;
+    } catch (...) {
+      EndWithError();
+    }
   }
   TCustomForm* MainForm() const { return FMainForm; }
   bool ShowMainForm() const { return FShowMainForm; }
   void SetShowMainForm(bool v) { FShowMainForm = v; }
 
-  // Shows the main form and handles messages until the program is told to end.
+  // Shows the main form and handles messages until the program is told to end. A main form
+  // that cannot be shown ends the program once its error is shown.
   void Run();
   // Handles the messages that are waiting; a WM_QUIT met there ends the loop and is posted
   // again, so that Run (or any other loop) still ends.
@@ -195,6 +206,10 @@ public:
   // EAbort is silent.
   void HandleException(TObject* Sender);
   void ShowException(const Exception& E);
+  // Call inside a catch block, or while the program is being terminated for an exception
+  // nothing caught: shows the exception's message (EAbort's too) and ends the program at once
+  // with exit code 1, so that nothing of a half-made program runs on.
+  [[noreturn]] void EndWithError();
 
   // The platform's message box over the active form (or the main form); returns IDOK and so on.
   // (MessageBox is the platform headers' macro for MessageBoxA: the name is the same everywhere.)
@@ -205,6 +220,9 @@ public:
   TIcon* Icon() const { return FIcon.get(); }
   std::string Title() const;
   void SetTitle(const std::string& t) { FTitle = t; }
+  // The program's help file; nothing here opens it.
+  const std::string& HelpFile() const { return FHelpFile; }
+  void SetHelpFile(const std::string& file) { FHelpFile = file; }
   HWND Handle() const;   // the main form's window, or null
   // The window that owns a dialog: the active form's, else the main form's.
   HWND DialogOwner() const;
@@ -257,6 +275,7 @@ private:
   bool FTerminated = false;
   bool FShowMainForm = true;
   std::string FTitle;
+  std::string FHelpFile;
 };
 
 // Lets any number of components hear the application's messages, each with its own handler,

@@ -13,7 +13,8 @@ public:
 };
 
 // How large a picture is decoded: its full size, or a half, quarter or eighth of it each way
-// (rounded up), which decodes faster than the full size shrunk afterwards.
+// (rounded up), which decodes faster than the full size shrunk afterwards. Each value is the
+// number of times the size is halved.
 enum TJPEGScale { jsFullSize, jsHalf, jsQuarter, jsEighth };
 
 // Decoded to a 24-bit bitmap when loaded, at the scale set before; a failed load raises EJPEG

@@ -3,6 +3,7 @@
 #include "framework/ComCtrls.h"
 
 #include <algorithm>
+#include <exception>
 
 // ---------------------------------------------------------------------------------------------
 // TListItem
@@ -466,9 +467,38 @@ void TCustomListView::Scroll(int dx, int dy) {
   if (HWND w = ListWindow()) SendMessageA(w, LVM_SCROLL, dx, dy);
 }
 
+namespace {
+
+// A sort's comparison runs inside the platform's LVM_SORTITEMS, which an exception must not
+// cross: the first one is kept, the rest of the sort compares nothing, and the sort raises it
+// once the platform has returned.
+struct GuardedSort {
+  PFNLVCOMPARE compare;
+  LPARAM data;
+  std::exception_ptr error;
+};
+
+int CALLBACK CompareGuarded(LPARAM a, LPARAM b, LPARAM sort) {
+  auto* guarded = reinterpret_cast<GuardedSort*>(sort);
+  if (guarded->error) return 0;
+  try {
+    return guarded->compare(a, b, guarded->data);
+  } catch (...) {
+    guarded->error = std::current_exception();
+    return 0;
+  }
+}
+
+}  // namespace
+
 bool TCustomListView::CustomSort(PFNLVCOMPARE compare, LPARAM data) {
   HWND w = ListWindow();
-  return w && SendMessageA(w, LVM_SORTITEMS, data, (LPARAM)compare);
+  if (!w) return false;
+  GuardedSort sort{compare, data, nullptr};
+  const bool sorted = SendMessageA(w, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&sort),
+                                   reinterpret_cast<LPARAM>(CompareGuarded)) != 0;
+  if (sort.error) std::rethrow_exception(sort.error);
+  return sorted;
 }
 
 namespace {

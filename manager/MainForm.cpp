@@ -216,6 +216,8 @@ void TMainForm::FormCreate(TObject*) {
   edtPath->SetText(preferences.ReadString("Main", "Output Path", FProgramFolder));
 
   Application->SetTitle(kTitle);
+  Application->SetHelpFile(FProgramFolder + "Hollimer.chm");
+  SetHelpFile(Application->HelpFile());
   SetCaption(std::string(kTitle) + " V" + FVersion + "  Freeware by " + kMakerName);
   labTitle1->SetCaption(kTitle);
   labTitle2->SetCaption(kTitle);

@@ -8,6 +8,7 @@
 #include "framework/Jpeg.h"
 #include "framework/SysUtils.h"
 #include "manager/core/ConsoleNames.h"
+#include "manager/core/ThumbnailScale.h"
 
 namespace manager {
 
@@ -66,21 +67,19 @@ std::optional<TFileStamp> FileStampOf(const std::string& path) {
 }
 
 bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, const RECT& r) {
+  const unsigned width = r.right - r.left, height = r.bottom - r.top;
   for (const std::string& path : thumbnails) {
     const std::optional<std::string> data = ReadSmallFile(path, kMaxThumbnailBytes);
     if (!data) continue;
-    // Shrinking a picture is slow under Wine, so one at least twice the rectangle each way
-    // (as the console's are) is decoded at half size; a smaller one is decoded whole.
+    // Decoded as small as still covers the rectangle: shrinking a picture is slow under Wine.
+    const std::optional<int> halvings = ThumbnailHalvings(data->data(), data->size(), width, height);
+    if (!halvings) continue;  // no picture, or one out of reason: the next one will do
     TJPEGImage picture;
-    picture.SetScale(jsHalf);
+    picture.SetScale(static_cast<TJPEGScale>(*halvings));
     try {
       picture.LoadFromMemory(data->data(), data->size());
-      if (picture.Width() < r.right - r.left || picture.Height() < r.bottom - r.top) {
-        picture.SetScale(jsFullSize);
-        picture.LoadFromMemory(data->data(), data->size());
-      }
-    } catch (const EJPEG&) {
-      continue;  // a damaged thumbnail: the next one will do
+    } catch (const std::exception&) {
+      continue;  // damaged, or a bitmap the platform or the memory refuses
     }
     canvas->StretchDraw(r, &picture);
     return true;

@@ -23,8 +23,9 @@ std::vector<TFolderEntry> ListFolder(const std::string& folder,
 // The file's size and when it was last written; nothing when it cannot be read.
 std::optional<TFileStamp> FileStampOf(const std::string& path);
 
-// Draws the first of the thumbnail files that decodes as JPEG stretched over the canvas's
-// rectangle; false when none does (a file larger than kMaxThumbnailBytes counts as bad).
+// Draws the first of the thumbnail files that becomes a picture stretched over the canvas's
+// rectangle; false when none does. A file larger than kMaxThumbnailBytes, one that does not
+// decode, claims a size out of reason or needs a bitmap that cannot be made counts as bad.
 bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, const RECT& r);
 
 // Gives the file at path the name newPath in the same folder; one whose new name differs only

@@ -32,6 +32,18 @@ void TVideoList::TFill::Show(const std::string& name, const manager::TVideoLook&
   const manager::TRowChange change = FVideos.FRows.Place(index, name, look);
   for (int i = 0; i < change.Removed; ++i) RemoveRow(index);
   if (change.Kept) return;
+  try {
+    MakeRow(index, name, look.SizeText, picture);
+  } catch (...) {
+    // The records never hold a row the list lacks: both end here, and a later fill makes
+    // the rest again.
+    CutFrom(index);
+    throw;
+  }
+}
+
+void TVideoList::TFill::MakeRow(int index, const std::string& name, const std::string& sizeText,
+                                const std::function<TBitmap*()>& picture) {
   BeforeChange();
   TBitmap* bitmap = picture();
   int image;
@@ -44,12 +56,14 @@ void TVideoList::TFill::Show(const std::string& name, const manager::TVideoLook&
   }
   TListItem* row = FVideos.FList->Items()->Insert(index);
   row->SetCaption(name);
-  row->SubItems()->Add(look.SizeText);
+  row->SubItems()->Add(sizeText);
   row->SetImageIndex(image);
 }
 
-void TVideoList::TFill::Finish() {
-  for (int cut = FVideos.FRows.Cut(FNext); cut > 0; --cut) RemoveRow(FNext);
+void TVideoList::TFill::Finish() { CutFrom(FNext); }
+
+void TVideoList::TFill::CutFrom(int index) {
+  for (int cut = FVideos.FRows.Cut(index); cut > 0; --cut) RemoveRow(index);
 }
 
 // Each change of a shown list costs Wine an update of its scroll bars, and so does showing

@@ -28,12 +28,17 @@ public:
 
     bool Overtaken() const { return FNumber != FVideos.FFills; }
     // The next row shows the video; picture draws its thumbnail when the row must be made.
+    // When making it fails, the list ends before it and the failure goes on to the caller.
     void Show(const std::string& name, const manager::TVideoLook& look,
               const std::function<TBitmap*()>& picture);
     // The folder has no more videos: the rows after the last one shown go.
     void Finish();
 
   private:
+    void MakeRow(int index, const std::string& name, const std::string& sizeText,
+                 const std::function<TBitmap*()>& picture);
+    // The rows from the index on go, from the list and from the records.
+    void CutFrom(int index);
     void BeforeChange();
     // Its picture is left for a new row to take.
     void RemoveRow(int index);

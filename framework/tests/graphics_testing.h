@@ -4,13 +4,10 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "common/core/tests/JpegTesting.h"
 #include "framework/Graphics.h"
 
 namespace graphics_testing {
@@ -64,21 +61,8 @@ private:
 
 // A JPEG of the given size: red on the left half, blue on the right (or grey levels).
 inline std::string EncodeJpeg(int width, int height, bool grey = false) {
-  jpeg_compress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = width;
-  info.image_height = height;
-  info.input_components = grey ? 1 : 3;
-  info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 90, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<JSAMPLE> row(static_cast<size_t>(width) * info.input_components);
+  const int components = grey ? 1 : 3;
+  std::vector<unsigned char> row(static_cast<size_t>(width) * components);
   for (int x = 0; x < width; ++x) {
     bool left = x < width / 2;
     if (grey) {
@@ -89,13 +73,7 @@ inline std::string EncodeJpeg(int width, int height, bool grey = false) {
       row[x * 3 + 2] = left ? 0 : 255;
     }
   }
-  JSAMPROW rows[] = {row.data()};
-  while (info.next_scanline < info.image_height) jpeg_write_scanlines(&info, rows, 1);
-  jpeg_finish_compress(&info);
-  std::string data(reinterpret_cast<char*>(buffer), size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return data;
+  return jpeg_testing::EncodeLines(width, height, row);
 }
 
 }  // namespace graphics_testing
