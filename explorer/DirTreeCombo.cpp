@@ -297,8 +297,13 @@ void TDirTreeCombo::SetSelectedPath(const std::string& path) {
 
 void TDirTreeCombo::SetFileList(TFileListView* list) {
   if (list == FFileList) return;
-  if (FFileList) FFileList->RemoveFreeNotification(this);
+  TFileListView* old = FFileList;
   FFileList = list;
+  // The list unlinked here lets go of this combo too.
+  if (old) {
+    old->RemoveFreeNotification(this);
+    if (old->DirTreeCombo() == this) old->SetDirTreeCombo(nullptr);
+  }
   if (!list) return;
   list->FreeNotification(this);
   if (list->DirTreeCombo() != this) list->SetDirTreeCombo(this);

@@ -58,6 +58,7 @@ void TFileListView::RunOnClipboard(UINT operation, const std::string& folder) {
 }
 
 void TFileListView::CutCopy(int mode) {
+  if (SelectedPaths().empty()) return;
   FClipboardMode = -1;
   FillClipboard();
   FClipboardMode = mode;
@@ -80,6 +81,8 @@ void TFileListView::Paste() {
 }
 
 void TFileListView::DeleteItems() {
+  const std::vector<std::string> paths = SelectedPaths();
+  if (paths.empty()) return;
   TWaitCursor wait;
   if (!SetCurrentDirectoryA(FDirectory.c_str())) return;
   FClipboard.clear();
@@ -89,7 +92,7 @@ void TFileListView::DeleteItems() {
     RefreshLinks(FDirectory);
   });
   bool aborted = false;
-  ShellFileOperation(Parent() ? Parent()->Handle() : nullptr, FO_DELETE, PathList(SelectedPaths()), "", aborted);
+  ShellFileOperation(Parent() ? Parent()->Handle() : nullptr, FO_DELETE, PathList(paths), "", aborted);
 }
 
 void TFileListView::NewFolder() {
@@ -97,15 +100,19 @@ void TFileListView::NewFolder() {
   CreateDirectoryA(path.c_str(), nullptr);
   UpdateFileList();
   ClearSelection();
+  // The combo and tree would take the list along to where they go: they read the new folder
+  // once its name is given, and the list stays where it is.
+  FLinksStale = true;
   for (int i = 0; i < Items()->Count(); ++i) {
     TListItem* item = Items()->Item(i);
     if (Path(item) != path) continue;
     item->SetSelected(true);
     item->SetFocused(true);
-    item->EditCaption();  // CanEdit first: the rename of an in-place edit applies
+    // CanEdit first: the rename of an in-place edit applies. Its end refreshes the links.
+    if (item->EditCaption()) return;
     break;
   }
-  RefreshLinks(path);
+  RefreshLinks(FDirectory);
 }
 
 void TFileListView::RenameSelected() {
@@ -137,18 +144,20 @@ void TFileListView::ShowProperties() {
 }
 
 void TFileListView::SendTo(int n) {
+  // Only the parent entry selected: nothing to send.
+  if (!SelectedEntry()) return;
   switch (n) {
     case 0:
       if (const std::string target = SendToFolderDialog(""); !target.empty()) CopyToFolder(target);
       break;
     case 1:
-      if (Selected()) CopyContents(Path(Selected()));
+      CopyContents(Path(SelectedEntry()));
       break;
     case 2:
       Clipboard()->SetAsText(FileNameLines(SelectedPaths()));
       break;
     case 3:
-      if (Selected()) CreateDesktopShortcut();
+      CreateDesktopShortcut();
       break;
   }
 }
@@ -174,7 +183,7 @@ void TFileListView::CopyContents(const std::string& path) {
 }
 
 void TFileListView::CopyToFolder(const std::string& target) {
-  if (!SetCurrentDirectoryA(FDirectory.c_str())) return;
+  if (SelectedPaths().empty() || !SetCurrentDirectoryA(FDirectory.c_str())) return;
   TWaitCursor wait;
   FillClipboard();
   struct ClearOnExit {
@@ -190,7 +199,7 @@ void TFileListView::CopyToRemovable(const std::string& target) {
 }
 
 void TFileListView::SendToShellEntry(const std::string& entry) {
-  TListItem* item = Selected();
+  TListItem* item = SelectedEntry();
   if (!item) return;
   if (UpperExtension(entry) != ".LNK") {
     if (DirectoryExists(entry)) CopyToFolder(entry);
@@ -208,7 +217,7 @@ void TFileListView::SendToShellEntry(const std::string& entry) {
 
 void TFileListView::CreateDesktopShortcut() {
   const std::string folder = WindowsFolder() + "DESKTOP\\";
-  TListItem* item = Selected();
+  TListItem* item = SelectedEntry();
   if (!item) {
     MessageDlg(kNoFileSelectedText, mtError, mbOK);
     return;

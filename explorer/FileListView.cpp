@@ -222,8 +222,14 @@ TFileRow TFileListView::RowOf(TListItem* item) {
 std::vector<std::string> TFileListView::SelectedPaths() const {
   std::vector<std::string> paths;
   for (TListItem* item = GetNextItem(nullptr, sdAll, isSelected); item; item = GetNextItem(item, sdAll, isSelected))
-    paths.push_back(Path(item));
+    if (!IsParentEntry(Path(item))) paths.push_back(Path(item));
   return paths;
+}
+
+TListItem* TFileListView::SelectedEntry() const {
+  TListItem* item = GetNextItem(nullptr, sdAll, isSelected);
+  while (item && IsParentEntry(Path(item))) item = GetNextItem(item, sdAll, isSelected);
+  return item;
 }
 
 void TFileListView::BuildColumns(const std::vector<TColumnSpec>& columns) {
@@ -452,6 +458,13 @@ void TFileListView::KeyDown(WORD& key, TShiftState shift) {
   if (plan.Inherited) TCustomListView::KeyDown(key, shift);
 }
 
+void TFileListView::WndProc(TMessage& m) {
+  TCustomListView::WndProc(m);
+  // A new folder's name edit has ended, given or cancelled: now the combo and tree read it.
+  if (m.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(m.LParam)->code == LVN_ENDLABELEDITA && FLinksStale)
+    RefreshLinks(FDirectory);
+}
+
 bool TFileListView::CanEdit(TListItem* item) {
   if (ReadOnly() || !RowEditable(item->Caption(), Kind(item))) return false;
   FEditStartPath = Path(item);
@@ -479,6 +492,7 @@ void TFileListView::Edit(TListItem* item, std::string text) {
 }
 
 void TFileListView::RefreshLinks(const std::string& path) {
+  FLinksStale = false;
   if (FDirTreeCombo) FDirTreeCombo->RebuildTree();
   if (FDirTree) FDirTree->Rebuild();
   MoveLinks(path);

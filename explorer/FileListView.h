@@ -103,6 +103,7 @@ public:
   const std::vector<std::string>& ClipboardList() const { return FClipboard; }
 
   void Notification(TComponent* c, TOperation op) override;
+  void WndProc(TMessage& m) override;
 
 protected:
   void CreateWnd() override;
@@ -130,8 +131,10 @@ private:
   void RefreshLinks(const std::string& path);
   // The linked combo and tree open path.
   void MoveLinks(const std::string& path);
-  // Paths of the selected rows in row order.
+  // Paths of the selected rows in row order; never the parent entry, which is no file.
   std::vector<std::string> SelectedPaths() const;
+  // The first selected row other than the parent entry; null when there is none.
+  TListItem* SelectedEntry() const;
   // The selected rows' paths, each followed by a NUL, as the internal clipboard.
   void FillClipboard();
   // The shell operation on every clipboard entry into folder, one at a time.
@@ -151,6 +154,7 @@ private:
   bool FShowFolders = true;
   explorer::TSortState FSort;
   std::string FEditStartPath;
+  bool FLinksStale = false;  // a new folder the combo and tree have not read yet
   bool FDblClickToOpen = true;
   TDtFormat FDateFormat = TDtFormat::df_Customize;
   TTmFormat FTimeFormat = TTmFormat::tfShortFormat;

@@ -178,6 +178,7 @@ void TRichListView::DrawItem(int index, const TRect& rowRect, TOwnerDrawState st
     DrawItemProp(index, s, state, canvas->Brush(), canvas->Font(), text);
     const bool drawnSelected = listview::CellDrawnSelected(selected, cellSelection, RowSelect(), k, editPosition);
     if (drawnSelected) {
+      canvas->Brush()->SetBitmap(nullptr);   // the wallpaper's pattern would fill the cell
       canvas->Brush()->SetColor(FSelectionColor);
       canvas->Font()->SetColor(FSelectionTextColor);
     }

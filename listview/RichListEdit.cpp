@@ -185,7 +185,8 @@ bool TRichListView::ListNotify(TMessage& m) {
       break;
     }
     case LVN_BEGINLABELEDITA:
-      if (FSubItemEdit) BeginCellEdit(m.Result);
+      // An edit the framework refused (ReadOnly, OnEditing) does not open.
+      if (FSubItemEdit && m.Result == 0) BeginCellEdit(m.Result);
       break;
   }
   return true;
@@ -344,20 +345,22 @@ void TRichListView::DeleteSelectedRows() {
 
 void TRichListView::CopySelectionToClipboard(bool selectedOnly) {
   TListItem* selected = Selected();
-  std::string text;
-  if ((FSubItemSelect || FSubItemEdit) && selected) {
-    text = ItemCell(selected->Index(), FEditCol - 1);
-  } else {
-    std::vector<listview::TRowCells> rows;
-    for (int i = 0; i < Items()->Count(); ++i)
-      if (!selectedOnly || Items()->Item(i)->Selected()) rows.push_back(CellsOf(Items()->Item(i)));
-    text = listview::RowsToText(rows);
-  }
-  SetClipboardText(Handle(), text);
+  if ((FSubItemSelect || FSubItemEdit) && selected)
+    SetClipboardText(Handle(), ItemCell(selected->Index(), FEditCol - 1));
+  else
+    CopyRowsToClipboard(selectedOnly);
 }
 
+void TRichListView::CopyRowsToClipboard(bool selectedOnly) {
+  std::vector<listview::TRowCells> rows;
+  for (int i = 0; i < Items()->Count(); ++i)
+    if (!selectedOnly || Items()->Item(i)->Selected()) rows.push_back(CellsOf(Items()->Item(i)));
+  SetClipboardText(Handle(), listview::RowsToText(rows));
+}
+
+// Whole rows go, in cell mode too: the clipboard gets all of what is deleted.
 void TRichListView::CutToClipboard() {
-  CopySelectionToClipboard(true);
+  CopyRowsToClipboard(true);
   DeleteSelectedRows();
 }
 

@@ -130,6 +130,7 @@ listview::HeaderLook TRichListView::HeaderLookNow() {
 }
 
 void TRichListView::DrawHeaderItem(const DRAWITEMSTRUCT& d) {
+  FollowHeaderWindow();
   SubclassHeader(d.hwndItem);
   const int id = (int)d.itemID;
   if (id >= Columns()->Count()) return;
@@ -161,8 +162,12 @@ void TRichListView::FormatHeaderItems() {
   for (int i = 0; i < Columns()->Count(); ++i) FormatHeaderItem(i);
 }
 
-// The platform resets an item's owner-drawn format when its column changes.
-void TRichListView::ColumnChanged(int index) { FormatHeaderItem(index); }
+// The platform resets an item's owner-drawn format when its column changes; the first column
+// may have made the header.
+void TRichListView::ColumnChanged(int index) {
+  FollowHeaderWindow();
+  FormatHeaderItem(index);
+}
 
 void TRichListView::SetColumnFormatFromAlignment(int index) {
   if (index >= Columns()->Count() || !ListWindow()) return;
@@ -176,6 +181,25 @@ void TRichListView::SetColumnFormatFromAlignment(int index) {
 
 void TRichListView::SetHeaderStyleBit(DWORD bit, bool on) {
   if (HWND header = HeaderWindow()) SetWindowStyleBit(header, bit, on);
+}
+
+// The list makes its header with the platform's look (button edges, the list's font); a header
+// new to us gets our settings. Our header is the one last given them.
+void TRichListView::FollowHeaderWindow() {
+  HWND header = HeaderWindow();
+  if (!header || header == FSetHeader) return;
+  FSetHeader = header;
+  SetWindowStyleBit(header, HDS_BUTTONS, !FHeaderFlatStyle);
+  SetWindowStyleBit(header, HDS_HOTTRACK, FHeaderHotTrack);
+  SetWindowStyleBit(header, HDS_FILTERBAR, FFilterBar);
+  SendMessageA(header, HDM_SETIMAGELIST, 0, (LPARAM)(FHeaderImages ? FHeaderImages->Handle() : nullptr));
+  ApplyHeaderWindowFont();
+}
+
+// An owner-drawn header takes its height from its font; another shows HeaderFont.
+void TRichListView::ApplyHeaderWindowFont() {
+  if (FHeaderOwnerDraw) ApplyHeaderHeight();
+  else ApplyHeaderFont();
 }
 
 void TRichListView::SetHeaderColor(TColor c) {
@@ -314,8 +338,9 @@ bool TRichListView::HeaderNotifyBefore(NMHDR& hdr, LRESULT& result) {
       POINT p{};
       GetCursorPos(&p);
       ::ScreenToClient(hdr.hwndFrom, &p);
+      // The header moves with the list's sideways scrolling: its client point is the item's.
       HDHITTESTINFO hit{};
-      hit.pt = {p.x + GetScrollPos(Handle(), SB_HORZ), p.y};
+      hit.pt = p;
       SendMessageA(hdr.hwndFrom, HDM_HITTEST, 0, (LPARAM)&hit);
       if (OnColumnRClick) OnColumnRClick(this, hit.iItem);
       return false;

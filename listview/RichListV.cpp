@@ -78,10 +78,9 @@ void TRichListView::CreateWnd() {
   // The framework sets the list's extended styles from its own; these are ours.
   SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SUBITEMIMAGES | LVS_EX_HEADERDRAGDROP,
                (FSubImages ? LVS_EX_SUBITEMIMAGES : 0) | (FHeaderDragDrop ? LVS_EX_HEADERDRAGDROP : 0));
-  if (FHeaderImages && FHeaderImages->Handle())
-    SendMessageA(HeaderWindow(), HDM_SETIMAGELIST, 0, (LPARAM)FHeaderImages->Handle());
   FHoverTime = (int)SendMessageA(Handle(), LVM_GETHOVERTIME, 0, 0);
   FFilterTimeOut = 500;
+  FollowHeaderWindow();
   if (FTimerID == -1 && SetTimer(Handle(), kScrollTimer, 300, nullptr)) FTimerID = (int)kScrollTimer;
   SetItemHeight(FItemHeight + 1);
   SetItemHeight(FItemHeight - 1);
@@ -94,6 +93,7 @@ void TRichListView::KillScrollTimer() {
 
 void TRichListView::DestroyWnd() {
   KillScrollTimer();
+  FSetHeader = nullptr;
   TListView::DestroyWnd();
 }
 
@@ -280,6 +280,11 @@ void TRichListView::WndProc(TMessage& m) {
       StretchLastColumn();
       return;
     }
+    case WM_SETFONT:
+      // The platform's list hands its font on to its header, whose font is ours.
+      TListView::WndProc(m);
+      if (FSetHeader) ApplyHeaderWindowFont();
+      return;
     case CN_MEASUREITEM:
       TListView::WndProc(m);
       if (FItemHeight > 0) reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->itemHeight = FItemHeight;

@@ -277,6 +277,7 @@ private:
   void DrawDetailLine(int index, TOwnerDrawState state, const TRect& r0, int right);
   void DrawMarkup(TCanvas* canvas, const std::string& text, const TRect& r);
   void FreeRichEdit();
+  void CopyRowsToClipboard(bool selectedOnly);
   bool ListNotify(TMessage& m);
   void BeginCellEdit(LRESULT& result);
   void EndCellEdit(const NMLVDISPINFOA& info);
@@ -302,8 +303,11 @@ private:
   void SetColumnFormatFromAlignment(int index);
   void ApplyHeaderHeight();
   void ApplyHeaderFont();
+  void ApplyHeaderWindowFont();
   void ApplyFilterBar();
   void SetHeaderStyleBit(DWORD bit, bool on);
+  // Gives a header window made since the last call the header's settings.
+  void FollowHeaderWindow();
   listview::HeaderLook HeaderLookNow();
   // Wine's header paints the area right of its last item after the items: the subclass fills
   // that strip again once the header has painted.
@@ -375,6 +379,7 @@ private:
   int FTimerID = -1;
   THTMLPictureCache FPictureCache;
   std::unique_ptr<THeaderStrip> FHeaderStrip;
+  HWND FSetHeader = nullptr;   // the header window that has our settings
   int FHoverTime = -1;
   int FComCtlVersion = -1;
 };

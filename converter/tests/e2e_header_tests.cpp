@@ -1,13 +1,16 @@
 // The task list's header handled with the real mouse: it stays owner-drawn, flat and light grey
-// through a divider drag and a window resize, and a click on it sorts nothing.
+// through a divider drag and a window resize, and a click on it sorts nothing; it is flat from
+// start-up on, and again once the list's window is made anew.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <iostream>
 
 #include "converter/tests/e2e_rows_fixture.h"
 #include "testing/driver/input.h"
 #include "testing/driver/remote_block.h"
+#include "framework/Messages.h"
 #include "testing/driver/screenshot.h"
 
 namespace {
@@ -161,6 +164,28 @@ TEST_F(ConverterHeader, StaysFlatAndGreyThroughDividerDragAndResizeAndSortsNothi
   const std::string picture = Path("header.png");
   ASSERT_TRUE(driver::TakeScreenshot(picture));
   std::cout << "the converter's header: " << picture << "\n";
+  EXPECT_TRUE(Converter().Close());
+}
+
+// Flat: the header draws no button edges (HDS_BUTTONS), on the first window of the list and on
+// the one made anew, which the framework makes when a style must change.
+TEST_F(ConverterHeader, IsFlatFromStartUpAndOnTheListsWindowMadeAnew) {
+  WriteFile("a.avi");
+  ASSERT_TRUE(Start("a.avi"));
+  const HWND first = TaskList();
+  ASSERT_NE(Header(), nullptr);
+  auto style = [&] { return static_cast<DWORD>(GetWindowLongA(Header(), GWL_STYLE)); };
+  EXPECT_EQ(style() & HDS_BUTTONS, 0u) << "at start-up, style " << std::hex << style();
+  PostMessageA(first, CM_RECREATEWND, 0, 0);
+  ASSERT_TRUE(driver::WaitUntil([&] { return TaskList() && TaskList() != first && Header(); }, 30000))
+      << "the list's window was not made anew";
+  EXPECT_EQ(style() & HDS_BUTTONS, 0u) << "made anew, style " << std::hex << style();
+  EXPECT_EQ(LookUntilExpected(), "as its items say") << "made anew";
+  // Kept after the run, to be looked at.
+  const char* root = std::getenv("WINE_TEST_ROOT");
+  const std::string picture = root ? std::string(root) + "/converter-header-made-anew.png" : Path("header.png");
+  ASSERT_TRUE(driver::TakeScreenshot(picture));
+  std::cout << "the converter's header made anew: " << picture << "\n";
   EXPECT_TRUE(Converter().Close());
 }
 

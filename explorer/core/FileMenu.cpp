@@ -110,6 +110,10 @@ TMenuCommand ItemCommand(const std::string& name, std::intptr_t tag) {
   return {TMenuAction::SendToShortcut, n - 4};
 }
 
+bool IsParentEntry(const std::string& path) {
+  return path == ".." || (path.size() > 2 && path.compare(path.size() - 3, 3, "\\..") == 0);
+}
+
 std::string PathList(const std::vector<std::string>& paths) {
   std::string list;
   for (const std::string& p : paths) list += p + '\0';

@@ -55,6 +55,9 @@ struct TMenuCommand {
 // or tag 0 does nothing, nor does an unreadable or negative number.
 TMenuCommand ItemCommand(const std::string& name, std::intptr_t tag);
 
+// The parent folder's entry ("...\\.."): a way up, never a file for an operation to act on.
+bool IsParentEntry(const std::string& path);
+
 // The internal clipboard: each path followed by a NUL, in list order.
 std::string PathList(const std::vector<std::string>& paths);
 // The destination of one entry of that list pasted into folder: folder\name + NUL.

@@ -1,13 +1,16 @@
-// The file list with real windows: a rename in place while other rows are selected too.
+// The file list with real windows: a rename in place while other rows are selected too, the
+// parent entry kept out of the file operations, and the combo's link undone from either side.
 #include "explorer/FileListView.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include "explorer/DirTreeCombo.h"
 #include "explorer/tests/dir_tree_testing.h"
 #include "framework/SysUtils.h"
 #include "framework/tests/forms_testing.h"
+#include "testing/driver/poisoned.h"
 
 using namespace forms_testing;
 
@@ -45,6 +48,10 @@ protected:
     info.item.pszText = const_cast<char*>(text);
     return SendMessageA(form->Handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
   }
+  void SelectOnly(const std::vector<std::string>& captions) {
+    list->ClearSelection();
+    for (const std::string& caption : captions) Row(caption)->SetSelected(true);
+  }
   std::string folder;
   TFileListView* list = nullptr;
 };
@@ -63,6 +70,41 @@ TEST_F(FileListViewTest, ARenameInPlaceActsOnTheRowEditedNotTheFirstSelected) {
   EXPECT_FALSE(FileExists(folder + "\\c.dat"));
   EXPECT_TRUE(FileExists(folder + "\\a.txt"));
   EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+// The parent entry is a way up, not a file: a copy or cut never takes it, and with only it
+// selected nothing is taken at all.
+TEST_F(FileListViewTest, CutAndCopyLeaveTheParentEntryOut) {
+  ASSERT_NE(Row(" Parent"), nullptr) << "a folder below the drive's root lists its parent";
+  list->SelectAll();
+  list->CutCopy(0);
+  const std::vector<std::string> files{folder + "\\a.txt" + '\0', folder + "\\c.dat" + '\0'};
+  EXPECT_EQ(list->ClipboardList(), files);
+  SelectOnly({" Parent"});
+  list->CutCopy(2);
+  EXPECT_EQ(list->ClipboardList(), files) << "a cut of the parent alone takes nothing";
+}
+
+// Whichever side undoes the link, neither keeps a pointer to the other, also once the combo
+// is freed.
+TEST_F(FileListViewTest, ALinkUndoneFromTheCombosSideIsUndoneOnTheListsToo) {
+  auto* combo = new driver::Poisoned<TDirTreeCombo>(form);
+  combo->SetParent(form);
+  combo->SetBounds(390, 0, 200, 21);
+  auto* other = new TFileListView(form);
+  other->SetParent(form);
+  other->SetBounds(0, 270, 380, 100);
+  list->SetDirTreeCombo(combo);
+  ASSERT_EQ(combo->FileList(), list);
+  combo->SetFileList(other);
+  EXPECT_EQ(list->DirTreeCombo(), nullptr) << "another list linked";
+  EXPECT_EQ(other->DirTreeCombo(), combo);
+  combo->SetFileList(nullptr);
+  EXPECT_EQ(other->DirTreeCombo(), nullptr) << "no list linked";
+  list->SetDirTreeCombo(combo);
+  combo->SetFileList(nullptr);
+  delete combo;
+  EXPECT_EQ(list->DirTreeCombo(), nullptr) << "after the combo was freed";
 }
 
 }  // namespace

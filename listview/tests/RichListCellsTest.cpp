@@ -49,6 +49,16 @@ protected:
     list->Items()->Item(row)->SetFocused(true);
   }
   HWND Editor() { return (HWND)SendMessageA(list->Handle(), LVM_GETEDITCONTROL, 0, 0); }
+  static std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return "(clipboard busy)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+      text = static_cast<const char*>(GlobalLock(data));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+  }
   void ClickHeader(int column) {
     NMLISTVIEW nm{};
     nm.hdr.hwndFrom = list->Handle();
@@ -278,6 +288,71 @@ TEST_F(RichListCellsTest, AProgressCellPaintsItsBarInTheProgressColours) {
   EXPECT_TRUE(painted) << std::hex << at(cell.left + 6);
   EXPECT_EQ(at(cell.right - 6), 0x00FF00u) << "the rest";
   ReleaseDC(list->Handle(), dc);
+}
+
+// Over a wallpaper a selected cell is filled with the selection colour, not the picture.
+TEST_F(RichListCellsTest, ASelectedRowOverAWallpaperShowsTheSelectionColour) {
+  list->SetOwnerDraw(true);
+  list->SetRowSelect(true);
+  list->SetSelectionColor(0x00FF00);
+  TBitmap wallpaper;
+  wallpaper.SetSize(8, 8);
+  wallpaper.Canvas()->Brush()->SetColor(0x3080C0);
+  wallpaper.Canvas()->FillRect(TRect(0, 0, 8, 8));
+  list->SetWallpaper(&wallpaper);
+  list->Items()->Item(0)->SetSelected(true);
+  const TRect selected = list->GetCellRect(0, 2), other = list->GetCellRect(1, 2);
+  std::string seen;
+  auto shows = [&] {
+    RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(list->Handle());
+    // Right of the cells' texts.
+    const COLORREF inSelected = GetPixel(dc, selected.right - 4, selected.top + selected.Height() / 2);
+    const COLORREF inOther = GetPixel(dc, other.right - 4, other.top + other.Height() / 2);
+    ReleaseDC(list->Handle(), dc);
+    char text[64];
+    wsprintfA(text, "selected %06X, other %06X", inSelected, inOther);
+    seen = text;
+    return inSelected == 0x00FF00 && inOther == 0x3080C0;
+  };
+  EXPECT_TRUE(PumpUntil(shows)) << seen;
+}
+
+// The platform's edit opens only after the framework's OnEditing: one it refuses is not left
+// counting as open, so a later click acts on the row clicked.
+TEST_F(RichListCellsTest, AnEditTheFrameworkRefusesLeavesClicksOnTheirOwnRow) {
+  list->SetSubItemEdit(true);
+  list->SetOwnerDraw(true);
+  list->SetCheckboxes(true);
+  list->OnEditing = [](TObject*, TListItem*, bool& allow) { allow = false; };
+  std::vector<std::pair<int, bool>> clicks;
+  list->OnCheckboxClick = [&](TObject*, int item, bool state) { clicks.push_back({item, state}); };
+  Focus(0);
+  Key(VK_F2);
+  EXPECT_EQ(Editor(), nullptr) << "refused";
+  const TRect row = list->GetCellRect(2, 0);
+  const LPARAM box = MAKELPARAM(5, row.top + row.Height() / 2);
+  SendMessageA(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, box);
+  SendMessageA(list->Handle(), WM_LBUTTONUP, 0, box);
+  EXPECT_EQ(clicks, (std::vector<std::pair<int, bool>>{{2, true}}));
+  EXPECT_TRUE(list->Items()->Item(2)->Checked());
+  EXPECT_FALSE(list->Items()->Item(0)->Checked());
+}
+
+// In cell mode Ctrl+C copies the current cell, but Ctrl+X deletes whole rows: those go onto
+// the clipboard, so nothing cut is lost.
+TEST_F(RichListCellsTest, CutInCellModePutsTheWholeRowsItDeletesOnTheClipboard) {
+  list->SetSubItemSelect(true);
+  list->SetClipboardEnable(true);
+  list->SetMultiSelect(true);
+  Focus(1);
+  Key(VK_RIGHT);
+  CtrlKey('C');
+  EXPECT_EQ(ClipboardText(), "9") << "copy: the current cell";
+  list->Items()->Item(2)->SetSelected(true);
+  CtrlKey('X');
+  EXPECT_EQ(ClipboardText(), "a\t9\ty\r\nc\t100\tz\r\n");
+  EXPECT_EQ(Rows(), "b10x ");
 }
 
 TEST(ComCtlVersionTest, MinusOneWithoutVersionData) {

@@ -1,5 +1,6 @@
 // The list view on a shown form: the owner-drawn header through loading, column changes and the
-// header's notifications in their wide form, the timer, row height and Clear.
+// header's notifications in their wide form, its settings on every header window the list
+// makes, right clicks on it scrolled sideways, the timer, row height and Clear.
 #include "listview/RichListV.h"
 
 #include "framework/tests/forms_testing.h"
@@ -48,6 +49,30 @@ protected:
     nm.hdr.code = code;
     nm.iItem = item;
     return SendMessageA(list->Handle(), WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+  }
+  // A list given its settings while it has no window; the window comes with the parent.
+  TRichListView* ListSetBeforeItsWindow(const std::function<void(TRichListView*)>& settings) {
+    auto* made = new TRichListView(form);
+    made->SetBounds(10, 220, 360, 200);
+    made->SetViewStyle(vsReport);
+    settings(made);
+    EXPECT_FALSE(made->HandleAllocated()) << "a window before it has a parent";
+    made->SetParent(form);
+    for (const char* caption : {"Input File", "Length", "Size", "Status"}) made->Columns()->Add()->SetCaption(caption);
+    return made;
+  }
+  // The height the platform's header takes from a font of this height.
+  int BareHeaderHeight(int fontHeight) {
+    TFont font;
+    font.SetHeight(fontHeight);
+    HWND bare = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD, 0, 0, 300, 30, form->Handle(), nullptr, nullptr, nullptr);
+    SendMessageA(bare, WM_SETFONT, (WPARAM)font.Handle(), FALSE);
+    RECT area{0, 0, 300, 300};
+    WINDOWPOS pos{};
+    HDLAYOUT layout{&area, &pos};
+    SendMessageA(bare, HDM_LAYOUT, 0, (LPARAM)&layout);
+    DestroyWindow(bare);
+    return pos.cy;
   }
   TRichListView* list = nullptr;
 };
@@ -223,18 +248,65 @@ TEST_F(RichListViewTest, ClearDropsRowsAndColumns) {
 
 TEST_F(RichListViewTest, HeaderIsAsHighAsABareHeaderWithItsFont) {
   ConverterSettings();
-  TFont font;
-  font.SetHeight(13);
-  HWND bare = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD, 0, 0, 300, 30, form->Handle(), nullptr, nullptr, nullptr);
-  SendMessageA(bare, WM_SETFONT, (WPARAM)font.Handle(), FALSE);
-  RECT area{0, 0, 300, 300};
-  WINDOWPOS pos{};
-  HDLAYOUT layout{&area, &pos};
-  SendMessageA(bare, HDM_LAYOUT, 0, (LPARAM)&layout);
-  DestroyWindow(bare);
   RECT header{};
   GetWindowRect(Header(), &header);
-  EXPECT_EQ(header.bottom - header.top, pos.cy);
+  EXPECT_EQ(header.bottom - header.top, BareHeaderHeight(13));
+}
+
+TEST_F(RichListViewTest, SettingsMadeBeforeTheWindowReachEveryHeaderItMakes) {
+  TImageList images(form);
+  TRichListView* drawn = ListSetBeforeItsWindow([&](TRichListView* made) {
+    made->SetHeaderOwnerDraw(true);
+    made->SetHeaderFlatStyle(true);
+    made->SetHeaderHotTrack(true);
+    made->SetHeaderHeight(24);
+    made->SetHeaderImages(&images);
+  });
+  TFont big;
+  big.SetHeight(22);
+  TRichListView* plain = ListSetBeforeItsWindow([&](TRichListView* made) { made->SetHeaderFont(&big); });
+  const int tall = BareHeaderHeight(24);
+  for (const char* when : {"when made", "when made anew"}) {
+    if (std::string(when) == "when made anew") {
+      drawn->RecreateWnd();
+      plain->RecreateWnd();
+    }
+    HWND header = drawn->HeaderWindow();
+    ASSERT_NE(header, nullptr) << when;
+    const DWORD style = GetWindowLongA(header, GWL_STYLE);
+    EXPECT_EQ(style & HDS_BUTTONS, 0u) << when << ": style " << std::hex << style;
+    EXPECT_EQ(style & HDS_HOTTRACK, (DWORD)HDS_HOTTRACK) << when << ": style " << std::hex << style;
+    EXPECT_EQ(SendMessageA(header, HDM_GETIMAGELIST, 0, 0), (LRESULT)images.Handle()) << when;
+    RECT r{};
+    GetWindowRect(header, &r);
+    EXPECT_EQ(r.bottom - r.top, tall) << when;
+    HWND plainHeader = plain->HeaderWindow();
+    EXPECT_EQ((HFONT)SendMessageA(plainHeader, WM_GETFONT, 0, 0), plain->HeaderFont()->Handle()) << when;
+    EXPECT_NE(GetWindowLongA(plainHeader, GWL_STYLE) & HDS_BUTTONS, 0) << when << ": buttons by default";
+  }
+}
+
+// The header scrolls with the list: its own client coordinates already hold the offset.
+TEST_F(RichListViewTest, ARightClickOnAHeaderScrolledSidewaysNamesTheColumnUnderThePointer) {
+  TRichListView* wide = ListSetBeforeItsWindow([](TRichListView*) {});
+  for (int i = 0; i < 4; ++i) wide->Columns()->Items(i)->SetWidth(150);
+  std::vector<int> clicked;
+  wide->OnColumnRClick = [&](TObject*, int column) { clicked.push_back(column); };
+  form->Show();
+  SendMessageA(wide->Handle(), LVM_SCROLL, 200, 0);
+  ASSERT_TRUE(PumpUntil([&] { return GetScrollPos(wide->Handle(), SB_HORZ) >= 150; }))
+      << "scrolled to " << GetScrollPos(wide->Handle(), SB_HORZ);
+  HWND header = wide->HeaderWindow();
+  for (int column : {1, 2}) {
+    RECT item{};
+    SendMessageA(header, HDM_GETITEMRECT, column, (LPARAM)&item);
+    POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    MapWindowPoints(header, HWND_DESKTOP, &middle, 1);
+    ASSERT_TRUE(SetCursorPos(middle.x, middle.y));
+    NMHDR nm{header, (UINT_PTR)GetDlgCtrlID(header), (UINT)NM_RCLICK};
+    SendMessageA(wide->Handle(), WM_NOTIFY, nm.idFrom, (LPARAM)&nm);
+  }
+  EXPECT_EQ(clicked, (std::vector<int>{1, 2}));
 }
 
 TEST_F(RichListViewTest, VersionCannotBeWritten) {

@@ -18,6 +18,7 @@
 #include "preview/Grefo.h"
 #include "testing/driver/clips.h"
 #include "testing/driver/fixture.h"
+#include "testing/driver/poisoned.h"
 
 namespace graph_testing {
 
@@ -41,16 +42,7 @@ inline std::string Hex(long value) {
   return text;
 }
 
-// An object whose memory is overwritten as it is freed, as Wine's heap checks do: a use after
-// that reads garbage and fails at once instead of passing by luck.
-template <class T> class Poisoned : public T {
-public:
-  using T::T;
-  static void operator delete(void* p, std::size_t size) {
-    std::memset(p, 0xFE, size);
-    ::operator delete(p);
-  }
-};
+using driver::Poisoned;
 
 class FakeSink : public TComponentInterfaces<preview::IGraphEventSink> {
 public:

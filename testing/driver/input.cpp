@@ -1,6 +1,7 @@
 #include "testing/driver/input.h"
 
 #include <string>
+#include <vector>
 
 #include "testing/driver/linux_shell.h"
 #include "testing/driver/wait.h"
@@ -76,6 +77,26 @@ bool ClickScreen(POINT screen, bool rightButton) {
   inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   inputs[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+bool PressKeys(HWND window, std::initializer_list<WORD> keys) {
+  if (!window || !WaitUntil([&] { return TakesInput(window) && InForeground(window); }, kReadyTimeoutMs))
+    return false;
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    inputs.push_back(down);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT up{};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *key;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(up);
+  }
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
 bool MouseDrag(POINT from, POINT to) {

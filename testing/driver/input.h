@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace driver {
 
 // Input is posted, never sent, so that a handler that opens a modal box does not block the
@@ -28,6 +30,12 @@ bool PointAt(HWND window, POINT client);
 // and the button goes down and up through the platform's input queue, so the window under the
 // point hit-tests it as a user's.
 bool ClickScreen(POINT screen, bool rightButton = false);
+
+// Keys pressed together through the platform's input queue, as the keyboard gives them: each
+// goes down in order, then up in reverse ({VK_CONTROL, 'N'} is Ctrl+N), so the program reads
+// the modifiers as held. They reach the focused window of the foreground window: window's
+// top-level window is made the foreground one first.
+bool PressKeys(HWND window, std::initializer_list<WORD> keys);
 
 // A real drag with the left button, by the X server's own pointer (xdotool): pressed at
 // from, moved to to in steps and let go there, through the platform's whole input path.

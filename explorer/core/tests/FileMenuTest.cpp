@@ -99,6 +99,13 @@ TEST(FileMenuTest, ClipboardLists) {
   EXPECT_EQ(FileNameLines({"C:\\a.txt", "C:\\b c.txt", "C:\\d"}), "C:\\a.txt\r\nC:\\b c.txt\r\nC:\\d");
 }
 
+TEST(FileMenuTest, TheParentEntryIsKnownByItsPath) {
+  for (const char* parent : {"C:\\Top\\Here\\..", "\\\\server\\share\\..", ".."})
+    EXPECT_TRUE(IsParentEntry(parent)) << parent;
+  for (const char* entry : {"C:\\Top\\Here\\a..", "C:\\Top\\Here\\..b", "C:\\Top\\...", "C:\\Top\\ Parent", "", "."})
+    EXPECT_FALSE(IsParentEntry(entry)) << entry;
+}
+
 TEST(FileMenuTest, MenuTablesAndTexts) {
   // The dispatch reads names and tags: every entry's pair must lead to its own action.
   for (const TMenuEntry& e : SendToMenuEntries())
