@@ -193,6 +193,8 @@ public:
   // nothing when the file does not exist, and Options stays as it was when this raises.
   void BuildEncoderParameters(const std::string& Path, std::string& Options);
   void cmbProfileChange(TObject* Sender);
+  // Whether a profile is chosen that can be converted with; when not, the user is told why.
+  bool ProfileReadyToConvert();
   void btnOutputClick(TObject* Sender);
   void btnVideoClick(TObject* Sender);
   void btnAudioClick(TObject* Sender);

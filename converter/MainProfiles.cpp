@@ -33,8 +33,22 @@ void TMainForm::BuildEncoderParameters(const std::string& Path, std::string& Opt
   Options += converter::BuildEncoderParameters(Path, ProfileEditorsOf(GridsOf(this)));
 }
 
+// A profile that cannot be converted with is reported as soon as it is chosen.
 void TMainForm::cmbProfileChange(TObject*) {
-  LoadProfile(converter::ProfilePath(FProgramFolder, cmbProfile->Text()));
+  const std::string path = converter::ProfilePath(FProgramFolder, cmbProfile->Text());
+  LoadProfile(path);
+  ReportProfileProblem(converter::ProfileProblem(cmbProfile->Text(), path));
+}
+
+bool TMainForm::ProfileReadyToConvert() {
+  const std::string problem =
+      cmbProfile->ItemIndex() < 0
+          ? "A profile must be chosen before converting. Please choose one in the Profile list "
+            "(profiles are the .ovx files in " + converter::ProfilesFolder(FProgramFolder) + ")."
+          : converter::ProfileProblem(cmbProfile->Text(),
+                                      converter::ProfilePath(FProgramFolder, cmbProfile->Text()));
+  ReportProfileProblem(problem);
+  return problem.empty();
 }
 
 void TMainForm::btnOutputClick(TObject*) { ToggleEditorGroup(btnOutput, vleOutput); }

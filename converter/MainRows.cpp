@@ -255,7 +255,14 @@ void TMainForm::vleOutputValidate(TObject*, int, int, const std::string&, const 
   const TListItem* selected = ltvTask->Selected();
   if (!selected) return;
   ltvItemData row = GetTaskData(selected->Index());
-  converter::ApplyOutputEdit(row, vleOutput->Values(kNewFilename), vleOutput->Values(kStartTime),
-                             vleOutput->Values(kEndTime));
+  const std::string name = vleOutput->Values(kNewFilename);
+  converter::ApplyOutputEdit(row, name, vleOutput->Values(kStartTime), vleOutput->Values(kEndTime));
   SetTaskData(selected->Index(), row);
+  // A refused value shows the row's own again at once; a refused name is also explained.
+  SetProfileDetailValue(0, kStartTime, row.SubItems[converter::siStart]);
+  SetProfileDetailValue(0, kEndTime, row.SubItems[converter::siEnd]);
+  if (const std::string refusal = converter::RefusedNameMessage(name); !refusal.empty()) {
+    SetProfileDetailValue(0, kNewFilename, row.SubItems[converter::siOutputName] + FProfileExt);
+    Application->MessageBox(refusal, "Incorrect File Name", MB_ICONINFORMATION);
+  }
 }

@@ -45,6 +45,7 @@ void TMainForm::EnableEditing(bool enabled) {
 }
 
 void TMainForm::tbtnStartClick(TObject*) {
+  if (!ProfileReadyToConvert()) return;
   ltvTask->SetFocus();
   if (!DirectoryExists(edtOutputdir->Text())) {
     Application->MessageBox("The output path does not exist. Please specify another one.",

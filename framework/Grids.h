@@ -113,6 +113,7 @@ private:
   bool AlwaysShowEditor() const;
   void EditorChanged();
   void EditorFocusLost(HWND newFocus);
+  bool ConfirmedByEnter(const TMessage& m);
   void FinishEdit();
   void UpdateScrollBar();
   void ScrollInView(int r);

@@ -1,9 +1,11 @@
 // Task rows of the running converter: inputs from the command line, a list file and the open
-// dialog, each probed by the encoder.
+// dialog, each probed by the encoder; the output editor that names and trims a row.
 #include <gtest/gtest.h>
 
 #include "converter/tests/e2e_rows_fixture.h"
+#include "testing/driver/keyboard.h"
 #include "testing/driver/message_boxes.h"
+#include "testing/driver/remote_block.h"
 #include "testing/driver/wait.h"
 
 namespace {
@@ -125,6 +127,149 @@ TEST_F(ConverterRows, AnEditAfterTheDownKeyChangesOnlyTheRowItSelected) {
   EXPECT_NE(a.find("\\out\\a~1.tmp.mp4\""), std::string::npos) << a;
   EXPECT_NE(b.find(" -ss 00:00:10 -t 40 \"" + Path("out") + "\\b~1.tmp.mp4\""), std::string::npos)
       << b;
+  EXPECT_TRUE(Converter().Close());
+}
+
+}  // namespace
+
+namespace {
+
+// The output editor as the user handles it: real clicks on its value cells and on the task
+// rows, real keys typed into its in-place editor.
+class OutputEditorByHand : public e2e::ConverterTask {
+ protected:
+  static constexpr DWORD kTimeoutMs = 10000;
+  static constexpr int kKeyWidth = 95, kRowPitch = 18;
+
+  void StartWith(const std::string& inputs) {
+    for (const std::string& input : {std::string("a.avi"), std::string("b.avi")}) WriteFile(input);
+    ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
+    WritePreferences(e2e::RunPreferences(Path("out") + "\\"));
+    ASSERT_TRUE(Start(inputs));
+  }
+  HWND OutputEditor() const {
+    driver::WindowQuery query;
+    query.className = "TValueListEditor";
+    return driver::FindChild(Main(), query);
+  }
+  // The in-place editor once it stands on the row of the output editor with the focus.
+  HWND FocusedInplaceOn(int row) const {
+    const HWND editor = OutputEditor();
+    HWND found = nullptr;
+    driver::WaitUntil(
+        [&] {
+          const HWND focus = driver::FocusedWindow();
+          if (!focus || GetParent(focus) != editor || !IsWindowVisible(focus)) return false;
+          RECT r;
+          GetWindowRect(focus, &r);
+          MapWindowPoints(HWND_DESKTOP, editor, reinterpret_cast<POINT*>(&r), 2);
+          const int y = row * kRowPitch + 8;
+          if (r.top <= y && r.bottom > y) found = focus;
+          return found != nullptr;
+        },
+        kTimeoutMs);
+    return found;
+  }
+  // A real click on the value cell of the row; its in-place editor, or null.
+  HWND Press(int row) const {
+    POINT at{kKeyWidth + 10, row * kRowPitch + 8};
+    ClientToScreen(OutputEditor(), &at);
+    if (!driver::InForeground(Main()) || !driver::ClickScreen(at)) return nullptr;
+    return FocusedInplaceOn(row);
+  }
+  // Types the text over the row's value and confirms it with Enter.
+  ::testing::AssertionResult TypeAndEnter(int row, const std::string& text) const {
+    const HWND inplace = Press(row);
+    if (!inplace) return ::testing::AssertionFailure() << "row " << row << " took no input";
+    if (driver::PressKey(inplace, VK_END) && driver::PressKey(inplace, VK_BACK, 40) &&
+        driver::TypeText(inplace, text) && driver::PressKey(inplace, VK_RETURN))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the keys for \"" << text << "\" were not taken";
+  }
+  // Whether the row's value comes to show the text in its in-place editor.
+  ::testing::AssertionResult Shows(int row, const std::string& expected) const {
+    const HWND inplace = Press(row);
+    std::string shown;
+    if (inplace && driver::WaitUntil(
+                       [&] { return (shown = driver::WindowText(inplace)) == expected; },
+                       kTimeoutMs))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "row " << row << " shows \"" << shown << "\"";
+  }
+  // A real click on a task row.
+  bool ClickTaskRow(int row) const {
+    driver::RemoteBlock block(TaskList(), sizeof(RECT));
+    RECT r{LVIR_LABEL, 0, 0, 0};
+    if (!block.Ready() || !block.Write(&r, sizeof r) ||
+        driver::Ask(TaskList(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(block.Address())) != TRUE ||
+        !block.Read(&r, sizeof r))
+      return false;
+    POINT at{r.left + 20, (r.top + r.bottom) / 2};
+    ClientToScreen(TaskList(), &at);
+    return driver::InForeground(Main()) && driver::ClickScreen(at);
+  }
+  // The command line that converted the input (not the one of its thumbnail).
+  std::string ConversionOf(const std::string& input) const {
+    for (const std::string& line : Logged())
+      if (line.find(input + "\" -") != std::string::npos && line.find(".THM") == std::string::npos)
+        return line;
+    return "";
+  }
+};
+
+// Before, a name alone made the run cut the clip to whole seconds (" -t 62" for 62.34 s).
+TEST_F(OutputEditorByHand, ANewNameAloneConvertsTheWholeClipAndABadNameIsRefused) {
+  StartWith("a.avi");
+  ASSERT_TRUE(ClickTaskRow(0));
+  ASSERT_TRUE(Shows(0, "a.mp4"));
+
+  ASSERT_TRUE(TypeAndEnter(0, "bad?na*me|x"));
+  const HWND box = driver::WaitForMessageBox("Incorrect File Name", kTimeoutMs, ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(driver::MessageBoxText(box).find("\"bad?na*me|x\" cannot be used: a file name cannot "
+                                             "contain ? * |"),
+            std::string::npos)
+      << driver::MessageBoxText(box);
+  ASSERT_TRUE(driver::PressDialogButton(box, IDOK));
+  ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs));
+  EXPECT_TRUE(Shows(0, "a.mp4"));
+
+  ASSERT_TRUE(TypeAndEnter(0, "holiday.mp4"));
+  // In and out of the time cells, changing nothing.
+  ASSERT_TRUE(Press(1));
+  ASSERT_TRUE(Press(2));
+  ASSERT_TRUE(Shows(0, "holiday.mp4"));
+  ASSERT_TRUE(RunAll());
+  const std::string line = ConversionOf("a.avi");
+  EXPECT_NE(line.find("\\out\\holiday~1.tmp.mp4\""), std::string::npos) << line;
+  EXPECT_EQ(line.find(" -t "), std::string::npos) << line;
+  EXPECT_EQ(line.find(" -ss "), std::string::npos) << line;
+  EXPECT_TRUE(Converter().Close());
+}
+
+// Before, an end confirmed with Enter was lost when another row was clicked, and refused
+// times stayed on screen though the row kept its own.
+TEST_F(OutputEditorByHand, AnEndConfirmedWithEnterTrimsAndARefusedTimeIsPutBack) {
+  StartWith("a.avi b.avi");
+  ASSERT_TRUE(ClickTaskRow(0));
+  ASSERT_TRUE(Shows(0, "a.mp4"));
+  for (const char* refused : {"abc", "-1", "99:99:99x"}) {
+    ASSERT_TRUE(TypeAndEnter(1, refused));
+    EXPECT_TRUE(Shows(1, "00:00:00.0")) << refused;
+  }
+  ASSERT_TRUE(TypeAndEnter(2, "00:00:30"));
+  ASSERT_TRUE(TypeAndEnter(1, "00:00:40"));  // after the end
+  EXPECT_TRUE(Shows(1, "00:00:00.0"));
+  EXPECT_TRUE(Shows(2, "00:00:30"));
+
+  ASSERT_TRUE(ClickTaskRow(1));
+  ASSERT_TRUE(Shows(0, "b.mp4"));
+  EXPECT_TRUE(Shows(2, "00:01:02.34"));
+  ASSERT_TRUE(RunAll());
+  const std::string a = ConversionOf("a.avi"), b = ConversionOf("b.avi");
+  EXPECT_NE(a.find(" -t 30 \""), std::string::npos) << a;
+  EXPECT_EQ(a.find(" -ss "), std::string::npos) << a;
+  EXPECT_EQ(b.find(" -t "), std::string::npos) << b;
   EXPECT_TRUE(Converter().Close());
 }
 
