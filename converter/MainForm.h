@@ -195,6 +195,8 @@ public:
   void cmbProfileChange(TObject* Sender);
   // Whether a profile is chosen that can be converted with; when not, the user is told why.
   bool ProfileReadyToConvert();
+  // Tells the user why the profile chosen cannot be converted with; nothing when it can.
+  void ReportChosenProfileProblem();
   void btnOutputClick(TObject* Sender);
   void btnVideoClick(TObject* Sender);
   void btnAudioClick(TObject* Sender);

@@ -20,6 +20,12 @@ void RefreshEditors(const TMainForm* form) {
   RefreshProfileEditors({form->vleOutput, form->vleVideo, form->vleAudio, form->vleAdvanced});
 }
 
+// A timer's message comes after the messages that show and paint the window.
+void CALLBACK ReportWhenShown(HWND window, UINT, UINT_PTR id, DWORD) {
+  KillTimer(window, id);
+  MainForm->ReportChosenProfileProblem();
+}
+
 }  // namespace
 
 void TMainForm::LoadProfile(const std::string& Path) {
@@ -33,11 +39,19 @@ void TMainForm::BuildEncoderParameters(const std::string& Path, std::string& Opt
   Options += converter::BuildEncoderParameters(Path, ProfileEditorsOf(GridsOf(this)));
 }
 
-// A profile that cannot be converted with is reported as soon as it is chosen.
+// A profile that cannot be converted with is reported as soon as it is chosen; the one chosen
+// at start-up once the window shows, so that the message is not the first thing to appear.
 void TMainForm::cmbProfileChange(TObject*) {
-  const std::string path = converter::ProfilePath(FProgramFolder, cmbProfile->Text());
-  LoadProfile(path);
-  ReportProfileProblem(converter::ProfileProblem(cmbProfile->Text(), path));
+  LoadProfile(converter::ProfilePath(FProgramFolder, cmbProfile->Text()));
+  if (IsWindowVisible(Handle()))
+    ReportChosenProfileProblem();
+  else
+    SetTimer(Handle(), reinterpret_cast<UINT_PTR>(&ReportWhenShown), 0, ReportWhenShown);
+}
+
+void TMainForm::ReportChosenProfileProblem() {
+  ReportProfileProblem(converter::ProfileProblem(
+      cmbProfile->Text(), converter::ProfilePath(FProgramFolder, cmbProfile->Text())));
 }
 
 bool TMainForm::ProfileReadyToConvert() {
