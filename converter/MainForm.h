@@ -234,6 +234,8 @@ private:
   void MoveSelectedRows(bool up);
   void SetRowStatus(int row, const char* status);
   void ShowRunProgress(int currentPercent, int totalPercent);
+  // Memo1 holds the text of the encoder's output chunk read last.
+  void ShowEncoderChunk(const std::string& chunk);
   // Converts every row; the options are the profile's, its extension names the outputs.
   void ConvertTaskList(const std::string& options, const std::string& profileExt);
   // Ends a run that stopped: the row is marked, the user told unless the window closes.

@@ -2,6 +2,8 @@
 // dialog, each probed by the encoder; the output editor that names and trims a row.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include "converter/tests/e2e_rows_fixture.h"
 #include "testing/driver/keyboard.h"
 #include "testing/driver/message_boxes.h"
@@ -196,17 +198,23 @@ class OutputEditorByHand : public e2e::ConverterTask {
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "row " << row << " shows \"" << shown << "\"";
   }
-  // A real click on a task row.
-  bool ClickTaskRow(int row) const {
+  // A point of a task row on the screen, x pixels into it; a second click elsewhere than the
+  // first is no double click.
+  POINT TaskRowPoint(int row, int x = 20) const {
     driver::RemoteBlock block(TaskList(), sizeof(RECT));
     RECT r{LVIR_LABEL, 0, 0, 0};
     if (!block.Ready() || !block.Write(&r, sizeof r) ||
         driver::Ask(TaskList(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(block.Address())) != TRUE ||
         !block.Read(&r, sizeof r))
-      return false;
-    POINT at{r.left + 20, (r.top + r.bottom) / 2};
+      return {-1, -1};
+    POINT at{r.left + x, (r.top + r.bottom) / 2};
     ClientToScreen(TaskList(), &at);
-    return driver::InForeground(Main()) && driver::ClickScreen(at);
+    return at;
+  }
+  // A real click on a task row.
+  bool ClickTaskRow(int row, int x = 20, bool rightButton = false) const {
+    const POINT at = TaskRowPoint(row, x);
+    return at.x >= 0 && driver::InForeground(Main()) && driver::ClickScreen(at, rightButton);
   }
   // The command line that converted the input (not the one of its thumbnail).
   std::string ConversionOf(const std::string& input) const {
@@ -271,6 +279,143 @@ TEST_F(OutputEditorByHand, AnEndConfirmedWithEnterTrimsAndARefusedTimeIsPutBack)
   EXPECT_NE(a.find(" -t 30 \""), std::string::npos) << a;
   EXPECT_EQ(a.find(" -ss "), std::string::npos) << a;
   EXPECT_EQ(b.find(" -t "), std::string::npos) << b;
+  EXPECT_TRUE(Converter().Close());
+}
+
+
+// The task list's own commands, used as the user uses them.
+class TaskListByHand : public OutputEditorByHand {
+ protected:
+  static constexpr auto kRemove = static_cast<e2e::ToolbarCommand>(3);
+  static constexpr auto kClear = static_cast<e2e::ToolbarCommand>(4);
+
+  void StartWithInputs(const std::vector<std::string>& names) {
+    std::string arguments;
+    for (const std::string& name : names) {
+      WriteFile(name);
+      arguments += name + " ";
+    }
+    ASSERT_TRUE(Start(arguments));
+    ASSERT_EQ(Rows().size(), names.size());
+  }
+  bool RowsBecome(const Texts& names) const {
+    Texts expected;
+    for (const std::string& name : names) expected.push_back(Path(name));
+    return driver::WaitUntil([&] { return Captions() == expected; }, kTimeoutMs);
+  }
+  bool ButtonEnabled(e2e::ToolbarCommand command) const {
+    driver::WindowQuery query;
+    query.className = "TToolBar";
+    return driver::Ask(driver::FindChild(Main(), query), TB_ISBUTTONENABLED, command, 0) > 0;
+  }
+  // A real right click on the task row (below the rows when -1, which selects none), then
+  // the popup's entry reached with Down pressed downs times, and Enter; Escape ends a menu
+  // whose entry was disabled.
+  ::testing::AssertionResult ChooseFromPopup(int row, int downs) const {
+    RECT r;
+    GetClientRect(TaskList(), &r);
+    POINT below{r.right - 40, r.bottom - 20};
+    ClientToScreen(TaskList(), &below);
+    const POINT at = row < 0 ? below : TaskRowPoint(row, 60);
+    if (!driver::InForeground(Main()) || !driver::ClickScreen(at, true))
+      return ::testing::AssertionFailure() << "no right click";
+    driver::WindowQuery menu;
+    menu.className = "#32768";
+    menu.processId = ProcessId();
+    if (!driver::WaitForWindow(menu, kTimeoutMs)) return ::testing::AssertionFailure() << "no menu";
+    // The menu runs its own loop on the program's thread: keys posted to the window reach it.
+    for (int i = 0; i <= downs; ++i) {
+      const WORD key = i < downs ? VK_DOWN : VK_RETURN;
+      PostMessageA(Main(), WM_KEYDOWN, key, 0);
+      PostMessageA(Main(), WM_KEYUP, key, 0xC0000000);
+    }
+    if (driver::WaitForWindowGone(menu, 2000)) return ::testing::AssertionSuccess();
+    PostMessageA(Main(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(Main(), WM_KEYUP, VK_ESCAPE, 0xC0000000);
+    if (driver::WaitForWindowGone(menu, kTimeoutMs)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the menu stays";
+  }
+  // A standard dialog of the program (open dialog, folder picker), once shown.
+  HWND Dialog() const {
+    driver::WindowQuery query;
+    query.className = "#32770";
+    query.processId = ProcessId();
+    return driver::WaitForWindow(query, kTimeoutMs);
+  }
+  bool Cancel(HWND dialog) const {
+    return dialog && driver::PressDialogButton(dialog, IDCANCEL) &&
+           driver::WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, kTimeoutMs);
+  }
+};
+
+TEST_F(TaskListByHand, RemoveTakesTheSelectedRowsAsDoesDeleteAndClearTakesAll) {
+  StartWithInputs({"a.avi", "b.avi", "c.avi", "d.avi"});
+  ASSERT_TRUE(ClickTaskRow(1));
+  Converter().Press(kRemove);
+  EXPECT_TRUE(RowsBecome({"a.avi", "c.avi", "d.avi"})) << ::testing::PrintToString(Captions());
+  ASSERT_TRUE(ClickTaskRow(1, 60));
+  EXPECT_TRUE(driver::PressKey(TaskList(), VK_DELETE));
+  EXPECT_TRUE(RowsBecome({"a.avi", "d.avi"})) << ::testing::PrintToString(Captions());
+  EXPECT_TRUE(ButtonEnabled(e2e::kStart));
+  Converter().Press(kClear);
+  EXPECT_TRUE(RowsBecome({})) << ::testing::PrintToString(Captions());
+  for (e2e::ToolbarCommand command : {kRemove, kClear, e2e::kStart})
+    EXPECT_TRUE(driver::WaitUntil([&] { return !ButtonEnabled(command); }, kTimeoutMs)) << command;
+  EXPECT_TRUE(Converter().Close());
+}
+
+// Entries in the popup's order: Open, Add Files..., Add Directorys..., Remove, Clear.
+TEST_F(TaskListByHand, PopupEntriesOpenAddRemoveAndClear) {
+  StartWithInputs({"a.avi", "b.avi", "c.avi"});
+  // Nothing selected: Remove is disabled.
+  ASSERT_TRUE(ChooseFromPopup(-1, 4));
+  EXPECT_EQ(Rows().size(), 3u);
+
+  // Open previews the row: "a.avi" holds no video, which the preview reports.
+  ASSERT_TRUE(ChooseFromPopup(0, 1));
+  const HWND report = driver::WaitForMessageBox("Tessark", kTimeoutMs, ProcessId());
+  ASSERT_NE(report, nullptr);
+  EXPECT_TRUE(driver::PressDialogButton(report, IDOK));
+  ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(report); }, kTimeoutMs));
+
+  ASSERT_TRUE(ChooseFromPopup(-1, 2));
+  const HWND files = Dialog();
+  EXPECT_EQ(driver::WindowText(files), "Add Video Files");
+  EXPECT_TRUE(Cancel(files));
+  ASSERT_TRUE(ChooseFromPopup(-1, 3));
+  const HWND folders = Dialog();
+  EXPECT_NE(driver::MessageBoxText(folders).find("Add a directory to the Task List"),
+            std::string::npos) << driver::MessageBoxText(folders);
+  EXPECT_TRUE(Cancel(folders));
+  EXPECT_EQ(Rows().size(), 3u);
+
+  ASSERT_TRUE(ChooseFromPopup(0, 4));
+  EXPECT_TRUE(RowsBecome({"b.avi", "c.avi"})) << ::testing::PrintToString(Captions());
+  ASSERT_TRUE(ChooseFromPopup(-1, 5));
+  EXPECT_TRUE(RowsBecome({})) << ::testing::PrintToString(Captions());
+  EXPECT_TRUE(Converter().Close());
+}
+
+// Dropped names as the shell hands them over: files of supported types and folders are taken.
+TEST_F(TaskListByHand, DroppedFilesAndFoldersAreAdded) {
+  StartWithInputs({"a.avi"});
+  WriteFile("x.avi");
+  WriteFile("notes.txt");
+  ASSERT_TRUE(CreateDirectoryA(Path("dir").c_str(), nullptr));
+  WriteFile("dir\\z.mpg");
+  std::string names;
+  for (const char* name : {"x.avi", "notes.txt", "dir", "a.avi"}) names += Path(name) + '\0';
+  names += '\0';
+  // The drop's memory lives in the program, as the shell's would.
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  std::string drop(reinterpret_cast<const char*>(&header), sizeof header);
+  drop += names;
+  driver::RemoteBlock block(Main(), drop.size());
+  ASSERT_TRUE(block.Ready() && block.Write(drop.data(), drop.size()));
+  ASSERT_TRUE(PostMessageA(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(block.Address()), 0));
+  EXPECT_TRUE(RowsBecome({"a.avi", "x.avi", "dir\\z.mpg"})) << ::testing::PrintToString(Captions());
+  EXPECT_TRUE(ButtonEnabled(e2e::kStart));
   EXPECT_TRUE(Converter().Close());
 }
 
