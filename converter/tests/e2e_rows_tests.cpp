@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "converter/tests/e2e_rows_fixture.h"
 #include "testing/driver/keyboard.h"
 #include "testing/driver/message_boxes.h"
@@ -416,6 +418,80 @@ TEST_F(TaskListByHand, DroppedFilesAndFoldersAreAdded) {
   ASSERT_TRUE(PostMessageA(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(block.Address()), 0));
   EXPECT_TRUE(RowsBecome({"a.avi", "x.avi", "dir\\z.mpg"})) << ::testing::PrintToString(Captions());
   EXPECT_TRUE(ButtonEnabled(e2e::kStart));
+  EXPECT_TRUE(Converter().Close());
+}
+
+
+// For the test's time the shell opens folders with the recorder, which logs what it got. The
+// prefix has no command of its own for them (the shell falls back on its file browser), so
+// the keys made here go again afterwards.
+class FoldersOpenedByTheRecorder {
+ public:
+  explicit FoldersOpenedByTheRecorder(const std::string& log) {
+    SetEnvironmentVariableA("RECORDER_LOG", log.c_str());
+    const std::string command = "\"" + driver::RecorderPath() + "\" \"%1\"";
+    for (const char* key : {"Folder\\shell\\open\\command", "Directory\\shell\\open\\command"})
+      RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, command.c_str(), command.size());
+  }
+  ~FoldersOpenedByTheRecorder() {
+    for (const char* key : {"Folder\\shell\\open\\command", "Directory\\shell\\open\\command",
+                            "Directory\\shell\\open", "Directory\\shell", "Directory"})
+      RegDeleteKeyA(HKEY_CLASSES_ROOT, key);
+    SetEnvironmentVariableA("RECORDER_LOG", nullptr);
+  }
+};
+
+// Open shows the output folder, Browse chooses another; a run that ends opens it when the
+// settings say so, and the encoder's last words stay in the hidden memo.
+TEST_F(TaskListByHand, OpenBrowseAndTheOutputFolderOpenedAfterARun) {
+  const FoldersOpenedByTheRecorder opener(Path("opened.txt"));
+  const auto opened = [&](size_t count) {
+    return driver::WaitUntil([&] { return driver::FileLines(Path("opened.txt")).size() >= count; },
+                             kTimeoutMs);
+  };
+  WriteFile("a.avi");
+  ASSERT_TRUE(CreateDirectoryA(Path("out").c_str(), nullptr));
+  const std::string out = Path("out") + "\\";
+  WritePreferences(e2e::RunPreferences(out, true, true));
+  Script("[convert]\nsay Input #0\npause 200\nsay the conversion's last words\n");
+  ASSERT_TRUE(Start("a.avi"));
+
+  ASSERT_TRUE(RunAll());
+  ASSERT_TRUE(opened(1));
+  EXPECT_NE(driver::FileLines(Path("opened.txt"))[0].find(Path("out")), std::string::npos)
+      << driver::FileLines(Path("opened.txt"))[0];
+  driver::WindowQuery memo;
+  memo.className = "TMemo";
+  EXPECT_NE(driver::WindowText(driver::FindChild(Main(), memo)).find("the conversion's last words"),
+            std::string::npos);
+
+  ASSERT_TRUE(driver::ClickButton(Converter().Button(Main(), "&Open")));
+  ASSERT_TRUE(opened(2));
+
+  // Browse: Cancel keeps the output folder; OK takes the folder the picker shows chosen (with
+  // nothing chosen in it, its top folder), ending in a backslash.
+  driver::WindowQuery edits;
+  edits.className = "TEdit";
+  const auto outputFolder = [&] {
+    for (HWND edit : driver::FindChildren(Main(), edits))
+      if (const std::string text = driver::WindowText(edit); text.find(":\\") == 1) return text;
+    return std::string();
+  };
+  ASSERT_EQ(outputFolder(), out);
+  ASSERT_TRUE(driver::ClickButton(Converter().Button(Main(), "&Browse")));
+  EXPECT_TRUE(Cancel(Dialog()));
+  EXPECT_EQ(outputFolder(), out);
+  ASSERT_TRUE(driver::ClickButton(Converter().Button(Main(), "&Browse")));
+  const HWND picker = Dialog();
+  ASSERT_NE(picker, nullptr);
+  EXPECT_NE(driver::MessageBoxText(picker).find("Select the output directory."), std::string::npos);
+  ASSERT_TRUE(driver::PressDialogButton(picker, IDOK));
+  std::string chosen;
+  EXPECT_TRUE(driver::WaitUntil([&] { return (chosen = outputFolder()) != out; }, kTimeoutMs));
+  EXPECT_EQ(chosen.back(), '\\') << chosen;
+  const DWORD attributes = GetFileAttributesA(chosen.c_str());
+  EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+      << chosen;
   EXPECT_TRUE(Converter().Close());
 }
 
