@@ -156,30 +156,30 @@ class OutputEditorByHand : public e2e::ConverterTask {
     query.className = "TValueListEditor";
     return driver::FindChild(Main(), query);
   }
-  // The in-place editor once it stands on the row of the output editor with the focus.
+  // The in-place editor when it stands on the row of the output editor with the focus.
   HWND FocusedInplaceOn(int row) const {
-    const HWND editor = OutputEditor();
+    const HWND editor = OutputEditor(), focus = driver::FocusedWindow();
+    if (!focus || GetParent(focus) != editor || !IsWindowVisible(focus)) return nullptr;
+    RECT r;
+    GetWindowRect(focus, &r);
+    MapWindowPoints(HWND_DESKTOP, editor, reinterpret_cast<POINT*>(&r), 2);
+    const int y = row * kRowPitch + 8;
+    return r.top <= y && r.bottom > y ? focus : nullptr;
+  }
+  // A real click on the value cell of the row; its in-place editor, or null. A click that a
+  // busy window took for something else is given again.
+  HWND Press(int row) const {
+    POINT at{kKeyWidth + 10, row * kRowPitch + 8};
+    ClientToScreen(OutputEditor(), &at);
     HWND found = nullptr;
     driver::WaitUntil(
         [&] {
-          const HWND focus = driver::FocusedWindow();
-          if (!focus || GetParent(focus) != editor || !IsWindowVisible(focus)) return false;
-          RECT r;
-          GetWindowRect(focus, &r);
-          MapWindowPoints(HWND_DESKTOP, editor, reinterpret_cast<POINT*>(&r), 2);
-          const int y = row * kRowPitch + 8;
-          if (r.top <= y && r.bottom > y) found = focus;
+          if (!driver::InForeground(Main()) || !driver::ClickScreen(at)) return false;
+          driver::WaitUntil([&] { return (found = FocusedInplaceOn(row)) != nullptr; }, 2000);
           return found != nullptr;
         },
         kTimeoutMs);
     return found;
-  }
-  // A real click on the value cell of the row; its in-place editor, or null.
-  HWND Press(int row) const {
-    POINT at{kKeyWidth + 10, row * kRowPitch + 8};
-    ClientToScreen(OutputEditor(), &at);
-    if (!driver::InForeground(Main()) || !driver::ClickScreen(at)) return nullptr;
-    return FocusedInplaceOn(row);
   }
   // Types the text over the row's value and confirms it with Enter.
   ::testing::AssertionResult TypeAndEnter(int row, const std::string& text) const {
@@ -213,10 +213,14 @@ class OutputEditorByHand : public e2e::ConverterTask {
     ClientToScreen(TaskList(), &at);
     return at;
   }
-  // A real click on a task row.
-  bool ClickTaskRow(int row, int x = 20, bool rightButton = false) const {
+  // A real click on a task row, once the row is the one selected: input comes after the
+  // messages posted to the program, so a command posted next must wait for it.
+  bool ClickTaskRow(int row, int x = 20) const {
     const POINT at = TaskRowPoint(row, x);
-    return at.x >= 0 && driver::InForeground(Main()) && driver::ClickScreen(at, rightButton);
+    return at.x >= 0 && driver::InForeground(Main()) && driver::ClickScreen(at) &&
+           driver::WaitUntil(
+               [&] { return driver::Ask(TaskList(), LVM_GETNEXTITEM, -1, LVNI_SELECTED) == row; },
+               kTimeoutMs);
   }
   // The command line that converted the input (not the one of its thumbnail).
   std::string ConversionOf(const std::string& input) const {
@@ -244,6 +248,12 @@ TEST_F(OutputEditorByHand, ANewNameAloneConvertsTheWholeClipAndABadNameIsRefused
   EXPECT_EQ(line.find(" -t "), std::string::npos) << line;
   EXPECT_EQ(line.find(" -ss "), std::string::npos) << line;
 
+  // The question's box is gone, not only hidden, before the window takes input again.
+  driver::WindowQuery question;
+  question.caption = "Complete";
+  question.processId = ProcessId();
+  question.visibleOnly = false;
+  ASSERT_TRUE(driver::WaitForWindowGone(question, kTimeoutMs));
   ASSERT_TRUE(driver::WaitUntil([&] { return IsWindowEnabled(Main()) != FALSE; }, kTimeoutMs));
   ASSERT_TRUE(TypeAndEnter(0, "bad?na*me|x"));
   const HWND box = driver::WaitForMessageBox("Incorrect File Name", kTimeoutMs, ProcessId());
