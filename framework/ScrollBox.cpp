@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kLineStep = 18;  // a profile editor's row and its grid line
+constexpr int kLineStep = 18;  // a line: a text row of 17 pixels and its grid line
 
 }  // namespace
 
