@@ -20,10 +20,15 @@ void RefreshEditors(const TMainForm* form) {
   RefreshProfileEditors({form->vleOutput, form->vleVideo, form->vleAudio, form->vleAdvanced});
 }
 
-// A timer's message comes after the messages that show and paint the window.
+// A timer's message comes after the messages that show and paint the window. The platform
+// calls this directly: nothing may be raised past it.
 void CALLBACK ReportWhenShown(HWND window, UINT, UINT_PTR id, DWORD) {
   KillTimer(window, id);
-  MainForm->ReportChosenProfileProblem();
+  try {
+    MainForm->ReportChosenProfileProblem();
+  } catch (const std::exception&) {
+    Application->HandleException(MainForm);
+  }
 }
 
 }  // namespace

@@ -177,6 +177,28 @@ TEST(ConverterProfiles, ChoosingAProfileFillsTheEditors) {
   EXPECT_TRUE(converter.Close());
 }
 
+// Before, the row showed an empty value and the run used the encoder's own default.
+TEST(ConverterProfiles, AChoiceIndexOutsideTheListIsReportedWithTheProfilesName) {
+  const std::string folder = FolderWithProfiles("profiles_index_outside");
+  ASSERT_FALSE(folder.empty());
+  std::string broken = kAlpha;
+  broken.replace(broken.find("Index=1"), 7, "Index=9");
+  ASSERT_TRUE(driver::WriteWholeFile(folder + "\\Profiles\\Broken.ovx", broken));
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  const HWND profiles = ChildOfClass(converter.Main(), "TComboBox");
+  ASSERT_EQ(driver::ComboBoxItems(profiles), (std::vector<std::string>{"Alpha", "Beta", "Broken"}));
+  Pick(profiles, 2);
+  const HWND box = driver::WaitForMessageBox("Incorrect Profile", kTimeoutMs, converter.ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box),
+            "The profile \"Broken\" cannot be used: List index out of bounds (9): \"Sample Rate\" "
+            "has 2 choices.");
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs));
+  EXPECT_TRUE(converter.Close());
+}
+
 TEST(ConverterProfiles, TheOutputEditorWithoutATaskRowTipsInsteadOfEditing) {
   const std::string folder = FolderWithProfiles("profiles_output_tip");
   ASSERT_FALSE(folder.empty());
