@@ -259,6 +259,8 @@ private:
   std::string FInputMask;
   converter::RunClock FRunClock;
   int FHintRow = -1;  // the row whose hint ltvTask holds
+  // The input of the row that the output editor shows, which its edits go to; empty for none.
+  std::string FEditInput;
 };
 
 extern TMainForm* MainForm;

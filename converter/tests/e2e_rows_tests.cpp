@@ -295,6 +295,26 @@ TEST_F(OutputEditorByHand, AnEndConfirmedWithEnterTrimsAndARefusedTimeIsPutBack)
 }
 
 
+// Clicking another row leaves the cell too. Before, the editor took the new row's values
+// before the typed end was validated, and the end was lost.
+TEST_F(OutputEditorByHand, AnEndTypedWithoutEnterCountsForItsRowWhenAnotherRowIsClicked) {
+  StartWith("a.avi b.avi");
+  ASSERT_TRUE(ClickTaskRow(0));
+  ASSERT_TRUE(Shows(0, "a.mp4"));
+  const HWND inplace = Press(2);
+  ASSERT_NE(inplace, nullptr);
+  ASSERT_TRUE(driver::PressKey(inplace, VK_END) && driver::PressKey(inplace, VK_BACK, 40) &&
+              driver::TypeText(inplace, "00:00:30"));
+  ASSERT_TRUE(ClickTaskRow(1));
+  ASSERT_TRUE(Shows(0, "b.mp4"));
+  EXPECT_TRUE(Shows(2, "00:01:02.34"));
+  ASSERT_TRUE(RunAll());
+  const std::string a = ConversionOf("a.avi"), b = ConversionOf("b.avi");
+  EXPECT_NE(a.find(" -t 30 \""), std::string::npos) << a;
+  EXPECT_EQ(b.find(" -t "), std::string::npos) << b;
+  EXPECT_TRUE(Converter().Close());
+}
+
 // The task list's own commands, used as the user uses them.
 class TaskListByHand : public OutputEditorByHand {
  protected:
