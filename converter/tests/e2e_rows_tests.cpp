@@ -181,14 +181,29 @@ class OutputEditorByHand : public e2e::ConverterTask {
         kTimeoutMs);
     return found;
   }
-  // Types the text over the row's value and confirms it with Enter.
-  ::testing::AssertionResult TypeAndEnter(int row, const std::string& text) const {
+  // Types the text over the row's value, and confirms it with Enter when asked.
+  ::testing::AssertionResult TypeOver(int row, const std::string& text, bool enter = false) const {
     const HWND inplace = Press(row);
     if (!inplace) return ::testing::AssertionFailure() << "row " << row << " took no input";
     if (driver::PressKey(inplace, VK_END) && driver::PressKey(inplace, VK_BACK, 40) &&
-        driver::TypeText(inplace, text) && driver::PressKey(inplace, VK_RETURN))
+        driver::TypeText(inplace, text) && (!enter || driver::PressKey(inplace, VK_RETURN)))
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the keys for \"" << text << "\" were not taken";
+  }
+  ::testing::AssertionResult TypeAndEnter(int row, const std::string& text) const {
+    return TypeOver(row, text, true);
+  }
+  // Clicks the second task row, which the editor then shows whole, and runs both rows: the
+  // first was cut at 30 s, the second is not.
+  void ClickSecondRowAndRunTheFirstCut() {
+    ASSERT_TRUE(ClickTaskRow(1));
+    ASSERT_TRUE(Shows(0, "b.mp4"));
+    EXPECT_TRUE(Shows(2, "00:01:02.34"));
+    ASSERT_TRUE(RunAll());
+    const std::string a = ConversionOf("a.avi"), b = ConversionOf("b.avi");
+    EXPECT_NE(a.find(" -t 30 \""), std::string::npos) << a;
+    EXPECT_EQ(a.find(" -ss "), std::string::npos) << a;
+    EXPECT_EQ(b.find(" -t "), std::string::npos) << b;
   }
   // Whether the row's value comes to show the text in its in-place editor.
   ::testing::AssertionResult Shows(int row, const std::string& expected) const {
@@ -283,17 +298,9 @@ TEST_F(OutputEditorByHand, AnEndConfirmedWithEnterTrimsAndARefusedTimeIsPutBack)
   EXPECT_TRUE(Shows(1, "00:00:00.0"));
 
   ASSERT_TRUE(TypeAndEnter(2, "00:00:30"));
-  ASSERT_TRUE(ClickTaskRow(1));
-  ASSERT_TRUE(Shows(0, "b.mp4"));
-  EXPECT_TRUE(Shows(2, "00:01:02.34"));
-  ASSERT_TRUE(RunAll());
-  const std::string a = ConversionOf("a.avi"), b = ConversionOf("b.avi");
-  EXPECT_NE(a.find(" -t 30 \""), std::string::npos) << a;
-  EXPECT_EQ(a.find(" -ss "), std::string::npos) << a;
-  EXPECT_EQ(b.find(" -t "), std::string::npos) << b;
+  ClickSecondRowAndRunTheFirstCut();
   EXPECT_TRUE(Converter().Close());
 }
-
 
 // Clicking another row leaves the cell too. Before, the editor took the new row's values
 // before the typed end was validated, and the end was lost.
@@ -301,17 +308,8 @@ TEST_F(OutputEditorByHand, AnEndTypedWithoutEnterCountsForItsRowWhenAnotherRowIs
   StartWith("a.avi b.avi");
   ASSERT_TRUE(ClickTaskRow(0));
   ASSERT_TRUE(Shows(0, "a.mp4"));
-  const HWND inplace = Press(2);
-  ASSERT_NE(inplace, nullptr);
-  ASSERT_TRUE(driver::PressKey(inplace, VK_END) && driver::PressKey(inplace, VK_BACK, 40) &&
-              driver::TypeText(inplace, "00:00:30"));
-  ASSERT_TRUE(ClickTaskRow(1));
-  ASSERT_TRUE(Shows(0, "b.mp4"));
-  EXPECT_TRUE(Shows(2, "00:01:02.34"));
-  ASSERT_TRUE(RunAll());
-  const std::string a = ConversionOf("a.avi"), b = ConversionOf("b.avi");
-  EXPECT_NE(a.find(" -t 30 \""), std::string::npos) << a;
-  EXPECT_EQ(b.find(" -t "), std::string::npos) << b;
+  ASSERT_TRUE(TypeOver(2, "00:00:30"));
+  ClickSecondRowAndRunTheFirstCut();
   EXPECT_TRUE(Converter().Close());
 }
 
