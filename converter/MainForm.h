@@ -193,6 +193,10 @@ public:
   // nothing when the file does not exist, and Options stays as it was when this raises.
   void BuildEncoderParameters(const std::string& Path, std::string& Options);
   void cmbProfileChange(TObject* Sender);
+  // Whether a profile is chosen that can be converted with; when not, the user is told why.
+  bool ProfileReadyToConvert();
+  // Tells the user why the profile chosen cannot be converted with; nothing when it can.
+  void ReportChosenProfileProblem();
   void btnOutputClick(TObject* Sender);
   void btnVideoClick(TObject* Sender);
   void btnAudioClick(TObject* Sender);
@@ -230,6 +234,8 @@ private:
   void MoveSelectedRows(bool up);
   void SetRowStatus(int row, const char* status);
   void ShowRunProgress(int currentPercent, int totalPercent);
+  // Memo1 holds the text of the encoder's output chunk read last.
+  void ShowEncoderChunk(const std::string& chunk);
   // Converts every row; the options are the profile's, its extension names the outputs.
   void ConvertTaskList(const std::string& options, const std::string& profileExt);
   // Ends a run that stopped: the row is marked, the user told unless the window closes.
@@ -253,6 +259,8 @@ private:
   std::string FInputMask;
   converter::RunClock FRunClock;
   int FHintRow = -1;  // the row whose hint ltvTask holds
+  // The input of the row that the output editor shows, which its edits go to; empty for none.
+  std::string FEditInput;
 };
 
 extern TMainForm* MainForm;

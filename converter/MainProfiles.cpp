@@ -20,6 +20,17 @@ void RefreshEditors(const TMainForm* form) {
   RefreshProfileEditors({form->vleOutput, form->vleVideo, form->vleAudio, form->vleAdvanced});
 }
 
+// A timer's message comes after the messages that show and paint the window. The platform
+// calls this directly: nothing may be raised past it.
+void CALLBACK ReportWhenShown(HWND window, UINT, UINT_PTR id, DWORD) {
+  KillTimer(window, id);
+  try {
+    MainForm->ReportChosenProfileProblem();
+  } catch (const std::exception&) {
+    Application->HandleException(MainForm);
+  }
+}
+
 }  // namespace
 
 void TMainForm::LoadProfile(const std::string& Path) {
@@ -33,8 +44,30 @@ void TMainForm::BuildEncoderParameters(const std::string& Path, std::string& Opt
   Options += converter::BuildEncoderParameters(Path, ProfileEditorsOf(GridsOf(this)));
 }
 
+// A profile that cannot be converted with is reported as soon as it is chosen; the one chosen
+// at start-up once the window shows, so that the message is not the first thing to appear.
 void TMainForm::cmbProfileChange(TObject*) {
   LoadProfile(converter::ProfilePath(FProgramFolder, cmbProfile->Text()));
+  if (IsWindowVisible(Handle()))
+    ReportChosenProfileProblem();
+  else
+    SetTimer(Handle(), reinterpret_cast<UINT_PTR>(&ReportWhenShown), 0, ReportWhenShown);
+}
+
+void TMainForm::ReportChosenProfileProblem() {
+  ReportProfileProblem(converter::ProfileProblem(
+      cmbProfile->Text(), converter::ProfilePath(FProgramFolder, cmbProfile->Text())));
+}
+
+bool TMainForm::ProfileReadyToConvert() {
+  const std::string problem =
+      cmbProfile->ItemIndex() < 0
+          ? "A profile must be chosen before converting. Please choose one in the Profile list "
+            "(profiles are the .ovx files in " + converter::ProfilesFolder(FProgramFolder) + ")."
+          : converter::ProfileProblem(cmbProfile->Text(),
+                                      converter::ProfilePath(FProgramFolder, cmbProfile->Text()));
+  ReportProfileProblem(problem);
+  return problem.empty();
 }
 
 void TMainForm::btnOutputClick(TObject*) { ToggleEditorGroup(btnOutput, vleOutput); }

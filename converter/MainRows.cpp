@@ -88,6 +88,7 @@ void TMainForm::EnableRowCommands(bool enabled) {
 }
 
 void TMainForm::ClearOutputEditor() {
+  FEditInput.clear();
   for (const char* key : {kNewFilename, kStartTime, kEndTime}) SetProfileDetailValue(0, key, "");
 }
 
@@ -195,6 +196,8 @@ void TMainForm::tbtnUpClick(TObject*) { MoveSelectedRows(true); }
 void TMainForm::tbtnDownClick(TObject*) { MoveSelectedRows(false); }
 
 void TMainForm::ltvTaskClick(TObject*) {
+  // A value typed but not yet confirmed belongs to the row shown so far.
+  vleOutput->FinishEdit();
   const TListItem* selected = ltvTask->Selected();
   if (!selected) {
     ClearOutputEditor();
@@ -203,6 +206,7 @@ void TMainForm::ltvTaskClick(TObject*) {
   }
   vleOutput->SetTag(3);
   const ltvItemData row = GetTaskData(selected->Index());
+  FEditInput = row.Caption;
   SetProfileDetailValue(0, kNewFilename, row.SubItems[converter::siOutputName] + FProfileExt);
   SetProfileDetailValue(0, kStartTime, row.SubItems[converter::siStart]);
   SetProfileDetailValue(0, kEndTime, row.SubItems[converter::siEnd]);
@@ -252,10 +256,18 @@ void TMainForm::ltvTaskResize(TObject*) {
 }
 
 void TMainForm::vleOutputValidate(TObject*, int, int, const std::string&, const std::string&) {
-  const TListItem* selected = ltvTask->Selected();
-  if (!selected) return;
-  ltvItemData row = GetTaskData(selected->Index());
-  converter::ApplyOutputEdit(row, vleOutput->Values(kNewFilename), vleOutput->Values(kStartTime),
-                             vleOutput->Values(kEndTime));
-  SetTaskData(selected->Index(), row);
+  int index = ltvTask->Items()->Count() - 1;
+  while (index >= 0 && ltvTask->Items()->Item(index)->Caption() != FEditInput) --index;
+  if (FEditInput.empty() || index < 0) return;
+  ltvItemData row = GetTaskData(index);
+  const std::string name = vleOutput->Values(kNewFilename);
+  converter::ApplyOutputEdit(row, name, vleOutput->Values(kStartTime), vleOutput->Values(kEndTime));
+  SetTaskData(index, row);
+  // A refused value shows the row's own again at once; a refused name is also explained.
+  SetProfileDetailValue(0, kStartTime, row.SubItems[converter::siStart]);
+  SetProfileDetailValue(0, kEndTime, row.SubItems[converter::siEnd]);
+  if (const std::string refusal = converter::RefusedNameMessage(name); !refusal.empty()) {
+    SetProfileDetailValue(0, kNewFilename, row.SubItems[converter::siOutputName] + FProfileExt);
+    Application->MessageBox(refusal, "Incorrect File Name", MB_ICONINFORMATION);
+  }
 }

@@ -45,6 +45,7 @@ void TMainForm::EnableEditing(bool enabled) {
 }
 
 void TMainForm::tbtnStartClick(TObject*) {
+  if (!ProfileReadyToConvert()) return;
   ltvTask->SetFocus();
   if (!DirectoryExists(edtOutputdir->Text())) {
     Application->MessageBox("The output path does not exist. Please specify another one.",
@@ -107,10 +108,15 @@ void TMainForm::ShowRunProgress(int currentPercent, int totalPercent) {
   labTotalProgress->SetCaption(PercentText(totalPercent));
 }
 
+void TMainForm::ShowEncoderChunk(const std::string& chunk) { Memo1->SetText(chunk); }
+
 bool TMainForm::MakeThumbnail(const std::string& inputPath, const std::string& outputPath) {
   std::string report;
   const JobEnd end = FEncoder->Run(converter::ThumbnailCommandLine(inputPath, outputPath),
-                                    [&report](const std::string& chunk) { report += chunk; },
+                                    [&](const std::string& chunk) {
+                                      ShowEncoderChunk(chunk);
+                                      report += chunk;
+                                    },
                                     LetMessagesRun);
   if (end.Start == JobStart::ProcessFailed) ShowMessage(converter::JobStartMessage(end.Start));
   return converter::InputLacksSound(report);
@@ -185,6 +191,7 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
             converter::ConversionCommandLine(
                 row.Caption, inputs + options + converter::TrimOptions(row), staged.Temporary()),
             [&](const std::string& chunk) {
+              ShowEncoderChunk(chunk);
               report += chunk;
               progress.ReadChunk(chunk);
               ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());

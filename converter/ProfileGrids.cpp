@@ -1,6 +1,7 @@
 #include "converter/ProfileGrids.h"
 
 #include "converter/core/ProfileEditors.h"
+#include "framework/Forms.h"
 
 namespace {
 
@@ -116,4 +117,8 @@ void RefreshProfileEditors(std::initializer_list<TValueListEditor*> editors) {
     editor->Invalidate();
     if (TWinControl* inplace = editor->InplaceEditor()) inplace->Invalidate();
   }
+}
+
+void ReportProfileProblem(const std::string& problem) {
+  if (!problem.empty()) Application->MessageBox(problem, "Incorrect Profile", MB_ICONWARNING);
 }

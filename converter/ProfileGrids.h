@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <initializer_list>
+#include <string>
 
 #include "converter/core/Profiles.h"
 #include "framework/StdCtrls.h"
@@ -28,3 +29,6 @@ void DrawProfileCell(TValueListEditor* editor, int ACol, int ARow, const TRect& 
 
 // Repaints the editors with their in-place editors: the current cell's look follows the focus.
 void RefreshProfileEditors(std::initializer_list<TValueListEditor*> editors);
+
+// Tells the user why the chosen profile cannot be converted with; nothing when problem is empty.
+void ReportProfileProblem(const std::string& problem);

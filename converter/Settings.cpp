@@ -46,7 +46,10 @@ void TSettingForm::BuildGeneralPage() {
   edtOutputDir = Place<TLabeledEdit>(this, TabSheet1, "edtOutputDir", "", 130, 20, 246, 21);
   edtOutputDir->SetLabelPosition(lpLeft);
   edtOutputDir->EditLabel()->SetCaption("Default Output Path:");
-  sbtnBrowse = Place<TSpeedButton>(this, TabSheet1, "sbtnBrowse", "...", 380, 19, 23, 23);
+  sbtnBrowse = Place<TSpeedButton>(this, TabSheet1, "sbtnBrowse", "", 380, 19, 23, 23);
+  TBitmap folder;
+  folder.LoadFromResourceName(GetModuleHandleA(nullptr), "BROWSEGLYPH");
+  sbtnBrowse->SetGlyph(&folder);
   sbtnBrowse->OnClick = Handler(this, &TSettingForm::sbtnBrowseClick);
 
   labSyn = Place<TLabel>(this, TabSheet1, "labSyn", "Synchronization Mode:", 16, 56, 110, 13);
@@ -85,13 +88,12 @@ void TSettingForm::BuildProfilesPage() {
   btnSaveAs = Place<TButton>(this, TabSheet2, "btnSaveAs", "&Save as...", 316, 6, 90, 25);
   btnSaveAs->OnClick = Handler(this, &TSettingForm::btnSaveAsClick);
 
-  panEditors = Place<TPanel>(this, TabSheet2, "panEditors", "", 8, 40, 400, 264);
-  panEditors->SetBevelOuter(bvLowered);
+  sbxEditors = Place<TScrollBox>(this, TabSheet2, "sbxEditors", "", 8, 40, 400, 264);
   auto group = [this](const char* panelName, const char* caption, const char* buttonName,
                       const char* editorName, TPanel*& panel, TButton*& button,
                       TValueListEditor*& editor, void (TSettingForm::*fold)(TObject*)) {
     const TEditorGroup placed =
-        PlaceEditorGroup(this, panEditors, panelName, caption, buttonName, editorName, 160, 200,
+        PlaceEditorGroup(this, sbxEditors, panelName, caption, buttonName, editorName, 160, 200,
                          [this, fold](TObject* s) { (this->*fold)(s); });
     panel = placed.panel;
     button = placed.button;

@@ -10,6 +10,7 @@
 #include "framework/Dialogs.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/ScrollBox.h"
 #include "framework/StdCtrls.h"
 #include "framework/ValEdit.h"
 
@@ -32,7 +33,7 @@ public:
   TTabSheet* TabSheet2;
   TLabel* labProfile;
   TComboBox* cmbProfile;
-  TPanel* panEditors;
+  TScrollBox* sbxEditors;  // the three editor groups, scrolled when taller than the page
   TPanel* panVideo;
   TButton* btnVideo;
   TValueListEditor* vleVideo;

@@ -3,6 +3,7 @@
 #include "converter/MainForm.h"
 #include "converter/ProfileGrids.h"
 #include "converter/Settings.h"
+#include "converter/core/NewInifiles.h"
 #include "converter/core/Profiles.h"
 
 namespace {
@@ -27,15 +28,23 @@ void TSettingForm::SaveProfileAs(const std::string& source, const std::string& n
 }
 
 void TSettingForm::cmbProfileChange(TObject*) {
-  LoadProfile(converter::ProfilePath(MainForm->ProgramFolder(), cmbProfile->Text()));
+  const std::string path = converter::ProfilePath(MainForm->ProgramFolder(), cmbProfile->Text());
+  LoadProfile(path);
+  ReportProfileProblem(converter::ProfileProblem(cmbProfile->Text(), path));
 }
 
 // The profile lists are not filled again: a copy saved among the profiles is listed from the
-// next start on.
+// next start on. A copy that cannot be made leaves the file chosen as it was, and says why.
 void TSettingForm::btnSaveAsClick(TObject*) {
-  if (SaveDialog1->Execute())
+  if (!SaveDialog1->Execute()) return;
+  try {
     SaveProfileAs(converter::ProfilePath(MainForm->ProgramFolder(), cmbProfile->Text()),
                   SaveDialog1->FileName());
+  } catch (const converter::EFCreateError& e) {
+    Application->MessageBox(
+        "The profile could not be saved as " + SaveDialog1->FileName() + ".\n" + e.what(),
+        "Save as", MB_ICONWARNING);
+  }
 }
 
 void TSettingForm::btnVideoClick(TObject*) { ToggleEditorGroup(btnVideo, vleVideo); }

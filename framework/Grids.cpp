@@ -19,6 +19,7 @@ public:
       FGrid->FocusCell(FGrid->Col(), FGrid->Row() + (m.WParam == VK_UP ? -1 : 1));
       return;
     }
+    if (FGrid->ConfirmedByEnter(m)) return;
     TCustomEdit::WndProc(m);
     if (m.Msg == WM_KILLFOCUS) FGrid->EditorFocusLost((HWND)m.WParam);
   }
@@ -35,6 +36,7 @@ public:
     OnChange = [grid](TObject*) { grid->EditorChanged(); };
   }
   void WndProc(TMessage& m) override {
+    if (FGrid->ConfirmedByEnter(m)) return;
     TCustomComboBox::WndProc(m);
     if (m.Msg == WM_KILLFOCUS) FGrid->EditorFocusLost((HWND)m.WParam);
   }
@@ -350,6 +352,16 @@ void TCustomGrid::FinishEdit() {
   if (!FEditModified) return;
   FEditModified = false;
   EditDone(FCol, FRow);
+}
+
+// Enter in an in-place editor confirms its value as leaving the cell does, and the editor
+// stays; the character it would type is swallowed (a single-line edit beeps at it).
+bool TCustomGrid::ConfirmedByEnter(const TMessage& m) {
+  if (m.Msg == WM_KEYDOWN && m.WParam == VK_RETURN) {
+    FinishEdit();
+    return true;
+  }
+  return m.Msg == WM_CHAR && m.WParam == '\r';
 }
 
 void TCustomGrid::EditorFocusLost(HWND newFocus) {

@@ -75,6 +75,9 @@ public:
   // The in-place editor is shown on the current cell.
   bool EditorMode() const { return FActiveEditor != nullptr; }
   void SetEditorMode(bool v);
+  // A value changed in the in-place editor is validated now (EditDone), as leaving its cell
+  // does; nothing when it is unchanged.
+  void FinishEdit();
   // The editor shown (edit box or drop-down list), or null.
   TWinControl* InplaceEditor() const { return FActiveEditor; }
 
@@ -113,7 +116,7 @@ private:
   bool AlwaysShowEditor() const;
   void EditorChanged();
   void EditorFocusLost(HWND newFocus);
-  void FinishEdit();
+  bool ConfirmedByEnter(const TMessage& m);
   void UpdateScrollBar();
   void ScrollInView(int r);
   int MaxTopRow() const;

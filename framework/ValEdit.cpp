@@ -172,6 +172,10 @@ TEditStyle TValueListEditor::GetEditStyle(int, int ARow) {
 
 void TValueListEditor::GetPickList(int, int ARow, TStrings* items) {
   if (TItemProp* prop = PropOf(ARow)) items->Assign(prop->PickList());
+  // A value that is none of the choices (set by the program) is listed too, so that the cell's
+  // editor shows it rather than an empty choice.
+  const std::string value = Cells(1, ARow);
+  if (!value.empty() && items->IndexOf(value) < 0) items->Add(value);
 }
 
 void TValueListEditor::EditDone(int ACol, int ARow) {

@@ -89,6 +89,14 @@ void TNewInifile::Save() {
   FSaved = true;
 }
 
+void TNewInifile::SaveAs(const std::string& fileName) {
+  if (FUnreadable) throw EFCreateError("Cannot read file " + FFileName);
+  FFileName = fileName;
+  FOnDisk.reset();  // whatever the other file holds is replaced
+  FChanged = true;
+  Save();
+}
+
 std::string TNewInifile::HeaderRemainder(int header, const std::string& section) const {
   const std::string name = LowerCase("[" + section + "]");
   const std::string& line = FLines[header];
@@ -179,6 +187,15 @@ void TNewInifile::WriteString(const std::string& section, const std::string& key
     FLines.push_back(line);
     LinesChanged();
   } else if (found.Key < 0) {
+    FLines.insert(FLines.begin() + found.Header + 1, line);
+    LinesChanged();
+  } else if (found.Key == 0) {
+    // A key on its section's header line ("[Main]Profile=0", typed by hand): the header keeps
+    // its line and the key moves to the line below, where it is read as before.
+    const std::string remainder = HeaderRemainder(found.Header, section);
+    if (remainder == line) return;
+    std::string& header = FLines[found.Header];
+    header.erase(header.size() - remainder.size());
     FLines.insert(FLines.begin() + found.Header + 1, line);
     LinesChanged();
   } else if (std::string& old = FLines[found.Header + found.Key]; old != line) {

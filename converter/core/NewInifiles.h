@@ -36,6 +36,10 @@ public:
   // written, or could not be read, raises EFCreateError if the lines were changed; unchanged
   // lines leave the file alone.
   void Save();
+  // Writes the lines whole into another file, which this instance stands for from then on; the
+  // file it was read from is left as it was. Raises EFCreateError when this file could not be
+  // read whole or the other cannot be written; that file then keeps what it held.
+  void SaveAs(const std::string& fileName);
 
   // The text after the section's header, up to the next line that starts (after blanks) with
   // "[". Empty when there is no such section.
@@ -57,7 +61,8 @@ public:
   double ReadFloat(const std::string& section, const std::string& key, double def) const;
 
   // A new section goes at the end; a new key directly under its section's header; an existing
-  // key's whole line is replaced.
+  // key's whole line is replaced, except a header line, which keeps its header and hands the
+  // key to a line of its own below it.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   void WriteBool(const std::string& section, const std::string& key, bool value);

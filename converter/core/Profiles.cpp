@@ -4,7 +4,6 @@
 #include "common/core/TextCase.h"
 
 #include <fstream>
-#include <iterator>
 
 using common::SameText;
 
@@ -50,6 +49,25 @@ std::vector<TParameter> ReadParameters(const TNewInifile& ini) {
   return parameters;
 }
 
+// The first parameter whose list has no choice at its "Index", or none.
+const TParameter* ChoiceOutOfRange(const std::vector<TParameter>& parameters) {
+  for (const TParameter& p : parameters)
+    if (p.List && (p.Index < 0 || p.Index >= static_cast<int>(SplitCommaList(p.Caption).size())))
+      return &p;
+  return nullptr;
+}
+
+std::string ProblemOf(const TNewInifile& ini, const std::vector<TParameter>& parameters) {
+  if (ini.ReadString(kMain, "Type", "").empty())
+    return "it names no output type (\"Type\" in section \"Main\")";
+  if (parameters.empty())
+    return "it names no encoder parameters (\"Para\" in section \"Main\")";
+  if (const TParameter* p = ChoiceOutOfRange(parameters))
+    return "List index out of bounds (" + std::to_string(p->Index) + "): \"" + p->Name +
+           "\" has " + std::to_string(SplitCommaList(p->Caption).size()) + " choices";
+  return "";
+}
+
 // An index past the list (a "Value" list that lost its final comma) gives an empty item.
 std::string ItemOrEmpty(const std::vector<std::string>& items, int index) {
   return index >= 0 && index < static_cast<int>(items.size()) ? items[index] : "";
@@ -65,12 +83,19 @@ bool FileExists(const std::string& path) {
   return std::ifstream(path, std::ios::binary).is_open();
 }
 
-// Reads the source whole before the target is opened, so that a copy onto itself keeps it.
-void CopyFileReplacing(const std::string& source, const std::string& target) {
-  std::ifstream in(source, std::ios::binary);
-  const std::string content{std::istreambuf_iterator<char>(in), {}};
-  in.close();
-  std::ofstream(target, std::ios::binary | std::ios::trunc) << content;
+// A list parameter keeps only the index of its value, a text parameter its value as caption
+// and value; read-only parameters and those without a row are left alone.
+void StoreEditors(TNewInifile& ini, const TProfileEditors& editors) {
+  for (const TParameter& p : ReadParameters(ini)) {
+    const TProfileRow* row = editors.Find(p.Group, p.Name);
+    if (p.ReadOnly || !row) continue;
+    if (p.List) {
+      ini.WriteInteger(p.Name, "Index", IndexOfText(row->Choices, row->Value));
+    } else {
+      ini.WriteString(p.Name, "Caption", row->Value);
+      ini.WriteString(p.Name, "Value", row->Value);
+    }
+  }
 }
 
 // The option value of a parameter: the file's value of the editor's choice, the fixed value of
@@ -115,7 +140,11 @@ std::optional<TLoadedProfile> LoadProfile(const std::string& path) {
   const TNewInifile ini(path);
   TLoadedProfile profile;
   profile.Extension = "." + ini.ReadString(kMain, "Type", "mp4");
-  for (const TParameter& p : ReadParameters(ini)) {
+  const std::vector<TParameter> parameters = ReadParameters(ini);
+  profile.Problem = ProblemOf(ini, parameters);
+  const TParameter* outOfRange = ChoiceOutOfRange(parameters);
+  for (const TParameter& p : parameters) {
+    if (&p == outOfRange) break;
     TProfileRow row;
     row.Key = p.Name;
     row.ReadOnly = p.ReadOnly;
@@ -123,7 +152,7 @@ std::optional<TLoadedProfile> LoadProfile(const std::string& path) {
       row.PickList = true;
       row.ReadOnly = true;  // the user can only pick
       row.Choices = SplitCommaList(p.Caption);
-      row.Value = ItemOrEmpty(row.Choices, p.Index);
+      row.Value = row.Choices[p.Index];
     } else {
       row.Value = p.Caption;
     }
@@ -147,27 +176,25 @@ std::string BuildEncoderParameters(const std::string& path, const TProfileEditor
   return options;
 }
 
+std::string ProfileProblem(const std::string& profileName, const std::string& path) {
+  const std::optional<TLoadedProfile> profile = LoadProfile(path);
+  const std::string problem = profile ? profile->Problem : "its file " + path + " is missing";
+  return problem.empty() ? "" : "The profile \"" + profileName + "\" cannot be used: " + problem + ".";
+}
+
 void SaveProfile(const std::string& path, const TProfileEditors& editors) {
   if (!FileExists(path)) return;
   TNewInifile ini(path);
-  for (const TParameter& p : ReadParameters(ini)) {
-    const TProfileRow* row = editors.Find(p.Group, p.Name);
-    if (p.ReadOnly || !row) continue;
-    if (p.List) {
-      ini.WriteInteger(p.Name, "Index", IndexOfText(row->Choices, row->Value));
-    } else {
-      ini.WriteString(p.Name, "Caption", row->Value);
-      ini.WriteString(p.Name, "Value", row->Value);
-    }
-  }
+  StoreEditors(ini, editors);
   ini.Save();
 }
 
 void SaveProfileAs(const std::string& source, const std::string& newPath,
                    const TProfileEditors& editors) {
   if (!FileExists(source)) return;
-  CopyFileReplacing(source, newPath);
-  SaveProfile(newPath, editors);
+  TNewInifile ini(source);
+  StoreEditors(ini, editors);
+  ini.SaveAs(newPath);
 }
 
 }  // namespace converter

@@ -45,10 +45,18 @@ struct TProfileEditors {
 struct TLoadedProfile {
   std::string Extension;  // "." + the output type
   TProfileEditors Editors;
+  // Why the profile cannot be converted with: it names no output type or no parameters, or a
+  // list's "Index" lies outside its choices (loading then stops at that parameter, with the
+  // rows before it). Empty when it can.
+  std::string Problem;
 };
 
-// nullopt when the file does not exist. A choice index past the list shows an empty value.
+// nullopt when the file does not exist.
 std::optional<TLoadedProfile> LoadProfile(const std::string& path);
+
+// Why the profile file cannot be converted with, for the user, naming the profile; empty when
+// it can. A missing file cannot.
+std::string ProfileProblem(const std::string& profileName, const std::string& path);
 
 // The encoder options of the profile with the editors' values, each option starting with a
 // blank, in the profile's order; the caller appends them to its option text. Empty when the
@@ -60,7 +68,9 @@ std::string BuildEncoderParameters(const std::string& path, const TProfileEditor
 // those without a row, are left as they are. Nothing when the file does not exist; raises
 // EFCreateError when a changed file cannot be written.
 void SaveProfile(const std::string& path, const TProfileEditors& editors);
-// Copies the source over newPath, then saves the editors into the copy.
+// Writes the source with the editors' values into newPath, whole: newPath holds either what it
+// held or the complete copy. Nothing when the source does not exist; raises EFCreateError when
+// the source cannot be read or newPath cannot be written.
 void SaveProfileAs(const std::string& source, const std::string& newPath,
                    const TProfileEditors& editors);
 

@@ -50,8 +50,18 @@ ltvItemData NewTaskRow(const std::string& inputPath, const ProbeResult& probe, c
 bool HasInput(const std::vector<std::string>& captions, const std::string& path);
 
 // Takes the output editor's "New Filename", "Start Time" and "End Time" into the row. A start or
-// end that is malformed or out of order leaves the row's old value in place, silently.
+// end that is malformed or out of order (a start at or after the end), or a name that a file
+// name cannot be (see RefusedNameMessage), leaves the row's old value in place. A time that did not change keeps its text, and a row whose start and end are
+// its initial ones keeps its whole duration as the length to convert: only a real trim makes
+// the run cut the clip.
 void ApplyOutputEdit(ltvItemData& row, const std::string& newFilename, const std::string& startText,
                      const std::string& endText);
+
+// The characters of the name that a file name cannot hold (\ / : * ? " < > |, each once, in
+// the order they first appear, and control characters); empty when it can hold them all.
+std::string ForbiddenFileNameCharacters(const std::string& name);
+// The message that refuses a typed output name, naming the characters it cannot hold; empty
+// when the name can be used.
+std::string RefusedNameMessage(const std::string& name);
 
 }  // namespace converter

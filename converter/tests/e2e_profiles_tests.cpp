@@ -16,6 +16,7 @@
 #include "testing/driver/fixture.h"
 #include "testing/driver/input.h"
 #include "testing/driver/message_boxes.h"
+#include "testing/driver/screenshot.h"
 #include "testing/driver/wait.h"
 #include "testing/driver/window_contents.h"
 #include "testing/driver/window_search.h"
@@ -176,6 +177,28 @@ TEST(ConverterProfiles, ChoosingAProfileFillsTheEditors) {
   EXPECT_TRUE(converter.Close());
 }
 
+// Before, the row showed an empty value and the run used the encoder's own default.
+TEST(ConverterProfiles, AChoiceIndexOutsideTheListIsReportedWithTheProfilesName) {
+  const std::string folder = FolderWithProfiles("profiles_index_outside");
+  ASSERT_FALSE(folder.empty());
+  std::string broken = kAlpha;
+  broken.replace(broken.find("Index=1"), 7, "Index=9");
+  ASSERT_TRUE(driver::WriteWholeFile(folder + "\\Profiles\\Broken.ovx", broken));
+  e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder);
+  ASSERT_NE(converter.Main(), nullptr);
+  const HWND profiles = ChildOfClass(converter.Main(), "TComboBox");
+  ASSERT_EQ(driver::ComboBoxItems(profiles), (std::vector<std::string>{"Alpha", "Beta", "Broken"}));
+  Pick(profiles, 2);
+  const HWND box = driver::WaitForMessageBox("Incorrect Profile", kTimeoutMs, converter.ProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(driver::MessageBoxText(box),
+            "The profile \"Broken\" cannot be used: List index out of bounds (9): \"Sample Rate\" "
+            "has 2 choices.");
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs));
+  EXPECT_TRUE(converter.Close());
+}
+
 TEST(ConverterProfiles, TheOutputEditorWithoutATaskRowTipsInsteadOfEditing) {
   const std::string folder = FolderWithProfiles("profiles_output_tip");
   ASSERT_FALSE(folder.empty());
@@ -256,8 +279,8 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&OK")));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
   EXPECT_TRUE(EnabledSoon(converter.Main(), true));
-  // "640x480" is no choice: the list shows none selected.
-  EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, ""));
+  // "640x480" is no choice, yet its cell shows it (before, an empty choice showed).
+  EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, "640x480"));
 
   // The texts stay for the next showing; Cancel leaves no custom size behind.
   ASSERT_EQ(chooseCustomSize(), dialog);
@@ -267,6 +290,59 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
   EXPECT_TRUE(EnabledSoon(converter.Main(), true));
   EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, "Original Size"));
+  EXPECT_TRUE(converter.Close());
+}
+
+// The Settings dialog's Profiles page with the shipped H.264 profile, whose rows are taller
+// than the page: before, the advanced rows lay below the box and nothing scrolled.
+TEST(ConverterProfiles, EveryRowOfTheShippedH264ProfileScrollsIntoView) {
+  e2e::ConverterWindow converter("profiles_scroll");
+  ASSERT_NE(converter.Main(), nullptr);
+  EXPECT_EQ(driver::WindowText(ChildOfClass(converter.Main(), "TComboBox")), "PSP H.264 480x272");
+  EXPECT_TRUE(driver::ClickButton(converter.Button(converter.Main(), "&Setting")));
+  const HWND settings = converter.WaitForForm("Settings", "TSettingForm");
+  ASSERT_NE(settings, nullptr);
+  const HWND box = ChildOfClass(settings, "TScrollBox");
+  const HWND first = Editor(settings, 0), last = Editor(settings, 2);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(last, nullptr);
+  // The box's client area on the screen, and where an editor stands in it.
+  const auto clientOnScreen = [&] {
+    RECT r;
+    GetClientRect(box, &r);
+    MapWindowPoints(box, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const auto rectOf = [](HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r;
+  };
+  ASSERT_TRUE(driver::WaitUntil([&] { return Height(last) > 18; }, kTimeoutMs));
+  const RECT client = clientOnScreen();
+  ASSERT_GT(rectOf(last).bottom, client.bottom) << "the rows fit without scrolling";
+  EXPECT_TRUE(driver::TakeSettledScreenshot(converter.Folder() + "\\profiles_top.png"));
+
+  // Real clicks low on the bar's track page down, high on it page up.
+  RECT frame = rectOf(box);
+  const int barX = client.right + (frame.right - client.right) / 2;
+  const auto pageUntil = [&](int y, const auto& shown) {
+    return driver::WaitUntil(
+        [&] {
+          if (shown()) return true;
+          if (driver::InForeground(box)) driver::ClickScreen({barX, y});
+          return false;
+        },
+        kTimeoutMs, 300);
+  };
+  ASSERT_GT(frame.right - client.right, 10) << "no vertical bar";
+  EXPECT_TRUE(pageUntil(client.bottom - 24, [&] { return rectOf(last).bottom <= client.bottom; }))
+      << "the last row stays below the box";
+  EXPECT_TRUE(driver::TakeSettledScreenshot(converter.Folder() + "\\profiles_bottom.png"));
+  EXPECT_LT(rectOf(first).top, client.top);
+  EXPECT_TRUE(pageUntil(client.top + 24, [&] { return rectOf(first).top >= client.top; }))
+      << "the first row stays above the box";
+  driver::ClickButton(converter.Button(settings, "&Cancel"));
   EXPECT_TRUE(converter.Close());
 }
 
@@ -429,6 +505,52 @@ TEST_F(ProfileRun, TheEditorsValuesBecomeTheOptionsOfTheRun) {
                         SMTO_ABORTIFHUNG, 5000, &enabled);
     return enabled != 0;
   }, kTimeoutMs)) << "Start stays disabled";
+  EXPECT_TRUE(Converter().Close());
+}
+
+// Before, such profiles converted with the encoder's own defaults (which the console cannot
+// play), or Start failed on a file name, and nothing told why.
+TEST_F(ProfileRun, AnEmptyOrMissingProfileIsReportedAndNothingIsConverted) {
+  for (const char* shipped : {"PSP H.264 480x272", "PSP MPEG-4 320x240", "PSP MPEG-4 480x272"})
+    DeleteFileA(Path(std::string("Profiles\\") + shipped + ".ovx").c_str());
+  const std::string empty = Path("Profiles\\Empty.ovx");
+  ASSERT_TRUE(driver::WriteWholeFile(empty, ""));
+  WriteFile("clip.avi");
+  CreateDirectoryA(Path("out").c_str(), nullptr);
+  WritePreferences(e2e::RunPreferences(Path("out") + "\\"));
+  const auto expectBox = [&](const std::string& text) {
+    const HWND box = driver::WaitForMessageBox("Incorrect Profile", kTimeoutMs, ProcessId());
+    ASSERT_NE(box, nullptr) << text;
+    EXPECT_EQ(driver::MessageBoxText(box).rfind(text, 0), 0u) << driver::MessageBoxText(box);
+    EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs));
+  };
+  const auto converted = [&] {
+    int conversions = 0;
+    for (const std::string& line : Logged()) conversions += line.rfind(" -y ", 0) == 0;
+    return conversions;
+  };
+
+  ASSERT_TRUE(Start("clip.avi"));
+  // Told when it is chosen (at start-up), and again at Start.
+  expectBox("The profile \"Empty\" cannot be used: it names no output type");
+  Converter().Press(e2e::kStart);
+  expectBox("The profile \"Empty\" cannot be used: it names no output type");
+  EXPECT_EQ(converted(), 0);
+  ASSERT_TRUE(Converter().Close());
+
+  ASSERT_TRUE(DeleteFileA(empty.c_str()));
+  ASSERT_TRUE(Start("clip.avi"));
+  Converter().Press(e2e::kStart);
+  expectBox("A profile must be chosen before converting.");
+  EXPECT_EQ(converted(), 0);
+  WIN32_FIND_DATAA found;
+  const HANDLE any = FindFirstFileA(Path("out\\*.*").c_str(), &found);
+  int files = 0;
+  for (BOOL more = any != INVALID_HANDLE_VALUE; more; more = FindNextFileA(any, &found))
+    files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  if (any != INVALID_HANDLE_VALUE) FindClose(any);
+  EXPECT_EQ(files, 0);
   EXPECT_TRUE(Converter().Close());
 }
 

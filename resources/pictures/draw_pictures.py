@@ -3,7 +3,7 @@
 
 ToolbarImages.bmp holds the toolbar's 48x48 pictures side by side in button order,
 ToolbarDisabledImages.bmp the same greyed for disabled buttons, WelcomeImage.bmp the
-welcome panel's picture. Magenta marks the pixels left undrawn. The shapes are the skin's
+welcome panel's picture, BrowseGlyph.bmp the folder on the Settings dialog's browse button. Magenta marks the pixels left undrawn. The shapes are the skin's
 (resources/skin/draw_skin.py): gradients outlined one pixel wide, edges hard so that the mask
 colour never bleeds into them. Colours here are 0xRRGGBB.
 """
@@ -117,6 +117,16 @@ def folder(canvas):
                            (0xF3C760, FOLDER_BOTTOM, FOLDER_EDGE)))
     overlay(canvas, filled(polygon([(9, 19), (46, 19), (41, 40), (3, 40)]),
                            (FOLDER_TOP, FOLDER_BOTTOM, FOLDER_EDGE)))
+
+
+def browse_glyph():
+    """The Settings dialog's browse button: a small open folder, 16x16."""
+    canvas = Canvas(16, 16)
+    overlay(canvas, filled(polygon([(1, 2), (6, 2), (8, 4), (14, 4), (14, 14), (1, 14)]),
+                           (0xF3C760, FOLDER_BOTTOM, FOLDER_EDGE), 16, 16))
+    overlay(canvas, filled(polygon([(4, 7), (16, 7), (13, 14), (1, 14)]),
+                           (FOLDER_TOP, FOLDER_BOTTOM, FOLDER_EDGE), 16, 16))
+    return canvas
 
 
 GREEN = (GREEN_TOP, GREEN_BOTTOM, GREEN_EDGE)
@@ -250,6 +260,7 @@ def pictures():
         "ToolbarImages": toolbar,
         "ToolbarDisabledImages": greyed(toolbar),
         "WelcomeImage": welcome(),
+        "BrowseGlyph": browse_glyph(),
     }
 
 

@@ -179,6 +179,11 @@ public:
       FLines.push_back(line);
     } else if (const int k = Key(name, key); k < 0) {
       FLines.insert(FLines.begin() + s + 1, line);
+    } else if (k == 0) {
+      if (Body(name).front() == line) return;
+      const std::string header = LowerCase("[" + name + "]");
+      FLines[s].erase(LowerCase(FLines[s]).find(header) + header.size());
+      FLines.insert(FLines.begin() + s + 1, line);
     } else {
       FLines[s + k] = line;
     }
@@ -285,6 +290,30 @@ TEST_F(NewInifileWriteTest, KeyBelowAValueWithABracketIsReplacedNotDuplicated) {
     ini.WriteInteger("Main", "Profile", 4);
   }
   EXPECT_EQ(Read("a.ini"), "[Main]\r\nOutput Path=D:\\Videos [PSP]\\\r\nProfile=4\r\n");
+}
+
+// Before, the key's new line replaced the header line, and the section was gone.
+TEST_F(NewInifileWriteTest, AKeyOnItsHeaderLineLeavesTheHeaderInPlace) {
+  struct Case {
+    const char* file;
+    const char* written;
+  };
+  for (const Case& c : {
+           Case{"[Main]Profile=0\r\nA=1\r\n", "[Main]\r\nProfile=2\r\nA=1\r\n"},
+           Case{"  [main] Profile=0\r\n[Default]\r\nProfile=7\r\n",
+                "  [main]\r\nProfile=2\r\n[Default]\r\nProfile=7\r\n"},
+           Case{"[Main]Profile=2\r\n", "[Main]Profile=2\r\n"},  // unchanged: not rewritten
+       }) {
+    Write("a.ini", c.file);
+    {
+      TNewInifile ini(PathOf("a.ini"));
+      ini.WriteInteger("Main", "Profile", 2);
+      EXPECT_EQ(ini.ReadInteger("Main", "Profile", -1), 2) << c.file;
+      EXPECT_EQ(ini.IndexOfSection("Main"), 0) << c.file;
+      ini.Save();
+    }
+    EXPECT_EQ(Read("a.ini"), c.written) << c.file;
+  }
 }
 
 TEST_F(NewInifileFileTest, ReadingAMissingFileGivesDefaultsAndCreatesItEmpty) {

@@ -3,6 +3,7 @@
 #include "converter/core/tests/SampleProfile.h"
 
 #include <chrono>
+#include <cstdio>
 
 namespace converter {
 namespace {
@@ -87,21 +88,62 @@ TEST_F(ProfileLoadTest, CaptionWithoutItsFinalCommaLosesItsLastChoice) {
   EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Video)[0].Choices, (Items{"320x240"}));
 }
 
-TEST_F(ProfileLoadTest, IndexPastTheChoicesShowsAnEmptyValueAndLoadingGoesOn) {
-  const auto profile = LoadProfile(Write("p.ovx",
-                                         "[Main]\r\nType=avi\r\nPara=2\r\n0=A\r\n1=B\r\n"
-                                         "[A]\r\nSort=1\r\nCaption=x,y\r\nIndex=1\r\n"
-                                         "[B]\r\nSort=2\r\nCaption=z,\r\nIndex=-1\r\n"));
-  ASSERT_TRUE(profile);
-  EXPECT_EQ(profile->Extension, ".avi");
-  EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Video)[0].Value, "");
-  ASSERT_EQ(profile->Editors.Rows(TProfileGroup::Audio).size(), 1u);
-  EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Audio)[0].Value, "");
+// Before, such a profile loaded with an empty value and converted with the encoder's own
+// defaults, without a word.
+TEST_F(ProfileLoadTest, AnIndexOutsideTheChoicesStopsLoadingThereAndIsTheProblem) {
+  struct Case {
+    const char* index;
+    const char* problem;
+  };
+  for (const Case& c : {
+           Case{"1", "List index out of bounds (1): \"B\" has 1 choices"},
+           Case{"-1", "List index out of bounds (-1): \"B\" has 1 choices"},
+           Case{"0", ""},
+       }) {
+    const auto profile = LoadProfile(Write("p.ovx", "[Main]\r\nType=avi\r\nPara=3\r\n0=A\r\n1=B\r\n"
+                                                    "2=C\r\n[A]\r\nSort=1\r\nCaption=x,y,\r\n"
+                                                    "Index=1\r\n[B]\r\nSort=2\r\nCaption=z,\r\n"
+                                                    "Index=" + std::string(c.index) + "\r\n"
+                                                    "[C]\r\nSort=3\r\nList=0\r\n"));
+    ASSERT_TRUE(profile) << c.index;
+    EXPECT_EQ(profile->Problem, c.problem) << c.index;
+    EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Video)[0].Value, "y") << c.index;
+    EXPECT_EQ(profile->Editors.Rows(TProfileGroup::Advanced).size(), *c.problem ? 0u : 1u)
+        << c.index;
+  }
+}
+
+// Each of these converted with the encoder's defaults, which the console cannot play.
+TEST_F(ProfileLoadTest, AProfileThatCannotBeConvertedWithIsNamedWithItsProblem) {
+  struct Case {
+    const char* file;  // null: no file
+    const char* problem;
+  };
+  const std::string lead = "The profile \"Mine\" cannot be used: ";
+  for (const Case& c : {
+           Case{kSampleProfile.c_str(), ""},
+           Case{"", "it names no output type (\"Type\" in section \"Main\")."},
+           Case{"[Main]\r\nPara=1\r\n0=A\r\n[A]\r\nList=0\r\n",
+                "it names no output type (\"Type\" in section \"Main\")."},
+           Case{"[Main]\r\nType=mp4\r\n", "it names no encoder parameters (\"Para\" in section \"Main\")."},
+           Case{"[Main]\r\nType=mp4\r\nPara=2\r\n", "it names no encoder parameters (\"Para\" in section \"Main\")."},
+           Case{"\x89PNG\r\n\x1a\n\0\0binary", "it names no output type (\"Type\" in section \"Main\")."},
+           Case{nullptr, "its file "},
+       }) {
+    const std::string path = PathOf("Mine.ovx");
+    std::remove(path.c_str());
+    if (c.file) Write("Mine.ovx", c.file);
+    const std::string problem = ProfileProblem("Mine", path);
+    if (!*c.problem)
+      EXPECT_EQ(problem, "") << c.file;
+    else
+      EXPECT_EQ(problem.rfind(lead + c.problem, 0), 0u) << problem;
+  }
 }
 
 // Once a count of millions made loading loop for minutes, growing all the while.
 TEST_F(ProfileLoadTest, ACountBeyondTheNamesListedEndsAtTheLastName) {
-  const std::string two = "0=A\r\n1=B\r\n[A]\r\nSort=1\r\n[B]\r\nSort=2\r\n";
+  const std::string two = "0=A\r\n1=B\r\n[A]\r\nSort=1\r\nList=0\r\n[B]\r\nSort=2\r\nList=0\r\n";
   struct Case {
     const char* para;
     std::size_t rows;
@@ -115,7 +157,7 @@ TEST_F(ProfileLoadTest, ACountBeyondTheNamesListedEndsAtTheLastName) {
     EXPECT_EQ(rows, c.rows) << "Para=" << c.para;
   }
   // The parameters after a gap in the names are not read.
-  const auto gap = LoadProfile(Write("p.ovx", "[Main]\r\nPara=9\r\n0=A\r\n2=C\r\n[A]\r\nSort=1\r\n"));
+  const auto gap = LoadProfile(Write("p.ovx", "[Main]\r\nPara=9\r\n0=A\r\n2=C\r\n[A]\r\nSort=1\r\nList=0\r\n"));
   ASSERT_TRUE(gap);
   EXPECT_EQ(gap->Editors.Rows(TProfileGroup::Video).size(), 1u);
 }

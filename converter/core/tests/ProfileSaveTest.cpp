@@ -1,6 +1,9 @@
 #include "converter/core/Profiles.h"
 
+#include "converter/core/NewInifiles.h"
 #include "converter/core/tests/SampleProfile.h"
+
+#include <filesystem>
 
 namespace converter {
 namespace {
@@ -70,6 +73,33 @@ TEST_F(ProfileSaveTest, SaveAsOntoItselfKeepsTheProfile) {
   SaveProfileAs(FPath, FPath, FEditors);
   EXPECT_EQ(Read("p.ovx"), SampleWith("Caption=My Clip\r\nValue=My Clip\r\n",
                                       "Caption=Holiday\r\nValue=Holiday\r\n"));
+}
+
+// Before, the copy was written in place without a check: an unreadable source emptied the
+// target and a copy that could not be written went unnoticed.
+TEST_F(ProfileSaveTest, SaveAsThatCannotCopyLeavesTheTargetAndSaysSo) {
+  struct Case {
+    const char* source;  // a file of the scratch folder
+    const char* target;
+    const char* note;
+  };
+  std::filesystem::create_directories(PathOf("folder.ovx"));
+  std::filesystem::create_directories(PathOf("unreadable.ovx"));
+  for (const Case& c : {
+           Case{"p.ovx", "missing folder/copy.ovx", "the target's folder is missing"},
+           Case{"p.ovx", "folder.ovx", "a folder stands at the target"},
+           Case{"unreadable.ovx", "copy.ovx", "the source cannot be read"},
+       }) {
+    const bool targetIsFile = !std::filesystem::is_directory(PathOf(c.target)) &&
+                              std::string(c.target).find('/') == std::string::npos;
+    if (targetIsFile) Write(c.target, "kept");
+    EXPECT_THROW(SaveProfileAs(PathOf(c.source), PathOf(c.target), FEditors), EFCreateError)
+        << c.note;
+    if (targetIsFile) EXPECT_EQ(Read(c.target), "kept") << c.note;
+    EXPECT_EQ(Read("p.ovx"), kSampleProfile) << c.note;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(PathOf("folder.ovx")));
+  EXPECT_FALSE(Exists("missing folder"));
 }
 
 TEST_F(ProfileSaveTest, SaveAsFromAMissingSourceWritesNothing) {

@@ -93,6 +93,38 @@ TEST_F(ValueListEditorTest, TypingChangesTheValueAndLeavingTheRowValidatesIt) {
   EXPECT_EQ(vle->InplaceEditor(), nullptr);
 }
 
+// Before, Enter did nothing: a value counted only once its row was left.
+TEST_F(ValueListEditorTest, EnterValidatesTheTypedValueAndTheEditorStays) {
+  vle->InsertRow("End Time", "00:01:02.34", true);
+  std::vector<std::string> validated;
+  vle->OnValidate = [&](TObject*, int, int, const std::string&, const std::string& value) {
+    validated.push_back(value);
+  };
+  ClickCell(1, 0);
+  auto* edit = dynamic_cast<TCustomEdit*>(vle->InplaceEditor());
+  ASSERT_NE(edit, nullptr);
+  SetWindowTextA(edit->Handle(), "00:00:30");
+  SendMessageA(edit->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(validated, std::vector<std::string>{"00:00:30"});
+  EXPECT_EQ(vle->InplaceEditor(), edit);
+  SendMessageA(edit->Handle(), WM_KEYDOWN, VK_RETURN, 0);  // nothing changed since
+  EXPECT_EQ(validated.size(), 1u);
+}
+
+// A value set by the program that is none of the choices (a custom frame size) shows in the
+// in-place list; before, the list showed no choice.
+TEST_F(ValueListEditorTest, AValueThatIsNoChoiceShowsInThePickList) {
+  const int row = vle->InsertRow("Video Size", "640x480", true);
+  for (const char* choice : {"320x240", "Custom Size"}) vle->ItemProps("Video Size")->PickList()->Add(choice);
+  ClickCell(1, row);
+  auto* list = dynamic_cast<TCustomComboBox*>(vle->InplaceEditor());
+  ASSERT_NE(list, nullptr);
+  char shown[32] = "";
+  GetWindowTextA(list->Handle(), shown, sizeof shown);
+  EXPECT_STREQ(shown, "640x480");
+  EXPECT_EQ(vle->ItemProps("Video Size")->PickList()->Count(), 2) << "the choices stay as they were";
+}
+
 TEST_F(ValueListEditorTest, TheKeyColumnTakesNoEditorAndReadOnlyRowsCannotBeTyped) {
   vle->InsertRow("Type", "mp4", true);
   vle->InsertRow("Codec", "xvid", true);
