@@ -79,6 +79,10 @@ public:
   TkivSkinInternalScrollBar* VertBar() const { return FVertBar; }
   TkivSkinInternalScrollBar* HorzBar() const { return FHorzBar; }
 
+protected:
+  // The panels stand beside the control, on its parent.
+  void ControlGone() override { FreeBars(); }
+
 private:
   friend class TkivSkinInternalScrollBar;
   void UpdateScrollBars();

@@ -1,6 +1,7 @@
 #include "skin/SkinButtons.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Buttons.h"
 #include "framework/Forms.h"
@@ -63,6 +64,17 @@ bool TkivSkinButton::BeforeMessage(TMessage& m) {
       SetDown(true);
       PaintSkin();
       return false;
+    case WM_LBUTTONUP: {
+      // Decided before the control's own handling, which lets go of the mouse.
+      const TRect client = GetClientRect();
+      const TPoint at(short(m.LParamLo()), short(m.LParamHi()));
+      FClickOnRelease = FArmed && PtInRect(&client, at);
+      FArmed = false;
+      return true;
+    }
+    case WM_CAPTURECHANGED:
+      FArmed = false;  // the press was taken away: its release, if any, goes elsewhere
+      return true;
     case WM_KILLFOCUS:
     case CM_GOTFOCUS:
     case CM_LOSTFOCUS:
@@ -101,12 +113,16 @@ void TkivSkinButton::MouseDown() {
     }
   }
   FArmed = true;
+  // The button holds the mouse, as the platform's does: the release comes to it wherever it
+  // happens.
+  button->SetMouseCapture(true);
 }
 
 void TkivSkinButton::MouseUp() {
-  const bool armed = FArmed;
-  FArmed = false;
-  if (armed)
+  if (Control())
+    Control()->SetMouseCapture(false);
+  // A press dragged off the button and released there clicks nothing.
+  if (std::exchange(FClickOnRelease, false))
     Click();
 }
 

@@ -30,8 +30,8 @@ private:
 };
 
 // The control never sees a mouse press or Space/Return going down, so the platform's
-// button cannot click: a press and release on an active form, Space released on the focused
-// button, or Return (its character) click it, once each.
+// button cannot click: a press and release over it on an active form, Space released on the
+// focused button, or Return (its character) click it, once each.
 class TkivSkinButton : public TkivSkinControlVCL {
 public:
   using TkivSkinControlVCL::TkivSkinControlVCL;
@@ -46,6 +46,7 @@ public:
 private:
   void Click();
   bool FArmed = false;  // a press on the button that may become a click
+  bool FClickOnRelease = false;  // the release now handled ends a press over the button
   TkivButtonFace FFace;
 };
 

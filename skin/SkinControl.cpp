@@ -16,8 +16,10 @@ public:
   }
   void Notification(TComponent* c, TOperation op) override {
     TComponent::Notification(c, op);
-    if (op == opRemove && c == FSkinner->Control())
+    if (op == opRemove && c == FSkinner->Control()) {
+      FSkinner->FControl = nullptr;
       FSkinner->ControlGone();
+    }
   }
 
 private:

@@ -108,10 +108,12 @@ public:
 protected:
   // The control's own procedure (the WindowProc found at start).
   void CallOldProc(TMessage& m) { FOldWindowProc(m); }
+  // The control is being freed (Control() is null already): what the skinner made for it
+  // outside the control goes with it.
+  virtual void ControlGone() {}
 
 private:
   friend class TkivSkinControlWatch;
-  void ControlGone() { FControl = nullptr; }
 
   TControl* FControl;
   TWndMethod FOldWindowProc;

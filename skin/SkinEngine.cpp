@@ -21,6 +21,10 @@ HHOOK gHook = nullptr;
 HHOOK gMenuHook = nullptr;
 TkivSkinEngine* gCurrentEngine = nullptr;
 
+// Posted to an engine's own window when components were put on its form: they are whole by
+// the time it arrives.
+constexpr UINT kSkinInserted = WM_APP + 0x2AA;
+
 // Every engine of the program outside design time: each skins the menus made on its form.
 std::vector<TkivSkinEngine*>& Engines() {
   static std::vector<TkivSkinEngine*> engines;
@@ -88,20 +92,31 @@ TkivSkinEngine::TkivSkinEngine(TComponent* owner) : TComponent(owner) {
   SkinMenu(FSystemMenu);
   if (ComponentState() & csDesigning)
     return;
+  FInsertedWindow = AllocateHWnd([this](TMessage& m) {
+    if (m.Msg == kSkinInserted) {
+      SkinInsertedMenus();
+      UpdateMenuHook();
+    } else {
+      m.Result = DefWindowProcA(FInsertedWindow, m.Msg, m.WParam, m.LParam);
+    }
+  });
   Engines().push_back(this);
   if (!gHook) {
     gHook = SetWindowsHookExA(WH_CBT, MessageHook, nullptr, GetCurrentThreadId());
-    gMenuHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuHook, nullptr, GetCurrentThreadId());
     gCurrentEngine = this;
   }
 }
 
 TkivSkinEngine::~TkivSkinEngine() {
   Engines().erase(std::remove(Engines().begin(), Engines().end(), this), Engines().end());
+  for (TComponent* c : FInserted)
+    RemoveFreeNotification(c);
+  FInserted.clear();
+  UpdateMenuHook();
+  DeallocateHWnd(FInsertedWindow);
   if (gCurrentEngine == this) {
     UnhookWindowsHookEx(gHook);
-    UnhookWindowsHookEx(gMenuHook);
-    gHook = gMenuHook = nullptr;
+    gHook = nullptr;
     gCurrentEngine = nullptr;
   }
   while (!FWindows.empty())
@@ -116,10 +131,13 @@ TkivSkinEngine* TkivSkinEngine::Current() { return gCurrentEngine; }
 
 void TkivSkinEngine::SetActive(bool value) {
   FActive = value;
-  if (ComponentState() & csDesigning)
-    return;
+  if (!(ComponentState() & csDesigning))
+    SetWindowsSkinned(value);
+}
+
+void TkivSkinEngine::SetWindowsSkinned(bool on) {
   for (TkivSkinWindow* window : std::vector<TkivSkinWindow*>(FWindows))
-    window->SetSkinned(value);
+    window->SetSkinned(on);
 }
 
 void TkivSkinEngine::SetSkinFile(const std::string& name) {
@@ -127,17 +145,24 @@ void TkivSkinEngine::SetSkinFile(const std::string& name) {
   if (found.empty())
     return;
   FSkinFile = found;
-  // A skin file that can't be read leaves the engine as the reader left it.
+  bool loaded = false;
   try {
-    FOwnReader.Load(found);
+    loaded = FOwnReader.Load(found);
   } catch (const std::exception&) {
   }
-  FReader = &FOwnReader;
+  SkinLoaded(loaded);
 }
 
 void TkivSkinEngine::SetSkinData(const std::vector<std::uint8_t>& data) {
-  skin::LoadSkinThroughTempFile(FOwnReader, data);
+  SkinLoaded(skin::LoadSkinThroughTempFile(FOwnReader, data));
+}
+
+void TkivSkinEngine::SkinLoaded(bool loaded) {
   FReader = &FOwnReader;
+  // The reader has no skin now: the windows get their platform frames back, as when the skin
+  // is switched off, rather than keep the skinned frame's sizes with nothing drawn in it.
+  if (!loaded && !(ComponentState() & csDesigning))
+    SetWindowsSkinned(false);
 }
 
 void TkivSkinEngine::SetResSysMenuMin(const std::string& text) {
@@ -181,23 +206,40 @@ void TkivSkinEngine::Loaded() {
 
 void TkivSkinEngine::Notification(TComponent* c, TOperation op) {
   TComponent::Notification(c, op);
-  if ((ComponentState() & csDesigning) || c->Owner() != Owner())
+  if (ComponentState() & csDesigning)
+    return;
+  if (op == opRemove) {
+    // Whoever frees a component waiting here (its form among them, which tells itself of
+    // none of the components it frees when it goes), the engine hears of it.
+    const auto waiting = std::find(FInserted.begin(), FInserted.end(), c);
+    if (waiting != FInserted.end()) {
+      FInserted.erase(waiting);
+      UpdateMenuHook();
+    }
+  }
+  if (c->Owner() != Owner())
     return;
   if (op == opInsert) {
-    if (IsSkinActive() && !IsDestroying())
-      FInserted.push_back(c);
+    if (!IsSkinActive() || IsDestroying())
+      return;
+    if (FInserted.empty())
+      PostMessageA(FInsertedWindow, kSkinInserted, 0, 0);
+    FInserted.push_back(c);
+    c->FreeNotification(this);
+    UpdateMenuHook();
     return;
   }
-  FInserted.erase(std::remove(FInserted.begin(), FInserted.end(), c), FInserted.end());
-  // A menu that is being freed is no TMenu any more by now; one that only leaves the form
-  // lives on in the platform's look.
-  if (auto* menu = dynamic_cast<TMenu*>(c))
+  // A menu that only leaves the form lives on in the platform's look; one that is being freed
+  // needs nothing.
+  if (auto* menu = dynamic_cast<TMenu*>(c); menu && !menu->IsDestroying())
     UnskinMenu(menu);
 }
 
 void TkivSkinEngine::SkinInsertedMenus() {
   const std::vector<TComponent*> inserted = std::move(FInserted);
   FInserted.clear();
+  for (TComponent* c : inserted)
+    RemoveFreeNotification(c);
   if (!IsSkinActive())
     return;  // the form's next skin switch skins the form's menus
   for (TComponent* c : inserted) {
@@ -301,8 +343,8 @@ LRESULT CALLBACK TkivSkinEngine::MessageHook(int code, WPARAM wParam, LPARAM lPa
 }
 
 // A menu about to show (a popup, a drop-down of the menu bar, a submenu) first skins the
-// menus and items made on the engines' forms since the last one: it is measured and drawn
-// only after this message.
+// menus and items made on the engines' forms since the program last waited for messages: it
+// is measured and drawn only after this message.
 LRESULT CALLBACK TkivSkinEngine::MenuHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_INITMENUPOPUP) {
     for (TkivSkinEngine* engine : std::vector<TkivSkinEngine*>(Engines())) {
@@ -313,7 +355,22 @@ LRESULT CALLBACK TkivSkinEngine::MenuHook(int code, WPARAM wParam, LPARAM lParam
       }
     }
   }
-  return CallNextHookEx(gMenuHook, code, wParam, lParam);
+  const LRESULT result = CallNextHookEx(gMenuHook, code, wParam, lParam);
+  UpdateMenuHook();
+  return result;
+}
+
+// The hook sees every message sent in the thread, which costs the platform a round trip
+// each: it is there only while an engine has components to look at.
+void TkivSkinEngine::UpdateMenuHook() {
+  const bool waiting = std::any_of(Engines().begin(), Engines().end(),
+                                   [](const TkivSkinEngine* e) { return !e->FInserted.empty(); });
+  if (waiting && !gMenuHook) {
+    gMenuHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuHook, nullptr, GetCurrentThreadId());
+  } else if (!waiting && gMenuHook) {
+    UnhookWindowsHookEx(gMenuHook);
+    gMenuHook = nullptr;
+  }
 }
 
 // --------------------------------------------------------------------------------- the skin

@@ -45,9 +45,10 @@ public:
   bool Ready() const { return FReader && FReader->Ready(); }
   void SetReady(bool) {}  // stored with forms; read back without effect
   const std::string& SkinFile() const { return FSkinFile; }
-  // Loads the first file found of that name (FindSkinFile); nothing changes when none is.
+  // Loads the first file found of that name (FindSkinFile); nothing changes when none is. A
+  // file found that is no readable skin leaves no skin in effect.
   void SetSkinFile(const std::string& name);
-  // The skin kept in the form ("SkinData"): loaded through a temporary file.
+  // The skin kept in the form ("SkinData"): loaded through a temporary file, as a file is.
   void SetSkinData(const std::vector<std::uint8_t>& data);
   const std::string& ResSysMenuMin() const { return FResSysMenuMin; }
   void SetResSysMenuMin(const std::string& text);
@@ -78,8 +79,9 @@ public:
 
   // Skins the owner form, and its menus with it.
   void Loaded() override;
-  // Menus and menu items made on the owner form while the skin is in effect are skinned
-  // before a menu next shows; a menu taken off the form is given its own drawing back.
+  // Menus and menu items made on the owner form while the skin is in effect are skinned once
+  // the program waits for messages again, or before a menu shows if that comes first; a menu
+  // taken off the form is given its own drawing back.
   void Notification(TComponent* c, TOperation op) override;
 
   // Skins a window once; only framework forms are skinned so far.
@@ -140,18 +142,23 @@ private:
   friend class TkivSkinWindow;
   static LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam);
+  static void UpdateMenuHook();
   void SkinInsertedMenus();
   // The skin's drawing for the item and the items below it.
   void SkinMenuItems(TMenuItem* item);
   void SkinChanged();
+  // After a load; a failed one leaves the windows unskinned.
+  void SkinLoaded(bool loaded);
+  void SetWindowsSkinned(bool on);
   void SystemMenuPopup(TObject* sender);
   void RemoveWindow(TkivSkinWindow* window);
   TCustomForm* OwnerForm() const { return static_cast<TCustomForm*>(Owner()); }
 
   bool FActive = false;
-  // Components put on the owner form since a menu last showed. The framework tells of one
-  // before it is whole, so what it is is asked only once a menu is about to show.
+  // Components put on the owner form that were not looked at yet. The framework tells of one
+  // before it is whole, so what it is is asked only later, on a message to FInsertedWindow.
   std::vector<TComponent*> FInserted;
+  HWND FInsertedWindow = nullptr;
   // The skin's bitmaps as decoded once, by name, frame count and index (null when the skin
   // lacks one): frames are painted far more often than the skin changes.
   mutable std::map<std::tuple<std::string, int, int>, std::unique_ptr<TBitmap>> FBitmaps;

@@ -128,11 +128,30 @@ void TkivSkinWindowVCL::PrepareSkin() {
   FSavedClientWidth = FForm->ClientWidth();
   FSavedClientHeight = FForm->ClientHeight();
   FOwnMenu = FForm->Menu();
+  if (FOwnMenu)
+    FOwnMenu->FreeNotification(this);
   // A child window shows no menu bar of the platform's.
   FUnskinnedFrameHeight = skin::UnskinnedFrameHeight(FForm->Height(), FForm->ClientHeight(),
                                                      FOwnMenu != nullptr && !IsMDIChild());
   FSavedColor = FForm->Color();
   FOwnLimits = {FForm->Constraints()->MinWidth(), FForm->Constraints()->MinHeight()};
+}
+
+void TkivSkinWindowVCL::Notification(TComponent* c, TOperation op) {
+  TkivSkinWindow::Notification(c, op);
+  if (op != opRemove || (c != FChildMenu && c != FOwnMenu))
+    return;
+  // A freed menu is neither shown again nor asked for shortcuts.
+  if (c == FChildMenu)
+    FChildMenu = nullptr;
+  if (c == FOwnMenu)
+    FOwnMenu = nullptr;
+  // The bar's buttons stood for items of that menu.
+  if (FShownMenu == c) {
+    FShownMenu = nullptr;
+    if (!Destroying() && !FForm->IsDestroying() && Skinned())
+      UpdateMenuBar(true);
+  }
 }
 
 // ---------------------------------------------------------------------------- switching

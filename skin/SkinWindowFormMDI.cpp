@@ -137,19 +137,6 @@ void TkivSkinWindowVCL::SkinMDIOff() {
     SendMessageA(FForm->ClientHandle(), WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(windowMenu->Handle()));
 }
 
-void TkivSkinWindowVCL::Notification(TComponent* c, TOperation op) {
-  TkivSkinWindow::Notification(c, op);
-  if (op != opRemove || c != FChildMenu)
-    return;
-  FChildMenu = nullptr;
-  // The bar's buttons stood for items of that menu.
-  if (FShownMenu == c) {
-    FShownMenu = nullptr;
-    if (!Destroying() && !FForm->IsDestroying() && Skinned())
-      UpdateMenuBar(true);
-  }
-}
-
 void TkivSkinWindowVCL::MDIPostHook(TMessage& m) {
   switch (m.Msg) {
     case WM_MDIACTIVATE:

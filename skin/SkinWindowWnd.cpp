@@ -82,6 +82,10 @@ void TkivSkinWindowWnd::PrepareSkin() {
   FUnskinnedFrameHeight = WindowHeight() - client.Height;
 }
 
+skin::PlainFrame TkivSkinWindowWnd::Frame() const {
+  return {FEngine->Metrics(), TitleHeight(), FUnskinnedFrameHeight};
+}
+
 void TkivSkinWindowWnd::SetStyleKeepingVisibility(LONG style) {
   const LONG visible = GetWindowLongA(FHandle, GWL_STYLE) & WS_VISIBLE;
   SetWindowLongA(FHandle, GWL_STYLE, (style & ~WS_VISIBLE) | visible);
@@ -100,22 +104,26 @@ void TkivSkinWindowWnd::UpdateSkin() {
   }
   RECT r{};
   GetWindowRect(FHandle, &r);
-  const skin::PlainFrame frame{FEngine->Metrics(), TitleHeight(), FUnskinnedFrameHeight};
-  const skin::Size now{int(r.right - r.left), int(r.bottom - r.top)};
+  // The platform's size first, undone by the frame the window grew by (the skin's, or another
+  // one since), then grown by the frame of the skin in effect: the client area stays whole
+  // however often the skin is applied or changed.
+  skin::Size size{int(r.right - r.left), int(r.bottom - r.top)};
+  if (FGrownBy)
+    size = skin::ShrunkWindowSize(size, *FGrownBy);
+  FGrownBy.reset();
   if (Skinned()) {
     SetStyleKeepingVisibility(FPreparedStyle & ~WS_SYSMENU);
     SetMenu(FHandle, nullptr);
-    const skin::Size grown = skin::GrownWindowSize(now, frame);
-    MoveWindow(FHandle, r.left, r.top, grown.Width, grown.Height, TRUE);
+    FGrownBy = Frame();
+    size = skin::GrownWindowSize(size, *FGrownBy);
   } else {
     // Its style at the first background erase, with the system menu the skin may have taken
     // away before it.
     const LONG own = FStyleSaved ? FErasedStyle : FPreparedStyle;
     SetStyleKeepingVisibility(own | (FPreparedStyle & WS_SYSMENU));
-    const skin::Size shrunk = skin::ShrunkWindowSize(now, frame);
-    MoveWindow(FHandle, r.left, r.top, shrunk.Width, shrunk.Height, TRUE);
     SetWindowRgn(FHandle, nullptr, TRUE);
   }
+  MoveWindow(FHandle, r.left, r.top, size.Width, size.Height, TRUE);
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kRecomputeFrame);
 }
 
@@ -159,9 +167,8 @@ void TkivSkinWindowWnd::PostHook(TMessage& m) {
     FRefitted = true;
     RECT r{};
     GetWindowRect(FHandle, &r);
-    const skin::PlainFrame frame{FEngine->Metrics(), TitleHeight(), FUnskinnedFrameHeight};
-    MoveWindow(FHandle, r.left, r.top, r.right - r.left,
-               skin::RefitHeight(r.bottom - r.top, frame), TRUE);
+    MoveWindow(FHandle, r.left, r.top, r.right - r.left, skin::RefitHeight(r.bottom - r.top, Frame()),
+               TRUE);
   }
   SetRegion();
 }

@@ -4,7 +4,10 @@
 // buttons, boxes, combos, tabs and tool bars get the plain-window skinners.
 #pragma once
 
+#include <optional>
+
 #include "skin/SkinWindow.h"
+#include "skin/core/plain_window.h"
 
 class TkivSkinWindowWnd : public TkivSkinWindow {
 public:
@@ -27,6 +30,8 @@ protected:
 private:
   static LRESULT CALLBACK SkinWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void SetStyleKeepingVisibility(LONG style);
+  // The frame of the skin in effect.
+  skin::PlainFrame Frame() const;
 
   HWND FHandle = nullptr;
   WNDPROC FOldWndProc = nullptr;
@@ -36,4 +41,5 @@ private:
   bool FRefitted = false;
   int FSavedClientWidth = 0;
   int FSavedClientHeight = 0;
+  std::optional<skin::PlainFrame> FGrownBy;  // while the window is grown by a skinned frame
 };

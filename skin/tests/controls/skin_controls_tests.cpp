@@ -290,6 +290,28 @@ TEST(ControlSkinners, PushButtonClicksOncePerPressReleaseDoubleClickAndSpaceRele
   ASSERT_TRUE(PumpUntil([&] { return SendMessageA(form->Handle(), KM_ISACTIVE, 0, 0) == 1; }));
 }
 
+TEST(ControlSkinners, APressDraggedOffAPushButtonAndReleasedOutsideClicksItNeitherThenNorLater) {
+  TControlsForm* form = Form();
+  const HWND button = form->btnPlain->Handle();
+  auto send = [&](UINT msg, int x, int y) {
+    SendMessageA(button, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+  };
+  form->FClicks = 0;
+  send(WM_LBUTTONDOWN, 5, 5);
+  EXPECT_EQ(GetCapture(), button) << "the release would not come to the button";
+  send(WM_MOUSEMOVE, -30, 5);
+  send(WM_LBUTTONUP, -30, 5);  // the button holds the mouse: the release outside comes to it
+  EXPECT_EQ(form->FClicks, 0) << "released outside";
+  EXPECT_NE(GetCapture(), button) << "the button still holds the mouse";
+  send(WM_LBUTTONUP, 5, 5);  // a release over it that ends no press of its own
+  EXPECT_EQ(form->FClicks, 0) << "a later release over the button";
+  send(WM_LBUTTONDOWN, 5, 5);
+  send(WM_MOUSEMOVE, -30, 5);
+  send(WM_MOUSEMOVE, 5, 5);
+  send(WM_LBUTTONUP, 5, 5);
+  EXPECT_EQ(form->FClicks, 1) << "dragged off and back on, released over it";
+}
+
 TEST(ControlSkinners, AutomaticGlyphLayoutStaysAutomaticAfterPainting) {
   TControlsForm* form = Form();
   form->bbnGlyph->Repaint();

@@ -95,6 +95,16 @@ TEST(LaterMenus, APopupMenuMadeAfterTheFormIsShownIsDrawnByTheSkin) {
   popup->Free();
 }
 
+TEST(LaterMenus, AMenuMadeAfterTheFormIsShownIsSkinnedOnceTheProgramWaitsForMessages) {
+  TPopupMenu* popup = new TPopupMenu(MainForm());
+  TMenuItem* item = AddItem(popup, "&First");
+  // No menu shows in between: the engine looks at what was made when messages are handled.
+  EXPECT_TRUE(PumpUntil([&] { return popup->OwnerDraw(); }));
+  EXPECT_TRUE(item->OnDrawItem);
+  EXPECT_TRUE(item->OnMeasureItem);
+  popup->Free();
+}
+
 TEST(LaterMenus, AnItemAddedToASkinnedMenuIsDrawnByTheSkin) {
   TPopupMenu* popup = new TPopupMenu(MainForm());
   AddItem(popup, "&First");

@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "framework/StdCtrls.h"
-#include "skin/core/container.h"
-#include "skin/core/tests/skin_test_data.h"
 #include "skin/tests/lifecycle/main_form.h"
 
 namespace {
@@ -43,16 +41,7 @@ std::vector<std::uint8_t> BuiltInSkinWithButtonFace(COLORREF colour) {
   skin::Image faces(builtIn.Width(), builtIn.Height(), colour);
   for (int frame = 0; frame < 3; ++frame)
     faces.SetPixel(builtIn.Width() / 3 * frame, 0, RGB(255, 0, 255));
-  const std::vector<std::uint8_t> data = skin::BuiltInSkinData();
-  const auto read = skin::ReadContainer(data);
-  std::vector<skin::test::TestEntry> entries;
-  for (const skin::ContainerEntry& e : read.value()) {
-    skin::test::Bytes bytes(data.begin() + e.DataOffset, data.begin() + e.DataOffset + e.DataSize);
-    if (e.Name == "ButtonImage")
-      bytes = skin::test::BmpFile(faces, 24);
-    entries.push_back({e.Name, std::uint8_t(e.Type), bytes});
-  }
-  return skin::test::BuildContainer(entries).Data;
+  return BuiltInSkinWith("ButtonImage", skin::test::BmpFile(faces, 24));
 }
 
 // The colours down the middle of the skin's button face: 1 normal, 2 hot, 3 pressed.
