@@ -15,6 +15,8 @@ namespace {
 
 std::string StartUpStep() { return __argc > 1 ? __argv[1] : ""; }
 
+DWORD WINAPI RaiseOnThread(void*) { throw Exception("The thread failed"); }
+
 // Raises in OnShow: shown modally from a click of the main form.
 class TFaultyDialog : public TForm {
 public:
@@ -40,8 +42,7 @@ public:
     AddButton("Raise in a sort", 170, [this](TObject*) { FList->AlphaSort(); });
     // Nothing catches it there: it ends the program.
     AddButton("Raise in a thread", 210, [](TObject*) {
-      CloseHandle(CreateThread(nullptr, 0, [](void*) -> DWORD { throw Exception("The thread failed"); },
-                               nullptr, 0, nullptr));
+      CloseHandle(CreateThread(nullptr, 0, RaiseOnThread, nullptr, 0, nullptr));
     });
     AddButton("Count", 130, [this](TObject*) { SetCaption("Faults " + std::to_string(++FCount)); });
     // Its comparison raises inside the platform's sort.
