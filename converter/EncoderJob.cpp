@@ -39,7 +39,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   OwnedHandle readEnd, writeEnd;
   if (!CreatePipe(&readEnd.Handle, &writeEnd.Handle, &inheritable, 0))
-    return {JobStart::PipeFailed};
+    return {JobStart::PipeFailed, GetLastError()};
 
   STARTUPINFOA startup{};
   GetStartupInfoA(&startup);
@@ -52,7 +52,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(FEncoderPath.c_str(), writableLine.data(), nullptr, nullptr, TRUE, 0,
                       nullptr, nullptr, &startup, &started))
-    return {JobStart::ProcessFailed};
+    return {JobStart::ProcessFailed, GetLastError()};
   OwnedHandle process{started.hProcess}, thread{started.hThread};
   // Only the encoder may hold the write end, so that its end breaks the pipe.
   CloseHandle(writeEnd.Handle);
@@ -97,7 +97,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
     if (GetTickCount() - outputEnded >= kExitAfterOutputMs) TerminateEncoder();
     wait();
   }
-  JobEnd end{JobStart::Started, kTerminatedExitCode, FTerminated};
+  JobEnd end{JobStart::Started, 0, kTerminatedExitCode, FTerminated};
   GetExitCodeProcess(process.Handle, &end.ExitCode);
   return end;
 }

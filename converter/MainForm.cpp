@@ -251,6 +251,7 @@ void TMainForm::BuildBottomBars() {
   panBottomLeft = PlacePanel(this, panBottom, "panBottomLeft", alLeft);
   labConverting = PlaceLabel(this, panBottomLeft, "labConverting", "Converting:", 10, 4);
   labConvertingFile = PlaceLabel(this, panBottomLeft, "labConvertingFile", "No File", 110, 4);
+  labConvertingFile->SetShowAccelChar(false);  // a file name shows its "&" as it is
   labCurrent = PlaceLabel(this, panBottomLeft, "labCurrent", "Current Progress:", 10, 24);
   pgbCurrent = Place<TProgressBar>(this, panBottomLeft, "pgbCurrent");
   pgbCurrent->SetBounds(110, 24, 220, 15);

@@ -291,21 +291,32 @@ TEST_F(ConverterRun, ExitWhenCompletedEndsTheProgramAfterTheLastRow) {
   EXPECT_EQ(Conversions().size(), 1u);
 }
 
-TEST_F(ConverterRun, AnEncoderThatCannotStartEndsTheRunWithTheRowConverting) {
+// The old behaviour ended the run with the row still reading "Converting", and no reason.
+TEST_F(ConverterRun, AnEncoderThatCannotStartEndsTheRunWithTheRowFailedAndWhy) {
   WriteFile("clip.avi");
   WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
-  ASSERT_TRUE(Start("clip.avi"));
-  ASSERT_TRUE(DeleteFileA(Path("vodivi.dll").c_str()));
-  Converter().Press(e2e::kStart);
-  // The framework's plain message dialog, once for the thumbnail and once for the conversion.
-  for (const char* job : {"thumbnail", "conversion"}) {
-    const HWND dialog = Converter().WaitForForm("Tessark", "TMessageForm");
-    ASSERT_NE(dialog, nullptr) << job;
-    EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "OK")));
-    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
+  for (const char* encoder : {"missing", "damaged"}) {
+    ASSERT_TRUE(CopyFileA(driver::StandInEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
+    ASSERT_TRUE(Start("clip.avi")) << encoder;
+    if (encoder == std::string("missing"))
+      ASSERT_TRUE(DeleteFileA(Path("vodivi.dll").c_str()));
+    else
+      WriteFile("vodivi.dll", "MZ not a program");
+    Converter().Press(e2e::kStart);
+    // The framework's plain message dialog, once for the thumbnail and once for the conversion.
+    for (const char* job : {"thumbnail", "conversion"}) {
+      const HWND dialog = Converter().WaitForForm("Tessark", "TMessageForm");
+      ASSERT_NE(dialog, nullptr) << encoder << " " << job;
+      EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "OK")));
+      EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
+    }
+    EXPECT_EQ(Status(0), "Failed") << encoder;
+    const std::string prefix = "Error on CreateProcess(): ";
+    const std::string hint = FirstRowHint();
+    EXPECT_EQ(hint.substr(0, prefix.size()), prefix) << encoder;
+    EXPECT_GT(hint.size(), prefix.size()) << encoder << ": the system's reason is missing";
+    EXPECT_TRUE(Converter().Close()) << encoder;
   }
-  EXPECT_EQ(Status(0), "Converting");
-  EXPECT_TRUE(Converter().Close());
 }
 
 TEST_F(ConverterRun, AMissingManagerIsReported) {
