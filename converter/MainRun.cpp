@@ -80,7 +80,7 @@ void TMainForm::tbtnStartClick(TObject*) {
   BuildEncoderParameters(converter::ProfilePath(FProgramFolder, cmbProfile->Text()), options);
   ConvertTaskList(options, FProfileExt);
   SetIdleState();
-  if (FCloseAfterRun) Close();
+  if (FCloseRequested) Close();
 }
 
 void TMainForm::RequestStop() {
@@ -92,12 +92,13 @@ void TMainForm::tbtnStopClick(TObject*) {
   if (FRunState == 1) RequestStop();
 }
 
-// Closing the window during a run stops the run first; the window closes once it has ended.
+// Closing the window during a run stops the run first, and while the inputs of the command line
+// are added it ends the adding; the window closes once that has ended.
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
-  if (FRunState == 0) return;
+  if (FRunState == 0 && !FAddingInputs) return;
   CanClose = false;
-  FCloseAfterRun = true;
-  RequestStop();
+  FCloseRequested = true;
+  if (FRunState != 0) RequestStop();
 }
 
 void TMainForm::timerTimeTimer(TObject*) {
@@ -149,7 +150,7 @@ void TMainForm::EndRun() {
 void TMainForm::EndStoppedRun(int row) {
   timerTime->SetEnabled(false);
   SetRowStatus(row, converter::kStatusStop);
-  if (!FCloseAfterRun)
+  if (!FCloseRequested)
     Application->MessageBox("The Coversion is canceled.", "Cancel", MB_ICONINFORMATION);
   EndRun();
 }

@@ -13,7 +13,9 @@ public:
 protected:
   void Changed() override {
     TStringList::Changed();
-    FItem->SubItemsChanged();
+    // Between BeginUpdate and EndUpdate the window is told once, at the end: finding the item
+    // for each change costs a search of the whole list.
+    if (UpdateCount() == 0) FItem->SubItemsChanged();
   }
 private:
   TListItem* FItem;

@@ -319,6 +319,33 @@ TEST_F(ConverterRun, AnEncoderThatCannotStartEndsTheRunWithTheRowFailedAndWhy) {
   }
 }
 
+// The old behaviour left the list where it stood: past the rows in sight, the one converting
+// could not be seen.
+TEST_F(ConverterRun, TheRowBeingConvertedIsKeptInView) {
+  constexpr int kRows = 40, kWatched = 35;
+  const std::string gate = Path("go");
+  Script("[convert]\nsay frame= 1 time=00:00:01.00\n[convert clip" + std::to_string(kWatched) +
+         ".avi]\ngate " + gate + "\n");
+  std::string arguments;
+  for (int i = 0; i < kRows; ++i) {
+    WriteFile("clip" + std::to_string(i) + ".avi");
+    arguments += " clip" + std::to_string(i) + ".avi";
+  }
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  ASSERT_TRUE(Start(arguments));
+  Converter().Press(e2e::kStart);
+  ASSERT_TRUE(driver::WaitUntil([&] { return Status(kWatched) == "Converting"; }, kTimeoutMs * 3));
+  DWORD_PTR top = 0, perPage = 0;
+  SendMessageTimeoutA(TaskList(), LVM_GETTOPINDEX, 0, 0, SMTO_ABORTIFHUNG, 5000, &top);
+  SendMessageTimeoutA(TaskList(), LVM_GETCOUNTPERPAGE, 0, 0, SMTO_ABORTIFHUNG, 5000, &perPage);
+  EXPECT_LT(perPage, static_cast<DWORD_PTR>(kWatched)) << "the list shows every row anyway";
+  EXPECT_LE(top, static_cast<DWORD_PTR>(kWatched));
+  EXPECT_LT(static_cast<DWORD_PTR>(kWatched), top + perPage) << "rows " << top << " on are shown";
+  WriteFile("go");
+  AnswerComplete(IDNO);
+  EXPECT_TRUE(Converter().Close());
+}
+
 TEST_F(ConverterRun, AMissingManagerIsReported) {
   DeleteFileA(Path("Hollimer.exe").c_str());
   ASSERT_TRUE(Start());
