@@ -111,10 +111,7 @@ void TMainForm::AddFileToTaskList(const std::string& path) {
   // be told from an output of the same name.
   const std::string input = ExpandFileName(path);
   if (RefuseInput(input)) return;
-  std::vector<std::string> captions;
-  for (int i = 0; i < ltvTask->Items()->Count(); ++i)
-    captions.push_back(ltvTask->Items()->Item(i)->Caption());
-  if (converter::HasInput(captions, input)) return;
+  if (converter::HasInput(ltvTask->Items()->Captions(), input)) return;
   const converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
   ltvTask->Items()->Add();
   // No cell of the row is drawn as mark-up: the probe gives only a time text and a frame size,

@@ -159,6 +159,12 @@ int TListItems::IndexOf(const TListItem* item) const {
   return -1;
 }
 
+std::vector<std::string> TListItems::Captions() const {
+  std::vector<std::string> captions;
+  for (const auto& item : FItems) captions.push_back(item->Caption());
+  return captions;
+}
+
 void TListItems::Delete(int i) {
   TListItem* item = Item(i);
   if (HWND w = FOwner->ListWindow()) SendMessageA(w, LVM_DELETEITEM, i, 0);

@@ -1,7 +1,7 @@
 // How much a row costs beyond its probe: the converter is started with N clips on its command
-// line and timed from the moment its window shows until the last row is listed; the same N probe
-// command lines are run directly with CreateProcessA, a pipe and reads until it breaks (the bare
-// platform), before and after it, in the same run.
+// line and timed until the last row is listed, less the time it takes to show its window without
+// inputs; the same N probe command lines are run directly with CreateProcessA, a pipe and reads
+// until it breaks (the bare platform), before and after it, in the same run.
 // Run under Wine: scripts/wine-run.sh <build>/converter/converter_probe_bench.exe [clips] [program]
 // where program is another build's Tessark.exe to time instead of this build's.
 #include <windows.h>
@@ -98,6 +98,12 @@ int main(int argc, char** argv) {
   const double bareBefore = BareProbes(encoder, inputs);
   if (bareBefore < 0) return Fail("bare probe");
 
+  const LARGE_INTEGER startedEmpty = Now();
+  e2e::ConverterWindow empty(folder, e2e::ConverterWindow::kExistingFolder);
+  if (!empty.Main()) return Fail("converter start");
+  const double startUp = SecondsSince(startedEmpty);
+  empty.Close();
+
   const LARGE_INTEGER started = Now();
   e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder, arguments);
   if (!converter.Main()) return Fail("converter start");
@@ -110,13 +116,12 @@ int main(int argc, char** argv) {
 
   const double bareAfter = BareProbes(encoder, inputs);
   if (bareAfter < 0) return Fail("bare probe");
-  const double bare = (bareBefore + bareAfter) / 2, rows = last - shown;
-  // A build that probes before its window shows lists its rows with the window: its time is the
-  // one from the start.
+  // A build that probes before its window shows lists its rows with the window.
+  const double bare = (bareBefore + bareAfter) / 2, rows = last - startUp;
   std::printf(
-      "%d clips: window after %.2f s, last row %.2f s later (%.1f ms a row); bare probes %.2f s "
-      "and %.2f s (%.1f ms a probe); ratio %.3f, from the start %.3f\n",
-      clips, shown, rows, rows / clips * 1000, bareBefore, bareAfter, bare / clips * 1000,
-      rows / bare, last / bare);
+      "%d clips: window after %.2f s (%.2f s without inputs), last row after %.2f s: %.1f ms a "
+      "row; bare probes %.2f s and %.2f s: %.1f ms a probe; ratio %.3f\n",
+      clips, shown, startUp, last, rows / clips * 1000, bareBefore, bareAfter,
+      bare / clips * 1000, rows / bare);
   return 0;
 }

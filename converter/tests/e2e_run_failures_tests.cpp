@@ -176,6 +176,33 @@ TEST_F(ConverterFailures, AFolderThatCannotTakeTheOutputsFailsEachRowWithWhyAndK
   }
 }
 
+// The old behaviour gave such a row no reason and left the converted work file in the folder.
+TEST_F(ConverterFailures, AConvertedFileThatCannotTakeItsNameFailsWithTheSystemsReason) {
+  const std::string out = Path("out") + "\\";
+  CreateDirectoryA(out.c_str(), nullptr);
+  ASSERT_TRUE(driver::WriteWholeFile(out + "clip.mp4", "older"));
+  // Open here without leave to delete it, as a player showing it would hold it.
+  const HANDLE held = CreateFileA((out + "clip.mp4").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  WriteFile("clip.avi");
+  WritePreferences(e2e::RunPreferences(out));  // Overwrite on
+  ASSERT_TRUE(Start("clip.avi"));
+  Converter().Press(e2e::kStart);
+  const HWND box = driver::WaitForMessageBox("Failed", kTimeoutMs, ProcessId());
+  ASSERT_NE(box, nullptr);
+  const std::string reason = "The converted file could not be saved as " + out +
+                             "clip.mp4: " + SystemText(ERROR_ACCESS_DENIED);
+  EXPECT_EQ(driver::MessageBoxText(box), "No file could be converted.\n\nclip.avi: " + reason);
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_EQ(Status(0), "Failed");
+  EXPECT_EQ(FirstRowHint(), reason);
+  EXPECT_EQ(driver::FileNames(out + "*"), std::vector<std::string>{"clip.mp4"});
+  CloseHandle(held);
+  EXPECT_EQ(driver::ReadWholeFile(out + "clip.mp4"), "older");
+  EXPECT_TRUE(Converter().Close());
+}
+
 // The old behaviour let the encoder write into the earlier output of the name: a conversion that
 // failed took it and its thumbnail away, a stopped one left it cut short.
 TEST_F(ConverterFailures, AnEarlierOutputIsReplacedOnlyByACompleteConversion) {
