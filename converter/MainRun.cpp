@@ -189,6 +189,8 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
     SetRowStatus(i, converter::kStatusConverting);
     ltvTask->Items()->Item(i)->MakeVisible(false);
     labConvertingFile->SetCaption(common::FileNameOf(row.Caption));
+    // Every row counts toward the total, a row that fails before any job too.
+    progress.StartRow(row.Seconds(converter::siConvertLength));
     const std::string output = converter::OutputPath(row, i, naming, kept);
     kept.push_back(output);
     kept.push_back(converter::ThumbnailPath(output));
@@ -212,7 +214,6 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
       // report of the input tells whether the conversion must add a silent track.
       const bool lacksSound = FRunState == 1 && MakeThumbnail(row.Caption, staged.Temporary());
       if (FRunState == 1) {
-        progress.StartRow(row.Seconds(converter::siConvertLength));
         const std::string inputs = lacksSound ? converter::SilentTrackInput() : "";
         end = FEncoder->Run(
             converter::ConversionCommandLine(
