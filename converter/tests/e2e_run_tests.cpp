@@ -224,6 +224,38 @@ TEST_F(ConverterRun, WithoutOverwriteAnExistingOutputGetsTheRowNumber) {
   EXPECT_TRUE(Converter().Close());
 }
 
+// The old behaviour named the output by the video alone: a thumbnail that "Not overwrite" keeps
+// was replaced by the new output's, and with overwriting on, an older picture of a name stayed
+// beside a new video whose thumbnail job failed.
+TEST_F(ConverterRun, AThumbnailIsKeptOrReplacedWithItsVideoOnly) {
+  struct Case {
+    bool overwrite;
+    const char* script;  // of the thumbnail job
+    std::vector<std::string> files;
+    const char* note;
+  };
+  const Case cases[] = {
+      {false, "", {"clip.THM", "clip_1.THM", "clip_1.mp4"}, "kept: the output takes a number"},
+      {true, "[thumbnail]\nexit 1\n", {"clip.mp4"}, "replaced, but no new picture came"},
+  };
+  WriteFile("clip.avi");
+  int k = 0;
+  for (const Case& c : cases) {
+    const std::string out = Path("out" + std::to_string(++k)) + "\\";
+    CreateDirectoryA(out.c_str(), nullptr);
+    ASSERT_TRUE(driver::WriteWholeFile(out + "clip.THM", "a picture of the user's"));
+    Script(c.script);
+    WritePreferences(e2e::RunPreferences(out, c.overwrite));
+    ASSERT_TRUE(Start("clip.avi")) << c.note;
+    Converter().Press(e2e::kStart);
+    AnswerComplete(IDNO);
+    EXPECT_EQ(driver::FileNames(out + "*"), c.files) << c.note;
+    if (!c.overwrite)
+      EXPECT_EQ(driver::ReadWholeFile(out + "clip.THM"), "a picture of the user's") << c.note;
+    EXPECT_TRUE(Converter().Close()) << c.note;
+  }
+}
+
 // The old behaviour compared with case and replaced an input whose name differed only in it,
 // and an earlier row's output replaced a later row's input of its name before it was converted.
 TEST_F(ConverterRun, AnInputInTheOutputFolderIsNeverOverwritten) {
