@@ -6,7 +6,11 @@ namespace converter {
 namespace {
 
 constexpr DWORD kLargestRead = 4095;
+// How long a look at the empty pipe waits: a job that lets messages run looks again every few
+// milliseconds; one that lets none run (the probe) after one, close to what a blocking read
+// costs. The wait ends early when the encoder ends.
 constexpr DWORD kPollMs = 5;
+constexpr DWORD kProbePollMs = 1;
 // The pipe breaks while the encoder ends; its exit code follows at once. One that closes its
 // output and goes on anyway is ended after this long.
 constexpr DWORD kExitAfterOutputMs = 5000;
@@ -39,7 +43,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   OwnedHandle readEnd, writeEnd;
   if (!CreatePipe(&readEnd.Handle, &writeEnd.Handle, &inheritable, 0))
-    return {JobStart::PipeFailed};
+    return {JobStart::PipeFailed, GetLastError()};
 
   STARTUPINFOA startup{};
   GetStartupInfoA(&startup);
@@ -52,7 +56,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(FEncoderPath.c_str(), writableLine.data(), nullptr, nullptr, TRUE, 0,
                       nullptr, nullptr, &startup, &started))
-    return {JobStart::ProcessFailed};
+    return {JobStart::ProcessFailed, GetLastError()};
   OwnedHandle process{started.hProcess}, thread{started.hThread};
   // Only the encoder may hold the write end, so that its end breaks the pipe.
   CloseHandle(writeEnd.Handle);
@@ -74,6 +78,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
     if (whileWaiting) whileWaiting();
   };
 
+  const DWORD pollMs = whileWaiting ? kPollMs : kProbePollMs;
   char buffer[kLargestRead];
   DWORD lastOutput = GetTickCount();
   for (;;) {
@@ -83,7 +88,8 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
     if (available == 0) {
       if (silenceLimitMs != INFINITE && GetTickCount() - lastOutput >= silenceLimitMs)
         TerminateEncoder();
-      Sleep(kPollMs);
+      // The encoder's end breaks the pipe: the next look finds it at once.
+      WaitForSingleObject(process.Handle, pollMs);
       continue;
     }
     DWORD bytesRead = 0;
@@ -97,7 +103,7 @@ JobEnd EncoderJob::Run(const std::string& commandLine, const ChunkHandler& onChu
     if (GetTickCount() - outputEnded >= kExitAfterOutputMs) TerminateEncoder();
     wait();
   }
-  JobEnd end{JobStart::Started, kTerminatedExitCode, FTerminated};
+  JobEnd end{JobStart::Started, 0, kTerminatedExitCode, FTerminated};
   GetExitCodeProcess(process.Handle, &end.ExitCode);
   return end;
 }

@@ -19,6 +19,7 @@ inline constexpr DWORD kTerminatedExitCode = 4;
 // How an encoder job ended.
 struct JobEnd {
   JobStart Start;
+  DWORD Error = 0;          // the system's error code when the start failed
   DWORD ExitCode = 0;       // the encoder's, once it started
   bool Terminated = false;  // ended from this side: TerminateEncoder, or silent for too long
 };

@@ -27,6 +27,7 @@ constexpr int kUnskinnedTag = 9999;
 constexpr TColor kLinkPressed = 0x00FDA580;
 constexpr TColor kLinkReleased = 0x00FC5F1B;
 constexpr TColor kUndrawn = 0x00FF00FF;  // the pictures' mask colour
+constexpr UINT kAddCommandLineInputs = WM_APP + 42;
 
 // A picture drawn by resources/pictures/draw_pictures.py, built into the program.
 void LoadPicture(TBitmap& bitmap, const char* resource) {
@@ -251,6 +252,7 @@ void TMainForm::BuildBottomBars() {
   panBottomLeft = PlacePanel(this, panBottom, "panBottomLeft", alLeft);
   labConverting = PlaceLabel(this, panBottomLeft, "labConverting", "Converting:", 10, 4);
   labConvertingFile = PlaceLabel(this, panBottomLeft, "labConvertingFile", "No File", 110, 4);
+  labConvertingFile->SetShowAccelChar(false);  // a file name shows its "&" as it is
   labCurrent = PlaceLabel(this, panBottomLeft, "labCurrent", "Current Progress:", 10, 24);
   pgbCurrent = Place<TProgressBar>(this, panBottomLeft, "pgbCurrent");
   pgbCurrent->SetBounds(110, 24, 220, 15);
@@ -368,9 +370,7 @@ void TMainForm::FormCreate(TObject*) {
            converter::ListFilesWithExtension(converter::ProfilesFolder(FProgramFolder), ".ovx")))
     cmbProfile->Items()->Add(name);
 
-  AddCommandLineInputs();
-  if (ltvTask->Items()->Count() > 0)
-    for (TToolButton* b : {tbtnUp, tbtnDown, tbtnRemove, tbtnClear, tbtnStart}) b->SetEnabled(true);
+  // The inputs of the command line are added once the window shows (FormShow).
   DragAcceptFiles(Handle(), TRUE);
 
   panBottomCenter->SetWidth(607);
@@ -383,7 +383,13 @@ void TMainForm::FormCreate(TObject*) {
   labLink->SetCaption(std::string(kMakerName) + " - " + kMakerWebsite);
 }
 
-void TMainForm::FormShow(TObject*) { LoadMainPreferences(); }
+void TMainForm::FormShow(TObject*) {
+  LoadMainPreferences();
+  // Posted: the window is on the screen before the first input is probed. Only the first
+  // showing: rows removed since must not come back.
+  if (!FCommandLineRead) PostMessageA(Handle(), kAddCommandLineInputs, 0, 0);
+  FCommandLineRead = true;
+}
 
 void TMainForm::FormClose(TObject*, TCloseAction&) {
   // A preferences file that cannot be written is reported; the program still ends.
@@ -460,6 +466,10 @@ void TMainForm::labLinkClick(TObject*) { converter::OpenWithShell(kMakerWebsite)
 void TMainForm::WndProc(TMessage& m) {
   if (m.Msg == WM_DROPFILES) {
     WMDropFiles(m);
+    return;
+  }
+  if (m.Msg == kAddCommandLineInputs) {
+    AddCommandLineInputs();
     return;
   }
   TForm::WndProc(m);

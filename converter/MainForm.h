@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "converter/EncoderJob.h"
 #include "converter/core/RunClock.h"
@@ -157,6 +158,10 @@ public:
                          const std::string& KeyValue);
   void WMDropFiles(TMessage& Message);
   void AddFileToTaskList(const std::string& path);
+  // Whether the path cannot go into the task list; if so, it is kept for ReportInputsNotAdded.
+  bool RefuseInput(const std::string& path);
+  // Tells the user of the inputs refused since the last report, in one message.
+  void ReportInputsNotAdded();
   void AddFolderToTaskList(const std::string& folder);
   // A row's caption and sub-items as the list holds them, and back.
   converter::ltvItemData GetTaskData(int row) const;
@@ -253,7 +258,11 @@ private:
   // The run's thumbnail and conversion jobs; Stop ends the one that runs.
   std::unique_ptr<converter::EncoderJob> FEncoder;
   int FRunState = 0;  // 0 idle, 1 running, 2 stop requested
-  bool FCloseAfterRun = false;  // the window was closed during the run
+  bool FCloseRequested = false;  // the window was closed during a run or while inputs were added
+  bool FAddingInputs = false;   // the inputs of the command line are being added
+  bool FCommandLineRead = false;  // their adding was asked for
+  // "path: problem" of each input refused since the last report (RefuseInput).
+  std::vector<std::string> FInputsNotAdded;
   std::string FProfileExt;
   std::unique_ptr<TStringList> FInputExts;
   std::string FInputMask;

@@ -14,6 +14,7 @@
 #include "converter/ProbeInputFile.h"
 #include "converter/ShellBrowseForFolder.h"
 #include "converter/ShellFileList.h"
+#include "converter/core/AddedInputs.h"
 #include "converter/core/CommandLineInputs.h"
 #include "converter/core/FileTypes.h"
 #include "common/core/FileNames.h"
@@ -92,15 +93,26 @@ void TMainForm::ClearOutputEditor() {
   for (const char* key : {kNewFilename, kStartTime, kEndTime}) SetProfileDetailValue(0, key, "");
 }
 
+bool TMainForm::RefuseInput(const std::string& path) {
+  const std::string problem = converter::InputProblem(path);
+  if (!problem.empty()) FInputsNotAdded.push_back(path + ": " + problem);
+  return !problem.empty();
+}
+
+void TMainForm::ReportInputsNotAdded() {
+  if (FInputsNotAdded.empty()) return;
+  const std::string text = converter::InputsNotAddedText(FInputsNotAdded);
+  FInputsNotAdded.clear();
+  Application->MessageBox(text, "Files not added", MB_ICONINFORMATION);
+}
+
 void TMainForm::AddFileToTaskList(const std::string& path) {
   panbg->SetVisible(false);
   // A relative name would follow the current folder, which the open dialog moves, and could not
   // be told from an output of the same name.
   const std::string input = ExpandFileName(path);
-  std::vector<std::string> captions;
-  for (int i = 0; i < ltvTask->Items()->Count(); ++i)
-    captions.push_back(ltvTask->Items()->Item(i)->Caption());
-  if (converter::HasInput(captions, input)) return;
+  if (RefuseInput(input)) return;
+  if (converter::HasInput(ltvTask->Items()->Captions(), input)) return;
   const converter::ProbeResult probe = converter::ProbeInputFile(FEncoderPath, input);
   ltvTask->Items()->Add();
   // No cell of the row is drawn as mark-up: the probe gives only a time text and a frame size,
@@ -109,21 +121,38 @@ void TMainForm::AddFileToTaskList(const std::string& path) {
 }
 
 void TMainForm::AddFolderToTaskList(const std::string& folder) {
-  for (const std::string& name : FolderInputs(folder)) {
+  // Full paths: a name that is short only relative to the current folder may be too long.
+  const std::string full = common::AddBackslash(ExpandFileName(folder));
+  for (const std::string& name : FolderInputs(full)) {
     Application->ProcessMessages();
-    AddFileToTaskList(common::AddBackslash(folder) + name);
+    if (FCloseRequested) return;
+    AddFileToTaskList(full + name);
   }
 }
 
 void TMainForm::AddCommandLineInputs() {
   const std::vector<std::string> arguments(__argv + 1, __argv + __argc);
+  // The window is shown: each row shows as soon as its input is probed.
+  FAddingInputs = true;
+  Screen->SetCursor(crHourGlass);
   for (const std::string& input : converter::CommandLineInputs(arguments, ReadListFile)) {
+    Application->ProcessMessages();
+    if (FCloseRequested) break;
+    if (RefuseInput(input)) continue;
     if (FileExists(input)) {
       if (converter::HasSupportedExtension(input)) AddFileToTaskList(input);
     } else if (DirectoryExists(input)) {
       AddFolderToTaskList(input);
     }
   }
+  Screen->SetCursor(crDefault);
+  FAddingInputs = false;
+  if (FCloseRequested) {
+    Close();
+    return;
+  }
+  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+  ReportInputsNotAdded();
 }
 
 void TMainForm::tbtnAddFileClick(TObject*) {
@@ -139,6 +168,7 @@ void TMainForm::tbtnAddFileClick(TObject*) {
   }
   ltvTask->SetFocus();
   if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+  ReportInputsNotAdded();
 }
 
 void TMainForm::tbtnAddDirClick(TObject*) {
@@ -147,12 +177,14 @@ void TMainForm::tbtnAddDirClick(TObject*) {
     AddFolderToTaskList(folder);
   ltvTask->SetFocus();
   if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+  ReportInputsNotAdded();
 }
 
 void TMainForm::WMDropFiles(TMessage& Message) {
   const HDROP drop = reinterpret_cast<HDROP>(Message.WParam);
   if (ltvTask->Enabled()) {
     for (const std::string& name : converter::DroppedFileNames(drop)) {
+      if (RefuseInput(name)) continue;
       if (DirectoryExists(name))
         AddFolderToTaskList(name);
       else if (converter::HasSupportedExtension(name))
@@ -161,6 +193,7 @@ void TMainForm::WMDropFiles(TMessage& Message) {
     if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
   }
   DragFinish(drop);
+  ReportInputsNotAdded();
 }
 
 void TMainForm::tbtnRemoveClick(TObject*) {

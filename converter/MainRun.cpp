@@ -2,6 +2,7 @@
 // progress bars and the run clock following the encoder; then the completion action.
 #include <windows.h>
 
+#include <cctype>
 #include <initializer_list>
 #include <vector>
 
@@ -27,6 +28,27 @@ namespace {
 void LetMessagesRun() { Application->ProcessMessages(); }
 
 std::string PercentText(int percent) { return std::to_string(percent) + "%"; }
+
+// The system's words for an error code, without the line end it ends them with.
+std::string SystemErrorText(DWORD error) {
+  char text[512] = "";
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                     text, sizeof text, nullptr);
+  std::string words(text, length);
+  while (!words.empty() && std::isspace(static_cast<unsigned char>(words.back()))) words.pop_back();
+  return words.empty() ? "Error " + std::to_string(error) : words;
+}
+
+// Makes an empty file of that name, which tells that the folder takes files and keeps the name
+// from anyone else; 0, or the system's error code.
+DWORD CreateEmptyFile(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  CloseHandle(file);
+  return 0;
+}
 
 }  // namespace
 
@@ -59,7 +81,7 @@ void TMainForm::tbtnStartClick(TObject*) {
   BuildEncoderParameters(converter::ProfilePath(FProgramFolder, cmbProfile->Text()), options);
   ConvertTaskList(options, FProfileExt);
   SetIdleState();
-  if (FCloseAfterRun) Close();
+  if (FCloseRequested) Close();
 }
 
 void TMainForm::RequestStop() {
@@ -71,12 +93,13 @@ void TMainForm::tbtnStopClick(TObject*) {
   if (FRunState == 1) RequestStop();
 }
 
-// Closing the window during a run stops the run first; the window closes once it has ended.
+// Closing the window during a run stops the run first, and while the inputs of the command line
+// are added it ends the adding; the window closes once that has ended.
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
-  if (FRunState == 0) return;
+  if (FRunState == 0 && !FAddingInputs) return;
   CanClose = false;
-  FCloseAfterRun = true;
-  RequestStop();
+  FCloseRequested = true;
+  if (FRunState != 0) RequestStop();
 }
 
 void TMainForm::timerTimeTimer(TObject*) {
@@ -133,7 +156,7 @@ void TMainForm::EndRun() {
 void TMainForm::EndStoppedRun(int row) {
   timerTime->SetEnabled(false);
   SetRowStatus(row, converter::kStatusStop);
-  if (!FCloseAfterRun)
+  if (!FCloseRequested)
     Application->MessageBox("The Coversion is canceled.", "Cancel", MB_ICONINFORMATION);
   EndRun();
 }
@@ -165,29 +188,40 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
   const converter::OutputSettings naming{common::AddBackslash(edtOutputdir->Text()), profileExt,
                                          preferences.Overwrite, FileExists, SameFile};
 
-  int failed = 0;
-  std::string failureReason;  // of the last row that failed
+  std::vector<converter::FailedFile> failed;
   for (int i = 0; i < count; ++i) {
     LetMessagesRun();
     const converter::ltvItemData row = GetTaskData(i);
     SetRowStatus(i, converter::kStatusConverting);
+    ltvTask->Items()->Item(i)->MakeVisible(false);
     labConvertingFile->SetCaption(common::FileNameOf(row.Caption));
+    // Every row counts toward the total, a row that fails before any job too.
+    progress.StartRow(row.Seconds(converter::siConvertLength));
     const std::string output = converter::OutputPath(row, i, naming, kept);
     kept.push_back(output);
-    bool converted = false, placed = false;
-    std::string report;
-    JobStart start = JobStart::Started;
-    {
+    kept.push_back(converter::ThumbnailPath(output));
+    bool placed = false;
+    std::string reason;
+    JobEnd end{JobStart::Started};
+    const std::string temporary =
+        converter::OutputFits(output) ? converter::TemporaryOutputPath(output, naming, kept) : "";
+    if (temporary.empty()) {
+      reason = "The converted file cannot be saved as " + output + ": " +
+               SystemErrorText(ERROR_FILENAME_EXCED_RANGE);
+    } else if (const DWORD error = CreateEmptyFile(temporary)) {
+      reason = "The output folder " + naming.Folder + " cannot be written: " + SystemErrorText(error);
+    } else {
       // The jobs write beside the output, which only a complete conversion replaces; what was
       // not put in place goes when this block ends, before any message about the row.
-      converter::TStagedOutput staged(output, converter::TemporaryOutputPath(output, naming, kept));
+      converter::TStagedOutput staged(output, temporary);
+      std::string report;
+      bool converted = false;
       // A stop that came before a job starts leaves the row unconverted. The thumbnail job's
       // report of the input tells whether the conversion must add a silent track.
       const bool lacksSound = FRunState == 1 && MakeThumbnail(row.Caption, staged.Temporary());
       if (FRunState == 1) {
-        progress.StartRow(row.Seconds(converter::siConvertLength));
         const std::string inputs = lacksSound ? converter::SilentTrackInput() : "";
-        const JobEnd end = FEncoder->Run(
+        end = FEncoder->Run(
             converter::ConversionCommandLine(
                 row.Caption, inputs + options + converter::TrimOptions(row), staged.Temporary()),
             [&](const std::string& chunk) {
@@ -197,33 +231,33 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
               ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
             },
             LetMessagesRun);
-        start = end.Start;
-        converted = start == JobStart::Started &&
+        converted = end.Start == JobStart::Started &&
                     converter::ConversionSucceeded(end.ExitCode, FileSizeOf(staged.Temporary()));
       }
-      placed = converted && FRunState == 1 && staged.PutInPlace();
-    }
-    if (start != JobStart::Started) {
-      ShowMessage(converter::JobStartMessage(start));
-      EndRun();
-      return;
+      if (end.Start != JobStart::Started)
+        reason = converter::JobStartMessage(end.Start) + ": " + SystemErrorText(end.Error);
+      else if (!converted)
+        reason = converter::FailureReason(report);
+      else if (FRunState == 1 && !(placed = staged.PutInPlace()))
+        reason = "The converted file could not be saved as " + output + ": " +
+                 SystemErrorText(GetLastError());
     }
     if (FRunState == 2) {
       EndStoppedRun(i);
       return;
     }
-    progress.FinishRow();
-    const std::string reason = !converted ? converter::FailureReason(report)
-                               : !placed  ? "The converted file could not be saved as " + output
-                                          : "";
     ltvTask->Items()->Item(i)->SubItems()->SetStrings(converter::siFailure, reason);
-    if (placed) {
-      SetRowStatus(i, converter::kStatusComplete);
-    } else {
-      ++failed;
-      failureReason = reason;
+    if (!placed) {
+      failed.push_back({row.Caption, reason});
       SetRowStatus(i, converter::kStatusFailed);
     }
+    if (end.Start != JobStart::Started) {
+      ShowMessage(converter::JobStartMessage(end.Start));
+      EndRun();
+      return;
+    }
+    progress.FinishRow();
+    if (placed) SetRowStatus(i, converter::kStatusComplete);
     if (i != count - 1) ShowRunProgress(progress.CurrentPercent(), progress.TotalPercent());
   }
 
@@ -231,8 +265,7 @@ void TMainForm::ConvertTaskList(const std::string& options, const std::string& p
   FRunState = 0;
   FEncoder.reset();
   const converter::RunCompletion completion =
-      converter::CompleteRun(failed, count, preferences.AutoTurnOff, preferences.AutoExit,
-                             failureReason);
+      converter::CompleteRun(failed, count, preferences.AutoTurnOff, preferences.AutoExit);
   switch (completion.Action) {
     case converter::RunCompletion::TurnOff:
       converter::TurnOffComputer();

@@ -465,6 +465,9 @@ public:
   TListItem* Item(int i) const;
   TListItem* operator[](int i) const { return Item(i); }
   int IndexOf(const TListItem* item) const;
+  // The caption of every item, in no particular order; asks the window nothing, so a look for a
+  // caption costs no search of the rows through it.
+  std::vector<std::string> Captions() const;
   void Delete(int i);
   void Clear();
   void BeginUpdate();

@@ -14,7 +14,9 @@ public:
 protected:
   void Changed() override {
     TStringList::Changed();
-    FItem->SubItemsChanged();
+    // Between BeginUpdate and EndUpdate the window is told once, at the end: finding the item
+    // for each change costs a search of the whole list.
+    if (UpdateCount() == 0) FItem->SubItemsChanged();
   }
 private:
   TListItem* FItem;
@@ -156,6 +158,12 @@ int TListItems::IndexOf(const TListItem* item) const {
   for (int i = 0; i < (int)FItems.size(); ++i)
     if (FItems[i].get() == item) return i;
   return -1;
+}
+
+std::vector<std::string> TListItems::Captions() const {
+  std::vector<std::string> captions;
+  for (const auto& item : FItems) captions.push_back(item->Caption());
+  return captions;
 }
 
 void TListItems::Delete(int i) {

@@ -11,6 +11,7 @@
 #include "converter/core/EncoderCommands.h"
 #include "converter/core/Profiles.h"
 #include "converter/tests/e2e_converter_window.h"
+#include "manager/bench/bench_timing.h"
 #include "testing/driver/clips.h"
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
@@ -21,25 +22,11 @@ namespace {
 
 constexpr DWORD kRunTimeoutMs = 600000;
 
-double SecondsSince(const LARGE_INTEGER& start) {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now;
-}
-
-int Fail(const char* what) {
-  std::fprintf(stderr, "benchmark failed: %s\n", what);
-  return 1;
-}
-
 }  // namespace
+
+using bench::Fail;
+using bench::Now;
+using bench::SecondsSince;
 
 int main(int argc, char** argv) {
   const int clips = argc > 1 ? std::atoi(argv[1]) : 4;

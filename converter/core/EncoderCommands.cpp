@@ -11,6 +11,13 @@ std::string Quoted(const std::string& path) {
   return "\"" + path + "\"";
 }
 
+// The image writer's name pattern that stands for the path alone: "%%" is its literal "%".
+std::string ImageNamePattern(const std::string& path) {
+  std::string pattern;
+  for (char c : path) pattern += c == '%' ? std::string("%%") : std::string(1, c);
+  return pattern;
+}
+
 }  // namespace
 
 std::string ProbeCommandLine(const std::string& inputPath) {
@@ -18,7 +25,8 @@ std::string ProbeCommandLine(const std::string& inputPath) {
 }
 
 std::string ThumbnailCommandLine(const std::string& inputPath, const std::string& outputPath) {
-  return " -y -i " + Quoted(inputPath) + " -f image2 -ss 0 -t 0.001 -s 160x120 " + Quoted(ThumbnailPath(outputPath));
+  return " -y -i " + Quoted(inputPath) + " -f image2 -ss 0 -t 0.001 -s 160x120 " +
+         Quoted(ImageNamePattern(ThumbnailPath(outputPath)));
 }
 
 std::string ConversionCommandLine(const std::string& inputPath, const std::string& options,

@@ -8,7 +8,9 @@ namespace converter {
 // Command lines of the encoder jobs. Each begins with a blank and carries no program name; paths
 // are quoted as they stand.
 std::string ProbeCommandLine(const std::string& inputPath);
-// A 160x120 single frame taken at time 0, written to ThumbnailPath(outputPath).
+// A 160x120 single frame taken at time 0, written to ThumbnailPath(outputPath) and to no other
+// name: the encoder's image writer reads its output name as a numbered-image pattern, so each
+// "%" of the path is given as "%%".
 std::string ThumbnailCommandLine(const std::string& inputPath, const std::string& outputPath);
 // options: SilentTrackInput() for an input without sound, then the profile's option string (every
 // option starting with a blank) + TrimOptions(row).

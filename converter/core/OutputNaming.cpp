@@ -23,10 +23,11 @@ bool IsOneOf(const std::string& path, const std::vector<std::string>& paths,
 std::string OutputPath(const ltvItemData& row, int rowIndex, const OutputSettings& settings,
                        const std::vector<std::string>& kept) {
   const std::string base = AddBackslash(settings.Folder) + row.SubItems[siOutputName];
-  const auto taken = [&](const std::string& path) {
+  const auto held = [&](const std::string& path) {
     return settings.SameFile(path, row.Caption) || IsOneOf(path, kept, settings.SameFile) ||
            (!settings.Overwrite && settings.Exists(path));
   };
+  const auto taken = [&](const std::string& path) { return held(path) || held(ThumbnailPath(path)); };
   const std::string path = base + settings.ProfileExt;
   if (!taken(path)) return path;
 
@@ -43,12 +44,23 @@ std::string TemporaryOutputPath(const std::string& outputPath, const OutputSetti
   const auto taken = [&](const std::string& path) {
     return settings.Exists(path) || IsOneOf(path, kept, settings.SameFile);
   };
-  const std::string ext = ExtractFileExt(outputPath);
-  const std::string base = outputPath.substr(0, outputPath.size() - ext.size()) + "~";
+  const std::string name = FileNameOf(outputPath);
+  const std::string folder = outputPath.substr(0, outputPath.size() - name.size());
+  const std::string ext = ExtractFileExt(name);
+  const std::string stem = name.substr(0, name.size() - ext.size());
   for (int number = 1;; ++number) {
-    const std::string temporary = base + std::to_string(number) + ".tmp" + ext;
+    const std::string ending = "~" + std::to_string(number) + ".tmp";
+    // The thumbnail's ".THM" may be longer than the output's extension.
+    const std::size_t longest = folder.size() + ending.size() + std::max<std::size_t>(ext.size(), 4);
+    if (longest > kLongestPath) return "";
+    const std::string temporary =
+        folder + stem.substr(0, std::min(stem.size(), kLongestPath - longest)) + ending + ext;
     if (!taken(temporary) && !taken(ThumbnailPath(temporary))) return temporary;
   }
+}
+
+bool OutputFits(const std::string& outputPath) {
+  return outputPath.size() <= kLongestPath && ThumbnailPath(outputPath).size() <= kLongestPath;
 }
 
 std::string ThumbnailPath(const std::string& outputPath) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace converter {
 
@@ -20,10 +21,19 @@ struct RunCompletion {
   std::string Caption;  // of that message
 };
 
+// A row that failed: its input path and why (the encoder's error line, or the converter's own).
+struct FailedFile {
+  std::string Input;
+  std::string Reason;
+};
+
 // The turn-off and exit options stand as the settings dialog has them. Failed rows are counted
-// in the question, so it never claims a success that did not happen. When one row failed, the
-// text gives its failureReason (the encoder's error line) after the count, on a line of its own.
-RunCompletion CompleteRun(int failedRows, int rows, bool turnOff, bool exit,
-                          const std::string& failureReason = "");
+// in the question, so it never claims a success that did not happen, and listed after the count
+// (FailureLine each, the first few, then how many more).
+RunCompletion CompleteRun(const std::vector<FailedFile>& failed, int rows, bool turnOff, bool exit);
+
+// "clip.avi: reason"; the reason alone when it names the input's path already, the file name
+// alone when there is no reason.
+std::string FailureLine(const FailedFile& file);
 
 }  // namespace converter

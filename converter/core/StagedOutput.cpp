@@ -17,8 +17,9 @@ TStagedOutput::~TStagedOutput() {
 bool TStagedOutput::PutInPlace() {
   if (!ReplaceFileWith(FTemporary, FOutput)) return false;
   // A thumbnail that cannot take its place is only a picture: the video is in place, and the
-  // temporary one goes with the object.
-  ReplaceFileWith(ThumbnailPath(FTemporary), ThumbnailPath(FOutput));
+  // temporary one goes with the object. An older picture would show another video: it goes too.
+  if (!ReplaceFileWith(ThumbnailPath(FTemporary), ThumbnailPath(FOutput)))
+    std::remove(ThumbnailPath(FOutput).c_str());
   return true;
 }
 

@@ -20,8 +20,9 @@ class TStagedOutput {
   const std::string& Temporary() const { return FTemporary; }
 
   // Puts the temporary output in the output's place, then the temporary thumbnail, when there is
-  // one, in the thumbnail's. False when the output could not take its place: the earlier output
-  // and thumbnail stay as they were.
+  // one, in the thumbnail's; without one, no earlier thumbnail stays beside the new output. False
+  // when the output could not take its place: the earlier output and thumbnail stay as they were,
+  // and the platform's last error says why.
   bool PutInPlace();
 
  private:

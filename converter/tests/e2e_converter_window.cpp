@@ -1,8 +1,11 @@
 #include "converter/tests/e2e_converter_window.h"
 
+#include <commctrl.h>
+
 #include "testing/driver/files.h"
 #include "testing/driver/fixture.h"
 #include "testing/driver/input.h"
+#include "testing/driver/wait.h"
 #include "testing/driver/window_search.h"
 
 namespace e2e {
@@ -40,6 +43,21 @@ void ConverterWindow::Press(ToolbarCommand command) const {
   driver::WindowQuery query;
   query.className = "TToolBar";
   driver::PostCommand(FMain, command, driver::FindChild(FMain, query));
+}
+
+bool ConverterWindow::WaitForInputs() const {
+  driver::WindowQuery query;
+  query.className = "TToolBar";
+  const HWND toolbar = driver::FindChild(FMain, query);
+  constexpr WPARAM kStart = 9;
+  return driver::WaitUntil(
+      [&] {
+        DWORD_PTR enabled = 0;
+        return SendMessageTimeoutA(toolbar, TB_ISBUTTONENABLED, kStart, 0, SMTO_ABORTIFHUNG, 5000,
+                                   &enabled) &&
+               enabled;
+      },
+      kWindowTimeoutMs);
 }
 
 HWND ConverterWindow::WaitForForm(const std::string& caption, const std::string& className) const {

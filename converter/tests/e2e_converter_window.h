@@ -30,6 +30,9 @@ class ConverterWindow {
   DWORD ProcessId() const { return FProcess.Id(); }
   // Presses a toolbar button.
   void Press(ToolbarCommand command) const;
+  // Waits until the inputs of the command line are in the list, which the window shows by
+  // enabling Start; false when that did not come (no input could be added, for one).
+  bool WaitForInputs() const;
   // A shown top-level window of the program with this caption and window class.
   HWND WaitForForm(const std::string& caption, const std::string& className) const;
   // The child button (or check box, radio button) with this caption.

@@ -68,10 +68,12 @@ class ConverterTask : public ::testing::Test {
   void WritePreferences(const std::string& text) const { WriteFile("Preferences.ini", text); }
   std::vector<std::string> Logged() const { return driver::FileLines(Path("log.txt")); }
 
-  // Starts the converter with the arguments; false when its window did not come.
-  bool Start(const std::string& arguments = "") {
+  // Starts the converter with the arguments; false when its window did not come. The rows of
+  // the arguments arrive after the window shows; unless told not to, this waits for them.
+  bool Start(const std::string& arguments = "", bool waitForInputs = true) {
     FConverter = std::make_unique<ConverterWindow>(FFolder, ConverterWindow::kExistingFolder,
                                                    arguments);
+    if (FConverter->Main() && waitForInputs && !arguments.empty()) FConverter->WaitForInputs();
     return FConverter->Main() != nullptr;
   }
   ConverterWindow& Converter() { return *FConverter; }

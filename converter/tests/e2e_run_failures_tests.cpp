@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cctype>
 #include <vector>
 
 #include "converter/tests/e2e_rows_fixture.h"
@@ -118,6 +119,88 @@ TEST_F(ConverterFailures, AFailedConversionReadsFailedSaysWhyAndLeavesNothingToT
     EXPECT_EQ(FirstRowHint(), reason) << c.inputs;
     EXPECT_TRUE(Converter().Close()) << c.inputs;
   }
+}
+
+// The system's words for an error, as the converter gives them.
+std::string SystemText(DWORD error) {
+  char text[512] = "";
+  std::string words(text, FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                         nullptr, error, 0, text, sizeof text, nullptr));
+  while (!words.empty() && isspace(static_cast<unsigned char>(words.back()))) words.pop_back();
+  return words;
+}
+
+// The old behaviour converted into a temporary name that it could then neither rename nor
+// delete, and a folder that took no files gave "No file could be converted." without a word
+// why; with two failures the box named neither.
+TEST_F(ConverterFailures, AFolderThatCannotTakeTheOutputsFailsEachRowWithWhyAndKeepsNothing) {
+  // The longest folder the system makes: every output name in it is too long.
+  const std::string deep = Path(std::string(247 - Path("").size(), 'd'));
+  ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+  // A folder that no one may write to, root included.
+  const std::string locked = "Z:\\sys\\kernel\\";
+  ASSERT_NE(GetFileAttributesA(locked.c_str()), INVALID_FILE_ATTRIBUTES)
+      << "this machine has no " << locked;
+  struct Case {
+    std::string folder;
+    std::string reason;  // of the holiday clip; the other row's has its own file name
+    const char* note;
+  };
+  const Case cases[] = {
+      {deep + "\\", "The converted file cannot be saved as " + deep + "\\a holiday clip.mp4: " +
+                        SystemText(ERROR_FILENAME_EXCED_RANGE), "names too long"},
+      {locked, "The output folder " + locked + " cannot be written: " + SystemText(ERROR_ACCESS_DENIED),
+       "a folder that takes no files"},
+  };
+  WriteFile("a holiday clip.avi");
+  WriteFile("a second clip.avi");
+  for (const Case& c : cases) {
+    WritePreferences(e2e::RunPreferences(c.folder));
+    ASSERT_TRUE(Start("\"a holiday clip.avi\" \"a second clip.avi\"")) << c.note;
+    Converter().Press(e2e::kStart);
+    const HWND box = driver::WaitForMessageBox("Failed", kTimeoutMs, ProcessId());
+    ASSERT_NE(box, nullptr) << c.note;
+    std::string second = c.reason;
+    if (second.find("holiday") != std::string::npos)
+      second.replace(second.find("holiday"), 7, "second");
+    EXPECT_EQ(driver::MessageBoxText(box), "No file could be converted.\n\na holiday clip.avi: " +
+                                               c.reason + "\na second clip.avi: " + second)
+        << c.note;
+    EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+    EXPECT_EQ(Status(0), "Failed") << c.note;
+    EXPECT_EQ(Status(1), "Failed") << c.note;
+    EXPECT_EQ(FirstRowHint(), c.reason) << c.note;
+    if (c.folder != locked)
+      EXPECT_EQ(driver::FileNames(c.folder + "*"), std::vector<std::string>{}) << c.note;
+    EXPECT_EQ(Converter().Close(), true) << c.note;
+  }
+}
+
+// The old behaviour gave such a row no reason and left the converted work file in the folder.
+TEST_F(ConverterFailures, AConvertedFileThatCannotTakeItsNameFailsWithTheSystemsReason) {
+  const std::string out = Path("out") + "\\";
+  CreateDirectoryA(out.c_str(), nullptr);
+  ASSERT_TRUE(driver::WriteWholeFile(out + "clip.mp4", "older"));
+  // Open here without leave to delete it, as a player showing it would hold it.
+  const HANDLE held = CreateFileA((out + "clip.mp4").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  WriteFile("clip.avi");
+  WritePreferences(e2e::RunPreferences(out));  // Overwrite on
+  ASSERT_TRUE(Start("clip.avi"));
+  Converter().Press(e2e::kStart);
+  const HWND box = driver::WaitForMessageBox("Failed", kTimeoutMs, ProcessId());
+  ASSERT_NE(box, nullptr);
+  const std::string reason = "The converted file could not be saved as " + out +
+                             "clip.mp4: " + SystemText(ERROR_ACCESS_DENIED);
+  EXPECT_EQ(driver::MessageBoxText(box), "No file could be converted.\n\nclip.avi: " + reason);
+  EXPECT_TRUE(driver::PressDialogButton(box, IDOK));
+  EXPECT_EQ(Status(0), "Failed");
+  EXPECT_EQ(FirstRowHint(), reason);
+  EXPECT_EQ(driver::FileNames(out + "*"), std::vector<std::string>{"clip.mp4"});
+  CloseHandle(held);
+  EXPECT_EQ(driver::ReadWholeFile(out + "clip.mp4"), "older");
+  EXPECT_TRUE(Converter().Close());
 }
 
 // The old behaviour let the encoder write into the earlier output of the name: a conversion that

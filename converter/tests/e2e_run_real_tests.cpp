@@ -104,6 +104,21 @@ TEST_F(ConverterRealRun, ARelativeInputInTheOutputFolderStaysAsItWasAndTheOutput
   EXPECT_TRUE(Converter().Close());
 }
 
+// The old behaviour handed the thumbnail's name to the encoder's image writer as it stood, which
+// read its "%" as a pattern: "50% off %TEMP%.avi" got the thumbnail "50", and "x%d.avi" left
+// "x1~1.tmp.THM" behind and no thumbnail of its own.
+TEST_F(ConverterRealRun, NamesWithPercentGiveExactlyTheirOutputAndThumbnail) {
+  Generate("50% off %TEMP%.avi", 1);
+  Generate("x%d.avi", 1);
+  ASSERT_TRUE(Start("\"50% off %TEMP%.avi\" x%d.avi"));
+  ASSERT_TRUE(RunAll(kConversionTimeoutMs));
+  EXPECT_EQ(driver::FileNames(Out() + "*"),
+            (std::vector<std::string>{"50% off %TEMP%.THM", "50% off %TEMP%.mp4", "x%d.THM", "x%d.mp4"}));
+  for (const char* name : {"50% off %TEMP%", "x%d"})
+    EXPECT_EQ(DecodedSize(Out() + name + ".THM"), std::make_pair(160, 120)) << name;
+  EXPECT_TRUE(Converter().Close());
+}
+
 // The old behaviour failed such a clip: the console's format needs a sound track.
 TEST_F(ConverterRealRun, AClipWithoutSoundConvertsWithASilentTrack) {
   ASSERT_TRUE(driver::GenerateSilentClip(driver::RealEncoderPath(), Path("silent.mov"), 3, 320, 240));

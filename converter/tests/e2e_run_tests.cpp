@@ -224,6 +224,38 @@ TEST_F(ConverterRun, WithoutOverwriteAnExistingOutputGetsTheRowNumber) {
   EXPECT_TRUE(Converter().Close());
 }
 
+// The old behaviour named the output by the video alone: a thumbnail that "Not overwrite" keeps
+// was replaced by the new output's, and with overwriting on, an older picture of a name stayed
+// beside a new video whose thumbnail job failed.
+TEST_F(ConverterRun, AThumbnailIsKeptOrReplacedWithItsVideoOnly) {
+  struct Case {
+    bool overwrite;
+    const char* script;  // of the thumbnail job
+    std::vector<std::string> files;
+    const char* note;
+  };
+  const Case cases[] = {
+      {false, "", {"clip.THM", "clip_1.THM", "clip_1.mp4"}, "kept: the output takes a number"},
+      {true, "[thumbnail]\nexit 1\n", {"clip.mp4"}, "replaced, but no new picture came"},
+  };
+  WriteFile("clip.avi");
+  int k = 0;
+  for (const Case& c : cases) {
+    const std::string out = Path("out" + std::to_string(++k)) + "\\";
+    CreateDirectoryA(out.c_str(), nullptr);
+    ASSERT_TRUE(driver::WriteWholeFile(out + "clip.THM", "a picture of the user's"));
+    Script(c.script);
+    WritePreferences(e2e::RunPreferences(out, c.overwrite));
+    ASSERT_TRUE(Start("clip.avi")) << c.note;
+    Converter().Press(e2e::kStart);
+    AnswerComplete(IDNO);
+    EXPECT_EQ(driver::FileNames(out + "*"), c.files) << c.note;
+    if (!c.overwrite)
+      EXPECT_EQ(driver::ReadWholeFile(out + "clip.THM"), "a picture of the user's") << c.note;
+    EXPECT_TRUE(Converter().Close()) << c.note;
+  }
+}
+
 // The old behaviour compared with case and replaced an input whose name differed only in it,
 // and an earlier row's output replaced a later row's input of its name before it was converted.
 TEST_F(ConverterRun, AnInputInTheOutputFolderIsNeverOverwritten) {
@@ -291,20 +323,62 @@ TEST_F(ConverterRun, ExitWhenCompletedEndsTheProgramAfterTheLastRow) {
   EXPECT_EQ(Conversions().size(), 1u);
 }
 
-TEST_F(ConverterRun, AnEncoderThatCannotStartEndsTheRunWithTheRowConverting) {
+// The old behaviour ended the run with the row still reading "Converting", and no reason.
+TEST_F(ConverterRun, AnEncoderThatCannotStartEndsTheRunWithTheRowFailedAndWhy) {
   WriteFile("clip.avi");
   WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
-  ASSERT_TRUE(Start("clip.avi"));
-  ASSERT_TRUE(DeleteFileA(Path("vodivi.dll").c_str()));
-  Converter().Press(e2e::kStart);
-  // The framework's plain message dialog, once for the thumbnail and once for the conversion.
-  for (const char* job : {"thumbnail", "conversion"}) {
-    const HWND dialog = Converter().WaitForForm("Tessark", "TMessageForm");
-    ASSERT_NE(dialog, nullptr) << job;
-    EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "OK")));
-    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
+  for (const char* encoder : {"missing", "damaged"}) {
+    ASSERT_TRUE(CopyFileA(driver::StandInEncoderPath().c_str(), Path("vodivi.dll").c_str(), FALSE));
+    ASSERT_TRUE(Start("clip.avi")) << encoder;
+    if (encoder == std::string("missing"))
+      ASSERT_TRUE(DeleteFileA(Path("vodivi.dll").c_str()));
+    else
+      WriteFile("vodivi.dll", "MZ not a program");
+    Converter().Press(e2e::kStart);
+    // The framework's plain message dialog, once for the thumbnail and once for the conversion.
+    for (const char* job : {"thumbnail", "conversion"}) {
+      const HWND dialog = Converter().WaitForForm("Tessark", "TMessageForm");
+      ASSERT_NE(dialog, nullptr) << encoder << " " << job;
+      EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "OK")));
+      EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kTimeoutMs));
+    }
+    EXPECT_EQ(Status(0), "Failed") << encoder;
+    const std::string prefix = "Error on CreateProcess(): ";
+    const std::string hint = FirstRowHint();
+    EXPECT_EQ(hint.substr(0, prefix.size()), prefix) << encoder;
+    EXPECT_GT(hint.size(), prefix.size()) << encoder << ": the system's reason is missing";
+    EXPECT_TRUE(Converter().Close()) << encoder;
   }
-  EXPECT_EQ(Status(0), "Converting");
+}
+
+// The old behaviour left the list where it stood: past the rows in sight, the one converting
+// could not be seen.
+TEST_F(ConverterRun, TheRowBeingConvertedIsKeptInView) {
+  constexpr int kRows = 40, kWatched = 35;  // the list shows 29 rows
+  const std::string gate = Path("go");
+  Script("[convert]\nsay frame= 1 time=00:00:01.00\n[convert clip" + std::to_string(kWatched) +
+         ".avi]\ngate " + gate + "\n");
+  std::string arguments;
+  for (int i = 0; i < kRows; ++i) {
+    WriteFile("clip" + std::to_string(i) + ".avi");
+    arguments += " clip" + std::to_string(i) + ".avi";
+  }
+  WritePreferences(e2e::RunPreferences(MakeOutputFolder()));
+  // Each row is probed, then thumbnailed and converted: many encoder starts on a busy machine.
+  constexpr DWORD kManyJobsTimeoutMs = 180000;
+  ASSERT_TRUE(Start(arguments, false));
+  ASSERT_TRUE(driver::WaitUntil([&] { return Rows().size() == static_cast<size_t>(kRows); }, kManyJobsTimeoutMs));
+  ASSERT_TRUE(Converter().WaitForInputs());
+  Converter().Press(e2e::kStart);
+  ASSERT_TRUE(driver::WaitUntil([&] { return Status(kWatched) == "Converting"; }, kManyJobsTimeoutMs));
+  DWORD_PTR top = 0, perPage = 0;
+  SendMessageTimeoutA(TaskList(), LVM_GETTOPINDEX, 0, 0, SMTO_ABORTIFHUNG, 5000, &top);
+  SendMessageTimeoutA(TaskList(), LVM_GETCOUNTPERPAGE, 0, 0, SMTO_ABORTIFHUNG, 5000, &perPage);
+  EXPECT_LT(perPage, static_cast<DWORD_PTR>(kWatched)) << "the list shows every row anyway";
+  EXPECT_LE(top, static_cast<DWORD_PTR>(kWatched));
+  EXPECT_LT(static_cast<DWORD_PTR>(kWatched), top + perPage) << "rows " << top << " on are shown";
+  WriteFile("go");
+  AnswerComplete(IDNO);
   EXPECT_TRUE(Converter().Close());
 }
 

@@ -42,7 +42,31 @@ Job ReadJob(const std::string& commandLine) {
   job.input = *(flag + 1);
   const std::string& last = arguments.back();
   if (&last == &*(flag + 1) || LowerExtension(last).size() < 2) return job;
-  job.output = last;
   job.kind = LowerExtension(last) == ".thm" ? JobKind::Thumbnail : JobKind::Convert;
+  job.output = job.kind == JobKind::Thumbnail ? ImageFileName(last) : last;
   return job;
+}
+
+std::string ImageFileName(const std::string& pattern) {
+  std::string name;
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] != '%') {
+      name += pattern[i];
+      continue;
+    }
+    size_t digits = i + 1;
+    while (digits < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[digits])))
+      ++digits;
+    if (digits == i + 1 && digits < pattern.size() && pattern[digits] == '%') {
+      name += '%';
+      i = digits;
+    } else if (digits < pattern.size() && pattern[digits] == 'd') {
+      const size_t width = digits > i + 1 ? std::stoul(pattern.substr(i + 1, digits - i - 1)) : 0;
+      name += std::string(width > 1 ? width - 1 : 0, '0') + "1";
+      i = digits;
+    } else {
+      break;
+    }
+  }
+  return name;
 }

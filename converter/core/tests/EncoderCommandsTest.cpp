@@ -13,6 +13,15 @@ TEST(EncoderCommandsTest, CommandLinesBeginWithABlankAndQuoteThePaths) {
             R"( -y -i "C:\In\my clip.avi" -f psp -r 29.97 -ss 00:00:10 "C:\Out\clip.mp4")");
 }
 
+// The old command line handed "x%d~1.tmp.THM" to the image writer, which wrote "x1~1.tmp.THM";
+// "50% off.THM" came out as "50".
+TEST(EncoderCommandsTest, EveryPercentOfTheThumbnailPathIsDoubledForTheImageWriterAlone) {
+  EXPECT_EQ(ThumbnailCommandLine(R"(C:\In\50% off %TEMP%.avi)", R"(C:\100%\x%d.mp4)"),
+            R"( -y -i "C:\In\50% off %TEMP%.avi" -f image2 -ss 0 -t 0.001 -s 160x120 "C:\100%%\x%%d.THM")");
+  EXPECT_EQ(ConversionCommandLine(R"(C:\In\x%d.avi)", "", R"(C:\Out\x%d.mp4)"),
+            R"( -y -i "C:\In\x%d.avi" "C:\Out\x%d.mp4")");
+}
+
 TEST(EncoderCommandsTest, QuotesInPathsPassUnescaped) {
   EXPECT_EQ(ProbeCommandLine(R"(C:\a"b.avi)"), R"( -i "C:\a"b.avi")");
 }

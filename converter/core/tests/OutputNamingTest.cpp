@@ -102,6 +102,42 @@ TEST_F(OutputPathTest, TheRenamedFileIsNeverTheInputEither) {
   EXPECT_EQ(OutputPath(row, 0, settings), R"(C:\Out\clip_1.mp4)");
 }
 
+// The old behaviour named the output by the video alone, so its thumbnail could take the place of
+// another row's input, of an earlier row's thumbnail, or of a thumbnail "Not overwrite" keeps.
+TEST_F(OutputPathTest, TheThumbnailTooMustBeFreeForTheName) {
+  struct Case {
+    std::string caption;  // the row's input
+    std::set<std::string> files;
+    std::vector<std::string> kept;
+    bool overwrite;
+    std::string output;
+    const char* note;
+  };
+  for (const Case& c : {
+           Case{R"(D:\In\clip.avi)", {R"(C:\Out\clip.THM)"}, {}, false, R"(C:\Out\clip_3.mp4)",
+                "a thumbnail alone, kept by Not overwrite"},
+           Case{R"(D:\In\clip.avi)", {R"(C:\Out\clip.THM)"}, {}, true, R"(C:\Out\clip.mp4)",
+                "the same thumbnail, overwritten"},
+           Case{R"(D:\In\clip.avi)", {}, {R"(c:\out\CLIP.thm)"}, true, R"(C:\Out\clip_3.mp4)",
+                "another row's input named as the thumbnail"},
+           Case{R"(C:\Out\clip.THM)", {}, {}, true, R"(C:\Out\clip_3.mp4)",
+                "the row's own input"},
+       }) {
+    files = c.files;
+    settings.Overwrite = c.overwrite;
+    ltvItemData row = NewTaskRow(c.caption, {"00:01:00.00", " 320x240"}, ".mp4");
+    row.SubItems[siOutputName] = "clip";
+    EXPECT_EQ(OutputPath(row, 2, settings, c.kept), c.output) << c.note;
+  }
+}
+
+TEST(OutputFitsTest, TheOutputAndItsThumbnailMustFitTheLongestPath) {
+  const std::string folder = "C:\\" + std::string(241, 'f') + "\\";  // 245 characters
+  EXPECT_TRUE(OutputFits(folder + std::string(10, 'n') + ".mp4"));  // 259 characters
+  EXPECT_FALSE(OutputFits(folder + std::string(11, 'n') + ".mp4"));
+  EXPECT_FALSE(OutputFits(folder + std::string(12, 'n') + ".m"));  // its ".THM" is 261
+}
+
 // The encoder writes there before the output is replaced: nothing may be overwritten on the way.
 TEST_F(OutputPathTest, TheTemporaryOutputIsAFreeNameWithTheOutputsExtensionLast) {
   struct Case {
@@ -130,6 +166,30 @@ TEST_F(OutputPathTest, TheTemporaryOutputIsAFreeNameWithTheOutputsExtensionLast)
     EXPECT_EQ(temporary, c.temporary) << c.note;
     EXPECT_NE(ThumbnailPath(temporary), ThumbnailPath(c.output)) << c.note;
   }
+}
+
+// The old behaviour added "~1.tmp" whatever the length, so an output that fitted got a temporary
+// that the converter could neither rename nor delete.
+TEST_F(OutputPathTest, ATemporaryNameIsCutShortToFitOrNotGivenAtAll) {
+  const std::string folder = "C:\\" + std::string(241, 'f') + "\\";  // 245 characters
+  struct Case {
+    std::string output;
+    std::string temporary;
+    const char* note;
+  };
+  for (const Case& c : {
+           Case{folder + "clip.mp4", folder + "clip~1.tmp.mp4", "room enough"},
+           Case{folder + "holiday.mp4", folder + "holi~1.tmp.mp4", "the name is cut"},
+           Case{folder + "holiday.m", folder + "holi~1.tmp.m", "room for the thumbnail's .THM"},
+           Case{"C:\\" + std::string(247, 'f') + "\\a.mp4", "", "no room even without the name"},
+       }) {
+    const std::string temporary = TemporaryOutputPath(c.output, settings, {});
+    EXPECT_EQ(temporary, c.temporary) << c.note;
+    EXPECT_LE(temporary.size(), kLongestPath) << c.note;
+    EXPECT_LE(ThumbnailPath(temporary).size(), kLongestPath) << c.note;
+  }
+  files = {folder + "holi~1.tmp.mp4"};
+  EXPECT_EQ(TemporaryOutputPath(folder + "holiday.mp4", settings, {}), folder + "holi~2.tmp.mp4");
 }
 
 TEST(ThumbnailPathTest, ReplacesTheExtensionOfTheFileNameOnly) {

@@ -21,6 +21,13 @@ TEST(RunCompletionTest, OnlyAnExitWithZeroAndAnOutputWithBytesIsAConversion) {
     EXPECT_EQ(ConversionSucceeded(c.exitCode, c.bytes), c.converted) << c.exitCode << " " << c.bytes;
 }
 
+// n failed files a.avi, b.avi, ... each with the reason "broken".
+std::vector<FailedFile> Failed(int n) {
+  std::vector<FailedFile> failed;
+  for (int i = 0; i < n; ++i) failed.push_back({R"(C:\In\)" + std::string(1, char('a' + i)) + ".avi", "broken"});
+  return failed;
+}
+
 TEST(RunCompletionTest, TheClosingWordsCountTheFailedRowsAndNeverClaimSuccess) {
   const std::string question = "Would you like to transfer them to PSP now?";
   struct Case {
@@ -33,38 +40,47 @@ TEST(RunCompletionTest, TheClosingWordsCountTheFailedRowsAndNeverClaimSuccess) {
            Case{0, 2, false, false, RunCompletion::AskToTransfer,
                 "The coversion is completed successfully. " + question},
            Case{1, 2, false, false, RunCompletion::AskToTransfer,
-                "1 of 2 files could not be converted. " + question},
-           Case{2, 3, false, false, RunCompletion::AskToTransfer,
-                "2 of 3 files could not be converted. " + question},
-           Case{1, 1, false, false, RunCompletion::NothingConverted, "No file could be converted."},
+                "1 of 2 files could not be converted.\n\na.avi: broken\n\n" + question},
+           Case{1, 1, false, false, RunCompletion::NothingConverted,
+                "No file could be converted.\n\na.avi: broken"},
            // nothing converted: no completion action runs either
-           Case{2, 2, true, true, RunCompletion::NothingConverted, "No file could be converted."},
+           Case{2, 2, true, true, RunCompletion::NothingConverted,
+                "No file could be converted.\n\na.avi: broken\nb.avi: broken"},
            Case{1, 2, true, true, RunCompletion::TurnOff, ""},  // turning off comes first
            Case{1, 2, false, true, RunCompletion::Exit, ""},
        }) {
-    const RunCompletion completion = CompleteRun(c.failed, c.rows, c.turnOff, c.exit);
+    const RunCompletion completion = CompleteRun(Failed(c.failed), c.rows, c.turnOff, c.exit);
     const std::string name = std::to_string(c.failed) + " of " + std::to_string(c.rows);
     EXPECT_EQ(completion.Action, c.action) << name;
     EXPECT_EQ(completion.Text, c.text) << name;
   }
-  EXPECT_EQ(CompleteRun(0, 1, false, false).Caption, "Complete");
+  EXPECT_EQ(CompleteRun({}, 1, false, false).Caption, "Complete");
+  EXPECT_EQ(CompleteRun(Failed(1), 1, false, false).Caption, "Failed");
 }
 
-TEST(RunCompletionTest, TheReasonOfTheOneFailedRowIsGiven) {
-  const std::string reason = "PSP mode need one video and one audio stream";
+// The old behaviour gave a reason only when one file had failed, so two failures named neither.
+TEST(RunCompletionTest, EveryFailedFileIsNamedWithItsReasonTheFirstFewThenACount) {
+  EXPECT_EQ(CompleteRun(Failed(3), 4, false, false).Text,
+            "3 of 4 files could not be converted.\n\na.avi: broken\nb.avi: broken\nc.avi: broken"
+            "\n\nWould you like to transfer them to PSP now?");
+  EXPECT_EQ(CompleteRun(Failed(7), 7, false, false).Text,
+            "No file could be converted.\n\na.avi: broken\nb.avi: broken\nc.avi: broken\n"
+            "d.avi: broken\ne.avi: broken\nand 2 more.");
+}
+
+TEST(RunCompletionTest, AFailureLineNamesTheFileOnceWithWhateverReasonThereIs) {
   struct Case {
-    int failed, rows;
-    std::string text;
+    FailedFile file;
+    std::string line;
   };
   for (const Case& c : {
-           Case{1, 1, "No file could be converted.\n\n" + reason},
-           Case{1, 3, "1 of 3 files could not be converted.\n\n" + reason +
-                          "\n\nWould you like to transfer them to PSP now?"},
-           // two reasons would not say which file each belongs to
-           Case{2, 3, "2 of 3 files could not be converted. Would you like to transfer them to PSP now?"},
+           Case{{R"(C:\In\bad.avi)", R"(C:\In\bad.avi: Invalid data found when processing input)"},
+                R"(C:\In\bad.avi: Invalid data found when processing input)"},
+           Case{{R"(C:\In\Tom & Jerry.avi)", "The converted file could not be saved as X"},
+                "Tom & Jerry.avi: The converted file could not be saved as X"},
+           Case{{R"(C:\In\quiet.avi)", ""}, "quiet.avi"},
        })
-    EXPECT_EQ(CompleteRun(c.failed, c.rows, false, false, reason).Text, c.text) << c.failed;
-  EXPECT_EQ(CompleteRun(1, 1, false, false).Caption, "Failed");
+    EXPECT_EQ(FailureLine(c.file), c.line) << c.file.Input;
 }
 
 }  // namespace
