@@ -1,11 +1,15 @@
 #include "testing/driver/process.h"
 
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
+#include "testing/driver/wait.h"
 #include "testing/driver/window_report.h"
 
 namespace driver {
+
+constexpr DWORD kStartTimeoutMs = 10000;
 
 Process::Process(Process&& other) noexcept : FInfo(other.FInfo) { other.FInfo = {}; }
 
@@ -79,9 +83,18 @@ Process StartProgram(const std::string& program, const std::string& arguments,
                      const std::string& folder, const EnvironmentAdditions& additions) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  Process process = Start(program, "\"" + program + "\" " + arguments,
-                          folder.empty() ? nullptr : folder.c_str(), additions, startup, FALSE);
+  // Under Wine on a machine busy with other work, starting a program now and then fails at
+  // once and succeeds when asked again: the program under test is asked until it starts.
+  Process process;
+  DWORD error = 0;
+  WaitUntil([&] {
+    process = Start(program, "\"" + program + "\" " + arguments,
+                    folder.empty() ? nullptr : folder.c_str(), additions, startup, FALSE);
+    error = GetLastError();
+    return process.Started();
+  }, kStartTimeoutMs);
   if (process.Started()) ReportWindowsOnFailure(process.Id());
+  else std::fprintf(stderr, "%s could not be started: error %lu\n", program.c_str(), error);
   return process;
 }
 
