@@ -128,8 +128,9 @@ public:
   // Fills the PC list again from the folder it lists.
   void RefreshPCFolder();
   // Fills the list with the videos of the folder and their thumbnails. A folder that is not
-  // there (or no folder) leaves the list as it is. A newer fill of the same list stops this one.
-  void FillVideoList(const std::string& folder, TListView* list, TImageList* images);
+  // there (or no folder) leaves the list as it is and answers false. A newer fill of the same
+  // list stops this one.
+  bool FillVideoList(const std::string& folder, TListView* list, TImageList* images);
   // Copies or moves the selected videos of the kind's source list (all when none is
   // selected) with their thumbnails, showing the transfer dialog; the main window is
   // disabled until the final box.

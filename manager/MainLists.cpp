@@ -44,18 +44,15 @@ void TMainForm::RefreshPSPList() {
   FPSPRoot = manager::DriveRootOf(cmbPSP->SelectedPath());
   const std::string folder = FPSPRoot + FPSPSubFolder;
   manager::TPlatformDriveProbe drives;
-  if (manager::IsConsoleRoot(FPSPRoot, drives) && drives.FolderExists(folder)) {
-    FillVideoList(folder, ltvPSP, imlPSP);
-    return;
-  }
+  if (manager::IsConsoleRoot(FPSPRoot, drives) && FillVideoList(folder, ltvPSP, imlPSP)) return;
   // No rows of another folder or drive stay: they would name files that are not there.
   TVideoList::TFill(VideosOf(ltvPSP, imlPSP), "").Finish();
   labPSPNum->SetCaption("0");
 }
 
-void TMainForm::FillVideoList(const std::string& folder, TListView* list, TImageList* images) {
+bool TMainForm::FillVideoList(const std::string& folder, TListView* list, TImageList* images) {
   manager::TPlatformDriveProbe drives;
-  if (!manager::IsAbsolutePath(folder) || !drives.FolderExists(folder)) return;
+  if (!manager::IsAbsolutePath(folder) || !drives.FolderExists(folder)) return false;
   const std::string path = manager::AddBackslash(folder);
   TVideoList::TFill fill(VideosOf(list, images), path);
   (list == ltvPC ? FPCFolder : FPSPFolder) = folder;
@@ -77,6 +74,7 @@ void TMainForm::FillVideoList(const std::string& folder, TListView* list, TImage
   if (!fill.Overtaken()) fill.Finish();
   labPCNum->SetCaption(IntToStr(ltvPC->Items()->Count()));
   labPSPNum->SetCaption(IntToStr(ltvPSP->Items()->Count()));
+  return true;
 }
 
 TVideoList& TMainForm::VideosOf(TListView* list, TImageList* images) {
@@ -97,10 +95,8 @@ TBitmap* TMainForm::VideoPicture(const std::vector<std::string>& thumbnails) {
 
 void TMainForm::RefreshPCList() {
   const std::string folder = edtPath->Text();
-  manager::TPlatformDriveProbe drives;
-  if (manager::IsAbsolutePath(folder) && drives.FolderExists(folder))
-    FillVideoList(folder, ltvPC, imlPC);
-  else if (Showing())  // at start-up a saved Path that is gone leaves the list empty quietly
+  // At start-up a saved Path that is gone leaves the list empty quietly.
+  if (!FillVideoList(folder, ltvPC, imlPC) && Showing())
     Application->MessageBox("The Path \"" + folder + "\" is not a folder.", "Refresh",
                             MB_ICONINFORMATION);
 }
