@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
   // Through the converter: from Start to the completion question.
   e2e::ConverterWindow converter(folder, e2e::ConverterWindow::kExistingFolder, arguments);
   if (!converter.Main()) return Fail("converter start");
+  // The rows of the command line arrive after the window shows.
+  if (!converter.WaitForInputs()) return Fail("the clips' rows");
   const LARGE_INTEGER windowStart = Now();
   converter.Press(static_cast<e2e::ToolbarCommand>(9));  // Start
   const HWND question = driver::WaitForMessageBox("Complete", kRunTimeoutMs, converter.ProcessId());
