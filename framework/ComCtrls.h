@@ -452,6 +452,7 @@ private:
   void* FData = nullptr;
   int FImageIndex = -1;
   UINT FSavedState = 0;   // selection and focus kept while the window is made again
+  bool FAdded = false;    // to its list; until then a change is the item's alone
 };
 
 class TListItems : public TPersistent {
@@ -461,6 +462,9 @@ public:
   TCustomListView* Owner() const { return FOwner; }
   TListItem* Add();
   TListItem* Insert(int index);
+  // Puts an item made of this list, its caption, sub-items and picture already set, at index
+  // (-1: the end).
+  TListItem* AddItem(std::unique_ptr<TListItem> item, int index = -1);
   int Count() const;
   TListItem* Item(int i) const;
   TListItem* operator[](int i) const { return Item(i); }

@@ -26,7 +26,7 @@ TListItem::TListItem(TListItems* owner) : FOwner(owner), FSubItems(new TSubItems
 TListItem::~TListItem() = default;
 
 TCustomListView* TListItem::ListView() const { return FOwner->Owner(); }
-HWND TListItem::ListWindow() const { return ListView()->ListWindow(); }
+HWND TListItem::ListWindow() const { return FAdded ? ListView()->ListWindow() : nullptr; }
 int TListItem::Index() const { return FOwner->IndexOf(this); }
 TStrings* TListItem::SubItems() const { return FSubItems.get(); }
 
@@ -125,15 +125,17 @@ void TListItems::InsertIntoWindow(TListItem* item, int index) {
 
 TListItem* TListItems::Add() { return Insert(Count()); }
 
-TListItem* TListItems::Insert(int index) {
-  HWND w = FOwner->ListWindow();
-  auto owned = std::make_unique<TListItem>(this);
+TListItem* TListItems::Insert(int index) { return AddItem(std::make_unique<TListItem>(this), index); }
+
+TListItem* TListItems::AddItem(std::unique_ptr<TListItem> owned, int index) {
   TListItem* item = owned.get();
-  if (w) {
+  item->FAdded = true;
+  if (index < 0) index = Count();
+  if (FOwner->ListWindow()) {
     FItems.push_back(std::move(owned));
     InsertIntoWindow(item, index);
   } else {
-    FItems.insert(FItems.begin() + std::min(std::max(index, 0), (int)FItems.size()), std::move(owned));
+    FItems.insert(FItems.begin() + std::min(index, (int)FItems.size()), std::move(owned));
   }
   return item;
 }

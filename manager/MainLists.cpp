@@ -57,8 +57,15 @@ bool TMainForm::FillVideoList(const std::string& folder, TListView* list, TImage
   TVideoList::TFill fill(VideosOf(list, images), path);
   (list == ltvPC ? FPCFolder : FPSPFolder) = folder;
   const char separator = UserDecimalSeparator();
+  // The window answers while the fill goes on, looking at its messages often enough for a
+  // click to be felt at once and no more: each look costs Wine a call to its server.
+  constexpr DWORD kLookAtMessagesEveryMs = 15;
+  DWORD lookedAt = GetTickCount() - kLookAtMessagesEveryMs;
   for (const std::string& name : manager::VideoFileNames(manager::ListFolder(path))) {
-    Application->ProcessMessages();
+    if (GetTickCount() - lookedAt >= kLookAtMessagesEveryMs) {
+      Application->ProcessMessages();
+      lookedAt = GetTickCount();
+    }
     if (fill.Overtaken() || Application->Terminated()) break;
     const std::vector<std::string> thumbnails = manager::ThumbnailCandidates(
         path, name, FProgramFolder, [](const std::string& file) { return FileExists(file); });

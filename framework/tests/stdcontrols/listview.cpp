@@ -1,5 +1,9 @@
 // The list view in report view: columns, rows with sub-items, selection and the custom-draw hook.
 #include "framework/ComCtrls.h"
+
+#include <algorithm>
+#include <tuple>
+
 #include "framework/tests/forms_testing.h"
 
 using namespace forms_testing;
@@ -142,6 +146,32 @@ TEST_F(ListViewTest, ItemIndexSelectsAndMinusOneClears) {
   EXPECT_EQ(list->ItemIndex(), 1);
   list->SetItemIndex(-1);
   EXPECT_EQ(list->SelCount(), 0);
+}
+
+// A row made whole reaches the window in one insertion: none of its changes is told as a change
+// of a row the window has, and it lands where asked, or last.
+TEST_F(ListViewTest, AnItemMadeWholeIsAddedInOneStepWhereAsked) {
+  AddRow("a", {"1"});
+  AddRow("c", {"3"});
+  std::vector<TItemChange> changes;
+  list->OnChange = [&](TObject*, TListItem*, TItemChange change) { changes.push_back(change); };
+  for (const auto& [caption, index, row] : {std::tuple{"b", 1, 1}, std::tuple{"d", -1, 3}}) {
+    auto item = std::make_unique<TListItem>(list->Items());
+    item->SetCaption(caption);
+    item->SubItems()->Add("2");
+    item->SetImageIndex(7);
+    EXPECT_EQ(list->Items()->AddItem(std::move(item), index)->Index(), row) << caption;
+    LVITEMA it{};
+    it.mask = LVIF_IMAGE;
+    it.iItem = row;
+    SendMessageA(list->Handle(), LVM_GETITEMA, 0, (LPARAM)&it);
+    EXPECT_EQ(it.iImage, 7) << caption;
+    EXPECT_EQ(CellText(row, 0), caption);
+    EXPECT_EQ(CellText(row, 1), "2") << caption;
+  }
+  EXPECT_EQ(std::count(changes.begin(), changes.end(), ctImage) +
+                std::count(changes.begin(), changes.end(), ctText), 0);
+  EXPECT_EQ(list->Items()->Count(), 4);
 }
 
 TEST_F(ListViewTest, DeletingAndMovingRowsKeepsItemsAndTextsTogether) {
