@@ -2,10 +2,10 @@
 // progress bars and the run clock following the encoder; then the completion action.
 #include <windows.h>
 
-#include <cctype>
 #include <initializer_list>
 #include <vector>
 
+#include "common/core/FileNames.h"
 #include "converter/MainForm.h"
 #include "converter/PowerOff.h"
 #include "converter/Settings.h"
@@ -13,12 +13,12 @@
 #include "converter/core/EncoderCommands.h"
 #include "converter/core/JobReport.h"
 #include "converter/core/OutputNaming.h"
-#include "common/core/FileNames.h"
 #include "converter/core/Profiles.h"
 #include "converter/core/RunCompletion.h"
 #include "converter/core/RunProgress.h"
 #include "converter/core/StagedOutput.h"
 #include "converter/core/TimeText.h"
+#include "framework/SysUtils.h"
 
 using converter::JobEnd;
 using converter::JobStart;
@@ -29,15 +29,10 @@ void LetMessagesRun() { Application->ProcessMessages(); }
 
 std::string PercentText(int percent) { return std::to_string(percent) + "%"; }
 
-// The system's words for an error code, without the line end it ends them with.
+// The system's words for an error code as a sentence, or its number when it has none.
 std::string SystemErrorText(DWORD error) {
-  char text[512] = "";
-  const DWORD length =
-      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                     text, sizeof text, nullptr);
-  std::string words(text, length);
-  while (!words.empty() && std::isspace(static_cast<unsigned char>(words.back()))) words.pop_back();
-  return words.empty() ? "Error " + std::to_string(error) : words;
+  const std::string words = SysErrorMessage(error);
+  return words.empty() ? "Error " + std::to_string(error) : words + ".";
 }
 
 // Makes an empty file of that name, which tells that the folder takes files and keeps the name
