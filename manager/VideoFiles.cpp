@@ -88,22 +88,16 @@ bool DrawThumbnail(const std::vector<std::string>& thumbnails, TCanvas* canvas, 
 }
 
 std::optional<std::string> RenameFile(const std::string& path, const std::string& newPath) {
-  TCriticalErrorsQuiet quiet;
   if (path == newPath) return std::nullopt;
-  const auto moved = [](const std::string& from, const std::string& to) {
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
-  };
-  if (!::SameFile(path, newPath)) {
-    if (moved(path, newPath)) return std::nullopt;
-    return SysErrorMessage(GetLastError());
-  }
-  const std::string temporary = TemporaryPath(path, [](const std::string& name) {
-    return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES;
-  });
-  if (!moved(path, temporary)) return SysErrorMessage(GetLastError());
-  if (moved(temporary, newPath)) return std::nullopt;
-  const std::string reason = SysErrorMessage(GetLastError());
-  moved(temporary, path);
+  TPlatformTransferFiles files;
+  if (!files.SameFile(path, newPath))
+    return files.Rename(path, newPath) ? std::nullopt : std::optional(files.LastError());
+  const std::string temporary =
+      TemporaryPath(path, [&](const std::string& name) { return files.Exists(name); });
+  if (!files.Rename(path, temporary)) return files.LastError();
+  if (files.Rename(temporary, newPath)) return std::nullopt;
+  const std::string reason = files.LastError();
+  files.Rename(temporary, path);
   return reason;
 }
 
