@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/ScrollBars.h"
+
 // ---------------------------------------------------------------------------------------------
 // In-place editors: children of the grid that report their changes and their loss of focus.
 
@@ -254,15 +256,8 @@ void TCustomGrid::SetTopRow(int r) {
 }
 
 void TCustomGrid::UpdateScrollBar() {
-  if (!HandleAllocated()) return;
-  SCROLLINFO si{};
-  si.cbSize = sizeof si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMin = FFixedRows;
-  si.nMax = RowCount() - 1;
-  si.nPage = std::max(VisibleRowCount(), 1);
-  si.nPos = FTopRow;
-  SetScrollInfo(FHandle, SB_VERT, &si, TRUE);
+  if (HandleAllocated())
+    SetVertScrollBar(FHandle, FFixedRows, RowCount() - 1, std::max(VisibleRowCount(), 1), FTopRow);
 }
 
 void TCustomGrid::Scroll(int code) {
@@ -273,14 +268,7 @@ void TCustomGrid::Scroll(int code) {
     case SB_PAGEUP: SetTopRow(FTopRow - page); break;
     case SB_PAGEDOWN: SetTopRow(FTopRow + page); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO si{};
-      si.cbSize = sizeof si;
-      si.fMask = SIF_TRACKPOS;
-      GetScrollInfo(FHandle, SB_VERT, &si);
-      SetTopRow(si.nTrackPos);
-      break;
-    }
+    case SB_THUMBPOSITION: SetTopRow(ScrollTrackPosition(FHandle, SB_VERT)); break;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/ScrollBars.h"
+
 namespace {
 
 constexpr int kLineStep = 18;  // a line: a text row of 17 pixels and its grid line
@@ -50,9 +52,7 @@ void TScrollBox::AlignControls(TControl* control, TRect& rect) {
     TScrollingWinControl::AlignControls(control, rect);
     const int most = MaxVertPosition();
     if (FVertPosition > most) {  // the children shrank: what is left comes down
-      for (int i = 0; i < ControlCount(); ++i)
-        if (TControl* c = Controls(i); c->Align() == alNone) c->SetTop(c->Top() + FVertPosition - most);
-      FVertPosition = most;
+      MoveChildrenTo(most);
       rect = ClientRect();
       TScrollingWinControl::AlignControls(control, rect);
     }
@@ -66,22 +66,22 @@ void TScrollBox::AlignControls(TControl* control, TRect& rect) {
 void TScrollBox::SetVertPosition(int position) {
   position = std::clamp(position, 0, MaxVertPosition());
   if (position == FVertPosition) return;
-  for (int i = 0; i < ControlCount(); ++i)
-    if (TControl* c = Controls(i); c->Align() == alNone) c->SetTop(c->Top() + FVertPosition - position);
-  FVertPosition = position;
+  MoveChildrenTo(position);
   Realign();
   UpdateScrollBar();
 }
 
+// Unaligned children move with the position; the aligned ones are placed from it.
+void TScrollBox::MoveChildrenTo(int position) {
+  for (int i = 0; i < ControlCount(); ++i)
+    if (TControl* c = Controls(i); c->Align() == alNone) c->SetTop(c->Top() + FVertPosition - position);
+  FVertPosition = position;
+}
+
 void TScrollBox::UpdateScrollBar() {
-  if (!HandleAllocated()) return;
-  SCROLLINFO si{};
-  si.cbSize = sizeof si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  si.nMax = std::max(ContentHeight() - 1, 0);
-  si.nPage = std::max(ClientHeight(), 0);
-  si.nPos = FVertPosition;
-  SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
+  if (HandleAllocated())
+    SetVertScrollBar(Handle(), 0, std::max(ContentHeight() - 1, 0), std::max(ClientHeight(), 0),
+                     FVertPosition);
 }
 
 void TScrollBox::Scroll(int code) {
@@ -93,14 +93,7 @@ void TScrollBox::Scroll(int code) {
     case SB_TOP: SetVertPosition(0); break;
     case SB_BOTTOM: SetVertPosition(MaxVertPosition()); break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO si{};
-      si.cbSize = sizeof si;
-      si.fMask = SIF_TRACKPOS;
-      GetScrollInfo(Handle(), SB_VERT, &si);
-      SetVertPosition(si.nTrackPos);
-      break;
-    }
+    case SB_THUMBPOSITION: SetVertPosition(ScrollTrackPosition(Handle(), SB_VERT)); break;
   }
 }
 

@@ -35,6 +35,7 @@ protected:
 
 private:
   int MaxVertPosition() const;
+  void MoveChildrenTo(int position);
   void UpdateScrollBar();
   void Scroll(int code);
   TBorderStyle FBorderStyle = bsSingle;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/ScrollBars.h"
+
 // ---------------------------------------------------------------------------------------------
 // TCustomLabel
 
@@ -598,14 +600,7 @@ void TScrollBar::Scroll(int code) {
     case SB_TOP: pos = FMin; break;
     case SB_BOTTOM: pos = FMax; break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: {
-      SCROLLINFO si{};
-      si.cbSize = sizeof si;
-      si.fMask = SIF_TRACKPOS;
-      GetScrollInfo(FHandle, SB_CTL, &si);
-      pos = si.nTrackPos;
-      break;
-    }
+    case SB_THUMBTRACK: pos = ScrollTrackPosition(FHandle, SB_CTL); break;
     default: return;
   }
   SetPosition(pos);
