@@ -6,6 +6,9 @@
 #include <cstring>
 #include <vector>
 
+#include "common/core/FileNames.h"
+#include "common/core/TextCase.h"
+
 void Abort() { throw EAbort("Operation aborted"); }
 
 std::string SysErrorMessage(unsigned long code) {
@@ -83,17 +86,9 @@ double StrToFloatDef(const std::string& text, double def) {
   return (end && *end == 0) ? v : def;
 }
 
-std::string UpperCase(const std::string& s) {
-  std::string r = s;
-  for (char& c : r) if (c >= 'a' && c <= 'z') c = char(c - 32);
-  return r;
-}
+std::string UpperCase(const std::string& s) { return common::UpperCase(s); }
 
-std::string LowerCase(const std::string& s) {
-  std::string r = s;
-  for (char& c : r) if (c >= 'A' && c <= 'Z') c = char(c + 32);
-  return r;
-}
+std::string LowerCase(const std::string& s) { return common::LowerCase(s); }
 
 std::string AnsiUpperCase(const std::string& s) {
   std::string r = s;
@@ -209,19 +204,9 @@ std::string ExtractFileDir(const std::string& name) {
   return name.substr(0, p + 1);
 }
 
-std::string ExtractFileName(const std::string& name) {
-  size_t p = LastDelimiter(name);
-  return p == std::string::npos ? name : name.substr(p + 1);
-}
+std::string ExtractFileName(const std::string& name) { return common::FileNameOf(name); }
 
-std::string ExtractFileExt(const std::string& name) {
-  for (size_t i = name.size(); i > 0; --i) {
-    char c = name[i - 1];
-    if (c == '.') return name.substr(i - 1);
-    if (IsDelimiter(c)) break;
-  }
-  return std::string();
-}
+std::string ExtractFileExt(const std::string& name) { return common::ExtractFileExt(name); }
 
 std::string ExtractFileDrive(const std::string& name) {
   if (name.size() >= 2 && name[1] == ':') return name.substr(0, 2);
@@ -269,10 +254,7 @@ bool SameFile(const std::string& a, const std::string& b) {
                          ExcludeTrailingBackslash(ExpandFileName(b))) == 0;
 }
 
-std::string IncludeTrailingBackslash(const std::string& s) {
-  if (!s.empty() && s.back() == '\\') return s;
-  return s + "\\";
-}
+std::string IncludeTrailingBackslash(const std::string& s) { return common::AddBackslash(s); }
 
 std::string ExcludeTrailingBackslash(const std::string& s) {
   if (!s.empty() && s.back() == '\\') return s.substr(0, s.size() - 1);
