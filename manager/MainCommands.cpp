@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "converter/ShellOpen.h"
-#include "framework/SysUtils.h"
 #include "manager/MainForm.h"
 #include "manager/Rename.h"
+#include "manager/VideoFiles.h"
 #include "manager/core/ConsoleNames.h"
 #include "manager/core/ConsolePaths.h"
 
@@ -106,14 +106,15 @@ void TMainForm::Rename2Click(TObject*) { btnRename->Click(); }
 std::vector<std::string> TMainForm::DeleteSelected(TListView* list, const std::string& folder) {
   std::vector<std::string> problems;
   if (!manager::IsAbsolutePath(folder)) return problems;  // no drive chosen: the rows name no file
+  manager::TPlatformTransferFiles files;
   for (int i = 0; i < list->Items()->Count(); ++i) {
     TListItem* row = list->Items()->Item(i);
     if (!row->Selected()) continue;
     const std::string video = folder + row->Caption();
-    if (DeleteFileA(video.c_str()))
-      DeleteFileA(manager::ThumbnailOf(video).c_str());
+    if (files.Delete(video))
+      files.Delete(manager::ThumbnailOf(video));
     else
-      problems.push_back(row->Caption() + ": " + SysErrorMessage(GetLastError()));
+      problems.push_back(row->Caption() + ": " + files.LastError());
   }
   return problems;
 }

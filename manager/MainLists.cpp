@@ -125,7 +125,7 @@ void TMainForm::edtPathKeyPress(TObject*, char& Key) {
 
 void TMainForm::btnBrowseClick(TObject*) {
   if (!converter::BrowseForFolder(Handle(), "Select the video directory.", FPCFolder)) return;
-  FillVideoList(FPCFolder, ltvPC, imlPC);
+  RefreshPCFolder();
   edtPath->SetText(FPCFolder);
 }
 

@@ -113,10 +113,6 @@ private:
   TMainForm* FForm;
 };
 
-bool FromPC(TTransferKind kind) {
-  return kind == TTransferKind::MoveToPSP || kind == TTransferKind::CopyToPSP;
-}
-
 }  // namespace
 
 void TMainForm::TransferVideos(TTransferKind kind) {
@@ -128,7 +124,7 @@ void TMainForm::TransferVideos(TTransferKind kind) {
     FPCFolder = manager::AddBackslash(FPCFolder);
     FPSPFolder = manager::AddBackslash(FPSPRoot + FPSPSubFolder);
 
-    TListView* source = FromPC(kind) ? ltvPC : ltvPSP;
+    TListView* source = manager::ToConsole(kind) ? ltvPC : ltvPSP;
     manager::TTransferRequest request;
     request.Kind = kind;
     request.PCFolder = FPCFolder;
@@ -155,7 +151,7 @@ void TMainForm::TransferVideos(TTransferKind kind) {
 
 void TMainForm::StartTransfer(TTransferKind kind) {
   // Videos come to the PC only into the folder that the Path shows and the list lists.
-  if (!FromPC(kind) && !PathShowsPCList()) {
+  if (!manager::ToConsole(kind) && !PathShowsPCList()) {
     Application->MessageBox("The Path \"" + edtPath->Text() +
                                 "\" is not the folder whose videos are listed.\r\n"
                                 "Press Refresh to list it, then start again.",

@@ -8,11 +8,11 @@
 
 namespace manager {
 
-namespace {
-
 bool ToConsole(TTransferKind kind) {
   return kind == TTransferKind::MoveToPSP || kind == TTransferKind::CopyToPSP;
 }
+
+namespace {
 
 bool IsMove(TTransferKind kind) {
   return kind == TTransferKind::MoveToPSP || kind == TTransferKind::MoveToPC;

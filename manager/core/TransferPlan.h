@@ -10,6 +10,9 @@ namespace manager {
 // The four kinds, numbered as the main window's buttons start them.
 enum class TTransferKind { MoveToPSP = 0, CopyToPSP = 1, MoveToPC = 2, CopyToPC = 3 };
 
+// The videos go from the PC to the console.
+bool ToConsole(TTransferKind kind);
+
 // One of the two video lists.
 enum class TVideoSide { PC, PSP };
 
