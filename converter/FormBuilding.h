@@ -20,6 +20,11 @@ template <class T> T* Place(TComponent* owner, TWinControl* parent, const char* 
   return control;
 }
 
+// A picture drawn by resources/pictures/draw_pictures.py, built into the program.
+inline void LoadPicture(TBitmap& bitmap, const char* resource) {
+  bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), resource);
+}
+
 // A label sized to its caption at a place on its parent.
 inline TLabel* PlaceLabel(TComponent* owner, TWinControl* parent, const char* name,
                           const char* caption, int left, int top) {

@@ -29,11 +29,6 @@ constexpr TColor kLinkReleased = 0x00FC5F1B;
 constexpr TColor kUndrawn = 0x00FF00FF;  // the pictures' mask colour
 constexpr UINT kAddCommandLineInputs = WM_APP + 42;
 
-// A picture drawn by resources/pictures/draw_pictures.py, built into the program.
-void LoadPicture(TBitmap& bitmap, const char* resource) {
-  bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), resource);
-}
-
 TPanel* PlacePanel(TComponent* owner, TWinControl* parent, const char* name, TAlign align) {
   TPanel* panel = Place<TPanel>(owner, parent, name);
   panel->SetAlign(align);

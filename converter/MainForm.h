@@ -162,6 +162,8 @@ public:
   bool RefuseInput(const std::string& path);
   // Tells the user of the inputs refused since the last report, in one message.
   void ReportInputsNotAdded();
+  // After inputs were added: the row commands work on rows, and the refused ones are told.
+  void InputsAdded();
   void AddFolderToTaskList(const std::string& folder);
   // A row's caption and sub-items as the list holds them, and back.
   converter::ltvItemData GetTaskData(int row) const;

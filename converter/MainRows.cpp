@@ -106,6 +106,11 @@ void TMainForm::ReportInputsNotAdded() {
   Application->MessageBox(text, "Files not added", MB_ICONINFORMATION);
 }
 
+void TMainForm::InputsAdded() {
+  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
+  ReportInputsNotAdded();
+}
+
 void TMainForm::AddFileToTaskList(const std::string& path) {
   panbg->SetVisible(false);
   // A relative name would follow the current folder, which the open dialog moves, and could not
@@ -151,8 +156,7 @@ void TMainForm::AddCommandLineInputs() {
     Close();
     return;
   }
-  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
-  ReportInputsNotAdded();
+  InputsAdded();
 }
 
 void TMainForm::tbtnAddFileClick(TObject*) {
@@ -167,8 +171,7 @@ void TMainForm::tbtnAddFileClick(TObject*) {
     }
   }
   ltvTask->SetFocus();
-  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
-  ReportInputsNotAdded();
+  InputsAdded();
 }
 
 void TMainForm::tbtnAddDirClick(TObject*) {
@@ -176,8 +179,7 @@ void TMainForm::tbtnAddDirClick(TObject*) {
   if (converter::BrowseForFolder(Handle(), "Add a directory to the Task List", folder))
     AddFolderToTaskList(folder);
   ltvTask->SetFocus();
-  if (ltvTask->Items()->Count() > 0) EnableRowCommands(true);
-  ReportInputsNotAdded();
+  InputsAdded();
 }
 
 void TMainForm::WMDropFiles(TMessage& Message) {

@@ -48,7 +48,7 @@ void TSettingForm::BuildGeneralPage() {
   edtOutputDir->EditLabel()->SetCaption("Default Output Path:");
   sbtnBrowse = Place<TSpeedButton>(this, TabSheet1, "sbtnBrowse", "", 380, 19, 23, 23);
   TBitmap folder;
-  folder.LoadFromResourceName(GetModuleHandleA(nullptr), "BROWSEGLYPH");
+  LoadPicture(folder, "BROWSEGLYPH");
   sbtnBrowse->SetGlyph(&folder);
   sbtnBrowse->OnClick = Handler(this, &TSettingForm::sbtnBrowseClick);
 

@@ -1,10 +1,9 @@
-#include "common/core/FileNames.h"
 #include "converter/core/Paths.h"
+
+#include <algorithm>
 
 #include "common/core/FileNames.h"
 #include "common/core/TextCase.h"
-
-#include <algorithm>
 
 using common::ExtractFileExt;
 using common::LessText;

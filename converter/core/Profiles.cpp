@@ -57,14 +57,17 @@ const TParameter* ChoiceOutOfRange(const std::vector<TParameter>& parameters) {
   return nullptr;
 }
 
-std::string ProblemOf(const TNewInifile& ini, const std::vector<TParameter>& parameters) {
+// What keeps the profile from use, its first list out of range given; empty when nothing does.
+std::string ProblemOf(const TNewInifile& ini, const std::vector<TParameter>& parameters,
+                      const TParameter* outOfRange) {
   if (ini.ReadString(kMain, "Type", "").empty())
     return "it names no output type (\"Type\" in section \"Main\")";
   if (parameters.empty())
     return "it names no encoder parameters (\"Para\" in section \"Main\")";
-  if (const TParameter* p = ChoiceOutOfRange(parameters))
-    return "List index out of bounds (" + std::to_string(p->Index) + "): \"" + p->Name +
-           "\" has " + std::to_string(SplitCommaList(p->Caption).size()) + " choices";
+  if (outOfRange)
+    return "List index out of bounds (" + std::to_string(outOfRange->Index) + "): \"" +
+           outOfRange->Name + "\" has " + std::to_string(SplitCommaList(outOfRange->Caption).size()) +
+           " choices";
   return "";
 }
 
@@ -141,8 +144,8 @@ std::optional<TLoadedProfile> LoadProfile(const std::string& path) {
   TLoadedProfile profile;
   profile.Extension = "." + ini.ReadString(kMain, "Type", "mp4");
   const std::vector<TParameter> parameters = ReadParameters(ini);
-  profile.Problem = ProblemOf(ini, parameters);
   const TParameter* outOfRange = ChoiceOutOfRange(parameters);
+  profile.Problem = ProblemOf(ini, parameters, outOfRange);
   for (const TParameter& p : parameters) {
     if (&p == outOfRange) break;
     TProfileRow row;
