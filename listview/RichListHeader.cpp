@@ -130,7 +130,7 @@ listview::HeaderLook TRichListView::HeaderLookNow() {
 }
 
 void TRichListView::DrawHeaderItem(const DRAWITEMSTRUCT& d) {
-  FollowHeaderWindow();
+  FollowHeaderWindow(d.hwndItem);
   SubclassHeader(d.hwndItem);
   const int id = (int)d.itemID;
   if (id >= Columns()->Count()) return;
@@ -165,7 +165,7 @@ void TRichListView::FormatHeaderItems() {
 // The platform resets an item's owner-drawn format when its column changes; the first column
 // may have made the header.
 void TRichListView::ColumnChanged(int index) {
-  FollowHeaderWindow();
+  FollowHeaderWindow(HeaderWindow());
   FormatHeaderItem(index);
 }
 
@@ -185,8 +185,7 @@ void TRichListView::SetHeaderStyleBit(DWORD bit, bool on) {
 
 // The list makes its header with the platform's look (button edges, the list's font); a header
 // new to us gets our settings. Our header is the one last given them.
-void TRichListView::FollowHeaderWindow() {
-  HWND header = HeaderWindow();
+void TRichListView::FollowHeaderWindow(HWND header) {
   if (!header || header == FSetHeader) return;
   FSetHeader = header;
   SetWindowStyleBit(header, HDS_BUTTONS, !FHeaderFlatStyle);

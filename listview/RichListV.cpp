@@ -80,7 +80,7 @@ void TRichListView::CreateWnd() {
                (FSubImages ? LVS_EX_SUBITEMIMAGES : 0) | (FHeaderDragDrop ? LVS_EX_HEADERDRAGDROP : 0));
   FHoverTime = (int)SendMessageA(Handle(), LVM_GETHOVERTIME, 0, 0);
   FFilterTimeOut = 500;
-  FollowHeaderWindow();
+  FollowHeaderWindow(HeaderWindow());
   if (FTimerID == -1 && SetTimer(Handle(), kScrollTimer, 300, nullptr)) FTimerID = (int)kScrollTimer;
   SetItemHeight(FItemHeight + 1);
   SetItemHeight(FItemHeight - 1);

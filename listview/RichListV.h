@@ -306,8 +306,8 @@ private:
   void ApplyHeaderWindowFont();
   void ApplyFilterBar();
   void SetHeaderStyleBit(DWORD bit, bool on);
-  // Gives a header window made since the last call the header's settings.
-  void FollowHeaderWindow();
+  // Gives the header window, when it is new to us, the header's settings.
+  void FollowHeaderWindow(HWND header);
   listview::HeaderLook HeaderLookNow();
   // Wine's header paints the area right of its last item after the items: the subclass fills
   // that strip again once the header has painted.
