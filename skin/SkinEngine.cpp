@@ -346,7 +346,9 @@ LRESULT CALLBACK TkivSkinEngine::MessageHook(int code, WPARAM wParam, LPARAM lPa
 // menus and items made on the engines' forms since the program last waited for messages: it
 // is measured and drawn only after this message.
 LRESULT CALLBACK TkivSkinEngine::MenuHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_INITMENUPOPUP) {
+  const bool menuShows =
+      code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_INITMENUPOPUP;
+  if (menuShows) {
     for (TkivSkinEngine* engine : std::vector<TkivSkinEngine*>(Engines())) {
       try {
         engine->SkinInsertedMenus();
@@ -356,7 +358,9 @@ LRESULT CALLBACK TkivSkinEngine::MenuHook(int code, WPARAM wParam, LPARAM lParam
     }
   }
   const LRESULT result = CallNextHookEx(gMenuHook, code, wParam, lParam);
-  UpdateMenuHook();
+  // Only the skinning above empties the engines' lists unseen: every other change looks itself.
+  if (menuShows)
+    UpdateMenuHook();
   return result;
 }
 
