@@ -58,7 +58,7 @@ void TFileListView::RunOnClipboard(UINT operation, const std::string& folder) {
 }
 
 void TFileListView::CutCopy(int mode) {
-  if (SelectedPaths().empty()) return;
+  if (!SelectedEntry()) return;
   FClipboardMode = -1;
   FillClipboard();
   FClipboardMode = mode;
@@ -183,7 +183,7 @@ void TFileListView::CopyContents(const std::string& path) {
 }
 
 void TFileListView::CopyToFolder(const std::string& target) {
-  if (SelectedPaths().empty() || !SetCurrentDirectoryA(FDirectory.c_str())) return;
+  if (!SelectedEntry() || !SetCurrentDirectoryA(FDirectory.c_str())) return;
   TWaitCursor wait;
   FillClipboard();
   struct ClearOnExit {

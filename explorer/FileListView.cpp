@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "explorer/DirTree.h"
 #include "explorer/DirTreeCombo.h"
 #include "explorer/FileListViewPopUp.h"
@@ -222,7 +224,7 @@ TFileRow TFileListView::RowOf(TListItem* item) {
 std::vector<std::string> TFileListView::SelectedPaths() const {
   std::vector<std::string> paths;
   for (TListItem* item = GetNextItem(nullptr, sdAll, isSelected); item; item = GetNextItem(item, sdAll, isSelected))
-    if (!IsParentEntry(Path(item))) paths.push_back(Path(item));
+    if (std::string path = Path(item); !IsParentEntry(path)) paths.push_back(std::move(path));
   return paths;
 }
 
