@@ -11,6 +11,12 @@
 namespace e2e {
 
 constexpr DWORD kWindowTimeoutMs = 20000;
+constexpr DWORD kEnabledTimeoutMs = 10000;
+
+bool EnabledSoon(HWND window, bool enabled) {
+  return driver::WaitUntil([&] { return (IsWindowEnabled(window) != FALSE) == enabled; },
+                           kEnabledTimeoutMs);
+}
 
 ConverterWindow::ConverterWindow(const std::string& name, const std::string& preferences)
     : FFolder(driver::MakeProgramFolder(name)) {

@@ -11,6 +11,9 @@ namespace e2e {
 // The toolbar's buttons are numbered from 1 in the order they stand, separators included.
 enum ToolbarCommand { kAddFiles = 1, kSettings = 12, kAbout = 14 };
 
+// Whether the window comes to be enabled (or disabled) within 10 s.
+bool EnabledSoon(HWND window, bool enabled);
+
 class ConverterWindow {
  public:
   // Makes a fresh program folder (the real one with the stand-in encoder) named after name,

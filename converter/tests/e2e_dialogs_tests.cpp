@@ -19,11 +19,6 @@ bool Checked(HWND button) {
   return state == BST_CHECKED;
 }
 
-bool EnabledSoon(HWND window, bool enabled) {
-  return driver::WaitUntil([&] { return (IsWindowEnabled(window) != FALSE) == enabled; },
-                           kTimeoutMs);
-}
-
 TEST(ConverterDialogs, SettingsAndAboutDisableTheMainWindowWhileShown) {
   e2e::ConverterWindow converter("converter_modeless");
   ASSERT_NE(converter.Main(), nullptr);
@@ -32,19 +27,19 @@ TEST(ConverterDialogs, SettingsAndAboutDisableTheMainWindowWhileShown) {
   converter.Press(e2e::kSettings);
   const HWND settings = converter.WaitForForm("Settings", "TSettingForm");
   ASSERT_NE(settings, nullptr);
-  EXPECT_TRUE(EnabledSoon(converter.Main(), false));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), false));
   driver::ClickButton(converter.Button(settings, "&Cancel"));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(settings); }, kTimeoutMs));
-  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), true));
 
   converter.Press(e2e::kAbout);
   const HWND about = converter.WaitForForm("About", "TAboutForm");
   ASSERT_NE(about, nullptr);
-  EXPECT_TRUE(EnabledSoon(converter.Main(), false));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), false));
   // Closed by its close box this time.
   PostMessageA(about, WM_CLOSE, 0, 0);
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(about); }, kTimeoutMs));
-  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), true));
   EXPECT_TRUE(converter.Close());
 }
 
@@ -63,7 +58,7 @@ TEST(ConverterDialogs, SettingsOkWritesTheGeneralPage) {
   EXPECT_TRUE(driver::WaitForFileLine(preferences, "Overwrite=0", kTimeoutMs));
   EXPECT_TRUE(
       driver::WaitForFileLine(preferences, "Output Path=" + converter.Folder() + "\\", kTimeoutMs));
-  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), true));
   EXPECT_TRUE(converter.Close());
 }
 

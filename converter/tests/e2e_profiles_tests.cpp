@@ -134,11 +134,6 @@ void SetText(HWND window, const std::string& text) {
                       SMTO_ABORTIFHUNG, 5000, &ignored);
 }
 
-bool EnabledSoon(HWND window, bool enabled) {
-  return driver::WaitUntil([&] { return (IsWindowEnabled(window) != FALSE) == enabled; },
-                           kTimeoutMs);
-}
-
 constexpr int kMainKeyWidth = 95;
 constexpr int kSettingsKeyWidth = 160;
 
@@ -252,7 +247,7 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   };
   const HWND dialog = chooseCustomSize();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(EnabledSoon(converter.Main(), false));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), false));
   const HWND width = ChildOfClass(dialog, "TEdit", 0);
   const HWND height = ChildOfClass(dialog, "TEdit", 1);
   ASSERT_NE(height, nullptr);
@@ -278,7 +273,7 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   SetText(height, "480");
   EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&OK")));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
-  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), true));
   // "640x480" is no choice, yet its cell shows it (before, an empty choice showed).
   EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, "640x480"));
 
@@ -288,7 +283,7 @@ TEST(ConverterProfiles, CustomSizeAsksForAWholeWidthAndHeight) {
   EXPECT_EQ(driver::WindowText(height), "480");
   EXPECT_TRUE(driver::ClickButton(converter.Button(dialog, "&Cancel")));
   EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog); }, kTimeoutMs));
-  EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+  EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), true));
   EXPECT_TRUE(ShowsValue(video, kMainKeyWidth, 0, "Original Size"));
   EXPECT_TRUE(converter.Close());
 }
@@ -395,7 +390,7 @@ TEST(ConverterProfiles, SettingsSavesACopyThatTheNextStartLists) {
     EXPECT_EQ(driver::ReadWholeFile(folder + "\\Profiles\\Alpha.ovx"), kAlpha);
 
     EXPECT_TRUE(driver::ClickButton(converter.Button(settings, "&Cancel")));
-    EXPECT_TRUE(EnabledSoon(converter.Main(), true));
+    EXPECT_TRUE(e2e::EnabledSoon(converter.Main(), true));
     // The lists are not filled again while the program runs.
     EXPECT_EQ(driver::ComboBoxItems(ChildOfClass(converter.Main(), "TComboBox")),
               (std::vector<std::string>{"Alpha", "Beta"}));
@@ -422,7 +417,7 @@ TEST(ConverterProfiles, SettingsOkSavesTheProfileAndTheMainWindowShowsIt) {
   ASSERT_NE(rates, nullptr);
   Pick(rates, 0);
   EXPECT_TRUE(driver::ClickButton(converter.Button(settings, "&OK")));
-  ASSERT_TRUE(EnabledSoon(converter.Main(), true));
+  ASSERT_TRUE(e2e::EnabledSoon(converter.Main(), true));
 
   // A list keeps all but its index; a text is written as its caption and value (a new key goes
   // under its section's header); the read-only codec is left alone.
@@ -474,7 +469,7 @@ TEST_F(ProfileRun, TheEditorsValuesBecomeTheOptionsOfTheRun) {
   SetText(ChildOfClass(dialog, "TEdit", 0), "640");
   SetText(ChildOfClass(dialog, "TEdit", 1), "480");
   EXPECT_TRUE(driver::ClickButton(Converter().Button(dialog, "&OK")));
-  ASSERT_TRUE(EnabledSoon(Main(), true));
+  ASSERT_TRUE(e2e::EnabledSoon(Main(), true));
 
   // Readable, but not writable while the test holds it.
   const HANDLE held = CreateFileA(profile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,

@@ -17,7 +17,7 @@ constexpr DWORD kManyProbesTimeoutMs = 180000;
 
 class ConverterInputs : public e2e::ConverterTask {
  protected:
-  int RowCount() const { return static_cast<int>(driver::Ask(TaskList(), LVM_GETITEMCOUNT, 0, 0)); }
+  int RowCount() const { return driver::ListViewRowCount(TaskList()); }
 };
 
 // The old behaviour probed every input before the window was made: 150 clips gave no window for

@@ -18,12 +18,8 @@
 
 namespace {
 
+using driver::FolderExists;
 using explorer_host::kTimeoutMs;
-
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The folder and all it holds, with no question.
 void RemoveFolder(const std::string& path) {

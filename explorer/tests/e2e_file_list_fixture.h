@@ -112,9 +112,8 @@ protected:
   }
   // Types the new caption into the in-place editor and ends the edit.
   void TypeName(const std::string& name) {
-    HWND edit = nullptr;
-    ASSERT_TRUE(driver::WaitUntil([&] { return (edit = (HWND)SendMessageA(list, LVM_GETEDITCONTROL, 0, 0)); }, kTimeoutMs))
-        << "no editor";
+    const HWND edit = WaitForEditor();
+    ASSERT_NE(edit, nullptr) << "no editor";
     SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)name.c_str());
     PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
   }

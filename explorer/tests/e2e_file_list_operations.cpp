@@ -17,6 +17,7 @@
 
 namespace {
 
+using driver::FolderExists;
 using explorer_host::kTimeoutMs;
 using file_list_host::FileListEndToEnd;
 using file_list_host::SendToShortcut;
@@ -34,11 +35,6 @@ std::vector<std::string> Entries(const std::string& folder) {
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
-}
-
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // A top-level window of any process whose text holds part; null when none came in time.

@@ -7,6 +7,7 @@
 namespace driver {
 
 bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
 std::string ReadWholeFile(const std::string& path);  // "" when it cannot be read
 bool WriteWholeFile(const std::string& path, const std::string& text);
 // The file's lines without their line ends.

@@ -27,12 +27,6 @@ public:
     query.processId = FProcess.Id();
     return FMain = driver::WaitForWindow(query, kTimeoutMs);
   }
-  bool MainShown() const {
-    driver::WindowQuery query;
-    query.className = "TFaultyForm";
-    query.processId = FProcess.Id();
-    return !driver::FindTopWindows(query).empty();
-  }
   bool Click(const std::string& caption) const {
     driver::WindowQuery query;
     query.caption = caption;
