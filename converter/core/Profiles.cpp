@@ -64,10 +64,11 @@ std::string ProblemOf(const TNewInifile& ini, const std::vector<TParameter>& par
     return "it names no output type (\"Type\" in section \"Main\")";
   if (parameters.empty())
     return "it names no encoder parameters (\"Para\" in section \"Main\")";
-  if (outOfRange)
+  if (outOfRange) {
+    const std::size_t choices = SplitCommaList(outOfRange->Caption).size();
     return "List index out of bounds (" + std::to_string(outOfRange->Index) + "): \"" +
-           outOfRange->Name + "\" has " + std::to_string(SplitCommaList(outOfRange->Caption).size()) +
-           " choices";
+           outOfRange->Name + "\" has " + std::to_string(choices) + " choices";
+  }
   return "";
 }
 
